@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running Pennyquill needs on Debian 12.
+# Only missing packages are installed; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
+  libqt6multimedia6 libgl-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-dejavu-core
+)
+# Extra tools for looking at the program headless and fuzzing: --dev
+if [[ "${1:-}" == "--dev" ]]; then
+  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

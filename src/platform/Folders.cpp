@@ -1,0 +1,46 @@
+#include "platform/Folders.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+Folders::Folders(const QString &profileDir, const QString &dataDir)
+    : m_profileDir(QDir::cleanPath(profileDir)), m_dataDir(QDir::cleanPath(dataDir))
+{
+}
+
+Folders Folders::fromEnvironment()
+{
+    const QString home = qEnvironmentVariable("PENNYQUILL_HOME");
+    if (!home.isEmpty())
+        return Folders(home, home);
+    // The generic locations honour XDG_CONFIG_HOME and XDG_DATA_HOME.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return Folders(config + QStringLiteral("/pennyquill"), data + QStringLiteral("/pennyquill"));
+}
+
+QString Folders::skinsDir() const
+{
+    return m_dataDir + QStringLiteral("/skins");
+}
+
+QString Folders::tempPath()
+{
+    return QDir::tempPath() + QLatin1Char('/');
+}
+
+QString Folders::profileFile(const QString &name) const
+{
+    return m_profileDir + QLatin1Char('/') + name;
+}
+
+QString Folders::dataFile(const QString &name) const
+{
+    return m_dataDir + QLatin1Char('/') + name;
+}
+
+bool Folders::ensureExist() const
+{
+    QDir dir;
+    return dir.mkpath(m_profileDir) && dir.mkpath(m_dataDir) && dir.mkpath(skinsDir());
+}

@@ -1,0 +1,163 @@
+#include "platform/IniFile.h"
+
+#include "platform/AnsiText.h"
+#include "platform/SafeFile.h"
+
+#include <QFile>
+
+namespace {
+
+QString sectionName(const QString &trimmedLine)
+{
+    const int close = trimmedLine.indexOf(QLatin1Char(']'));
+    return (close < 0 ? trimmedLine.mid(1) : trimmedLine.mid(1, close - 1)).trimmed();
+}
+
+QString keyOf(const QString &line)
+{
+    const int eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return QString();
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(QLatin1Char(';')))
+        return QString();
+    return line.left(eq).trimmed().toLower();
+}
+
+QString oneLine(QString value)
+{
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value;
+}
+
+} // namespace
+
+IniFile::IniFile(const QString &path) : m_path(path)
+{
+    QFile file(path);
+    m_existed = file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = m_existed ? file.readAll() : QByteArray();
+    if (!bytes.isEmpty() && !bytes.contains("\r\n"))
+        m_lineEnd = QStringLiteral("\n");
+    parse(AnsiText::decode(bytes));
+}
+
+void IniFile::parse(const QString &text)
+{
+    m_sections.push_back(Section{});
+    if (text.isEmpty())
+        return;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            Section section;
+            section.header = line;
+            section.nameLower = sectionName(trimmed).toLower();
+            if (!m_firstSection.contains(section.nameLower))
+                m_firstSection.insert(section.nameLower, static_cast<int>(m_sections.size()));
+            m_sections.push_back(std::move(section));
+        } else {
+            m_sections.back().lines.push_back(Line{line, keyOf(line)});
+        }
+    }
+}
+
+QString IniFile::rawValue(const QString &line)
+{
+    QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first)
+            value = value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+const IniFile::Line *IniFile::findLine(const QString &section, const QString &key) const
+{
+    const auto index = m_firstSection.constFind(section.trimmed().toLower());
+    if (index == m_firstSection.constEnd())
+        return nullptr;
+    const QString keyLower = key.trimmed().toLower();
+    for (const Line &line : m_sections[static_cast<size_t>(*index)].lines)
+        if (!line.keyLower.isEmpty() && line.keyLower == keyLower)
+            return &line;
+    return nullptr;
+}
+
+IniFile::Line *IniFile::findLine(const QString &section, const QString &key)
+{
+    return const_cast<Line *>(std::as_const(*this).findLine(section, key));
+}
+
+QString IniFile::value(const QString &section, const QString &key,
+                       const QString &defaultValue) const
+{
+    const Line *line = findLine(section, key);
+    return line ? rawValue(line->text) : defaultValue;
+}
+
+bool IniFile::contains(const QString &section, const QString &key) const
+{
+    return findLine(section, key) != nullptr;
+}
+
+void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+{
+    const QString text = key.trimmed() + QLatin1Char('=') + oneLine(value);
+    if (Line *line = findLine(section, key)) {
+        line->text = text;
+        return;
+    }
+    const QString nameLower = section.trimmed().toLower();
+    auto index = m_firstSection.constFind(nameLower);
+    if (index == m_firstSection.constEnd()) {
+        Section added;
+        added.header = QLatin1Char('[') + section.trimmed() + QLatin1Char(']');
+        added.nameLower = nameLower;
+        index = m_firstSection.insert(nameLower, static_cast<int>(m_sections.size()));
+        m_sections.push_back(std::move(added));
+    }
+    // A new key goes before the blank lines that end the section.
+    std::vector<Line> &lines = m_sections[static_cast<size_t>(*index)].lines;
+    auto insertAt = lines.end();
+    while (insertAt != lines.begin() && (insertAt - 1)->text.trimmed().isEmpty())
+        --insertAt;
+    lines.insert(insertAt, Line{text, key.trimmed().toLower()});
+}
+
+void IniFile::removeKey(const QString &section, const QString &key)
+{
+    const auto index = m_firstSection.constFind(section.trimmed().toLower());
+    if (index == m_firstSection.constEnd())
+        return;
+    std::vector<Line> &lines = m_sections[static_cast<size_t>(*index)].lines;
+    const QString keyLower = key.trimmed().toLower();
+    for (auto it = lines.begin(); it != lines.end(); ++it) {
+        if (it->keyLower == keyLower) {
+            lines.erase(it);
+            return;
+        }
+    }
+}
+
+bool IniFile::save()
+{
+    QString text;
+    for (const Section &section : m_sections) {
+        if (!section.header.isEmpty())
+            text += section.header + m_lineEnd;
+        for (const Line &line : section.lines)
+            text += line.text + m_lineEnd;
+    }
+    if (!SafeFile::write(m_path, text.toUtf8()))
+        return false;
+    m_existed = true;
+    return true;
+}

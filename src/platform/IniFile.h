@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <vector>
+
+// An ini file with the behaviour of the Windows private-profile functions:
+// section and key names match without regard to case, the first match wins,
+// blanks around names and values and one pair of enclosing quotes are dropped
+// on reading, and a write keeps every other section, key and comment line.
+// Values have no length limit. The file is read once and written whole by
+// save(), through a temporary file renamed over the old one.
+class IniFile
+{
+public:
+    explicit IniFile(const QString &path);
+
+    QString path() const { return m_path; }
+    bool existed() const { return m_existed; }
+
+    QString value(const QString &section, const QString &key,
+                  const QString &defaultValue = QString()) const;
+    bool contains(const QString &section, const QString &key) const;
+    // Carriage returns and line feeds in the value become spaces: an ini value
+    // is one line.
+    void setValue(const QString &section, const QString &key, const QString &value);
+    void removeKey(const QString &section, const QString &key);
+
+    // Writes the whole file; false (and the old file untouched) on failure.
+    bool save();
+
+private:
+    struct Line
+    {
+        QString text;
+        QString keyLower; // empty for comments, blanks and lines without "="
+    };
+    struct Section
+    {
+        QString header; // the "[name]" line as it stands; empty for the lines before any section
+        QString nameLower;
+        std::vector<Line> lines;
+    };
+
+    void parse(const QString &text);
+    const Line *findLine(const QString &section, const QString &key) const;
+    Line *findLine(const QString &section, const QString &key);
+    static QString rawValue(const QString &line);
+
+    QString m_path;
+    bool m_existed = false;
+    QString m_lineEnd = QStringLiteral("\r\n");
+    std::vector<Section> m_sections;
+    QHash<QString, int> m_firstSection; // lower-case name -> index of its first section
+};

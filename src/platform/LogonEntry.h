@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Starting the program when the user logs on. On Linux this is an XDG
+// autostart entry "pennyquill.desktop" in the autostart folder.
+class LogonEntry
+{
+public:
+    explicit LogonEntry(const QString &autostartDir);
+
+    // $XDG_CONFIG_HOME/autostart (or ~/.config/autostart).
+    static QString defaultDir();
+
+    QString filePath() const;
+    bool exists() const;
+    // Writes the entry that starts programPath; false when it cannot be written.
+    bool set(const QString &programPath);
+    // Removes the entry; true when it is gone.
+    bool remove();
+
+private:
+    QString m_dir;
+};

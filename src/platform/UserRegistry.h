@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The per-user registry of the Windows program. Off Windows it lives in the
+// ini file "registry.ini" in the profile folder: one section per key, named by
+// its full path with the hive ("[HKEY_CURRENT_USER\Software\...]"), and one
+// "name=text" line per value.
+class UserRegistry
+{
+public:
+    static constexpr std::uint32_t HKEY_CLASSES_ROOT = 0x80000000u;
+    static constexpr std::uint32_t HKEY_CURRENT_USER = 0x80000001u;
+    static constexpr std::uint32_t HKEY_LOCAL_MACHINE = 0x80000002u;
+    static constexpr std::uint32_t HKEY_USERS = 0x80000003u;
+
+    explicit UserRegistry(const QString &filePath);
+
+    QString filePath() const { return m_filePath; }
+
+    // The value's text, or empty when the key or value is missing.
+    QString getString(std::uint32_t hive, const QString &keyPath, const QString &name) const;
+    // Values are stored exactly, blanks and quotes included. False when the
+    // file cannot be written.
+    bool setString(std::uint32_t hive, const QString &keyPath, const QString &name,
+                   const QString &value);
+    bool deleteValue(std::uint32_t hive, const QString &keyPath, const QString &name);
+    bool hasValue(std::uint32_t hive, const QString &keyPath, const QString &name) const;
+
+    static QString sectionFor(std::uint32_t hive, const QString &keyPath);
+
+private:
+    QString m_filePath;
+};

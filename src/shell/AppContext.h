@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Folders.h"
+
+class Clock;
+class Prompter;
+class Sound;
+class ShellOpener;
+class RandomSource;
+class UserRegistry;
+class LogonEntry;
+class FormRegistry;
+class mdlVariables;
+
+// What the composition root (the program's main, or a test) hands to every
+// form: the outside world, behind interfaces, and the run's shared values.
+struct AppContext
+{
+    Folders folders;
+    Clock *clock = nullptr;
+    Prompter *prompter = nullptr;
+    Sound *sound = nullptr;
+    ShellOpener *shell = nullptr;
+    RandomSource *random = nullptr;
+    UserRegistry *registry = nullptr;
+    LogonEntry *logon = nullptr;
+    FormRegistry *forms = nullptr;
+    mdlVariables *vars = nullptr;
+};

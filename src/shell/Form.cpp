@@ -1,0 +1,40 @@
+#include "shell/Form.h"
+
+#include "shell/AppContext.h"
+#include "shell/FormRegistry.h"
+
+Form::Form(AppContext &ctx, const QString &formName, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags), m_ctx(ctx), m_formName(formName)
+{
+    setObjectName(formName);
+}
+
+Form::~Form()
+{
+    // A form deleted without Unload (a test tearing down) still leaves the list.
+    if (m_loaded && m_ctx.forms)
+        m_ctx.forms->removed(this);
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    if (m_ctx.forms)
+        m_ctx.forms->added(this);
+    Form_Load();
+}
+
+void Form::Unload()
+{
+    if (!m_loaded || m_unloading)
+        return;
+    m_unloading = true;
+    Form_Unload();
+    hide();
+    m_loaded = false;
+    if (m_ctx.forms)
+        m_ctx.forms->removed(this);
+    deleteLater();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+struct AppContext;
+
+// A top-level window of the program. Loading registers it with the program's
+// list of loaded forms (in load order); unloading runs its unload handler,
+// removes it from that list and deletes it.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    Form(AppContext &ctx, const QString &formName, Qt::WindowFlags flags = Qt::Window);
+    ~Form() override;
+
+    QString formName() const { return m_formName; }
+    bool isLoaded() const { return m_loaded; }
+
+    // Registers the form and runs Form_Load once.
+    void Load();
+    // Runs Form_Unload, removes the form from the loaded forms and deletes it
+    // once control returns to the event loop.
+    void Unload();
+
+    AppContext &context() const { return m_ctx; }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    AppContext &m_ctx;
+
+private:
+    QString m_formName;
+    bool m_loaded = false;
+    bool m_unloading = false;
+};

@@ -1,0 +1,28 @@
+#include "TestApp.h"
+
+#include "shell/Form.h"
+
+TestApp::TestApp()
+    : registry(m_dir.path() + QStringLiteral("/registry.ini")),
+      logon(m_dir.path() + QStringLiteral("/autostart")), vars(ctx)
+{
+    ctx.folders = Folders(m_dir.path(), m_dir.path());
+    ctx.folders.ensureExist();
+    ctx.clock = &clock;
+    ctx.prompter = &prompter;
+    ctx.sound = &sound;
+    ctx.shell = &shell;
+    ctx.random = &random;
+    ctx.registry = &registry;
+    ctx.logon = &logon;
+    ctx.forms = &forms;
+    ctx.vars = &vars;
+}
+
+TestApp::~TestApp()
+{
+    // Forms still loaded go before the context they point into.
+    const auto loaded = forms.all();
+    for (Form *form : loaded)
+        delete form;
+}

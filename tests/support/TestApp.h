@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ScriptedPrompter.h"
+#include "TestDoubles.h"
+#include "platform/LogonEntry.h"
+#include "platform/UserRegistry.h"
+#include "shell/AppContext.h"
+#include "shell/FormRegistry.h"
+#include "shell/mdlVariables.h"
+
+#include <QTemporaryDir>
+
+// A whole program context for one test: its own empty profile and data
+// folders in a temporary folder, and test doubles for the outside world.
+class TestApp
+{
+public:
+    TestApp();
+    ~TestApp();
+    TestApp(const TestApp &) = delete;
+    TestApp &operator=(const TestApp &) = delete;
+
+    QString home() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir; // first: everything below lives in it
+
+public:
+    FixedClock clock;
+    ScriptedPrompter prompter;
+    RecordingSound sound;
+    RecordingShell shell;
+    ScriptedRandom random;
+    UserRegistry registry;
+    LogonEntry logon;
+    FormRegistry forms;
+    mdlVariables vars;
+    AppContext ctx;
+};
