@@ -1,0 +1,44 @@
+#pragma once
+
+#include "skins/SkinInfo.h"
+#include "skins/SkinStatus.h"
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+struct AppContext;
+class QWidget;
+
+// Reads skin files for the windows of both programs. Every refusal is shown to
+// the user through the prompter before the empty result is returned, so a
+// caller only looks at the result.
+class SkinReader
+{
+public:
+    explicit SkinReader(AppContext &ctx);
+
+    // Checks the skin and writes its picture to "pq_skin.jpg" in the temporary
+    // folder. Returns that file's full path, or an empty text when the file
+    // was refused. The picture is only put in place once it is known to load,
+    // so the returned file always shows. info, when given, gets the header.
+    QString ExtractSkinImage(const QString &skinPath, QWidget *parent = nullptr,
+                             SkinInfo *info = nullptr);
+
+    // The header texts, version unchecked; a file that is not there gives
+    // five empty texts. Empty when the file is damaged (after telling the user).
+    std::optional<SkinInfo> ReadSkinInfo(const QString &skinPath, QWidget *parent = nullptr);
+
+    // What the last call found, for callers that act on the kind of refusal.
+    SkinStatus lastStatus() const { return m_lastStatus; }
+
+    // Whether the file holds a picture that loads, whatever its name says.
+    static bool isPicture(const std::filesystem::path &path);
+    static std::filesystem::path toPath(const QString &path);
+
+private:
+    void tell(SkinStatus status, QWidget *parent) const;
+
+    AppContext &m_ctx;
+    SkinStatus m_lastStatus = SkinStatus::Ok;
+};
