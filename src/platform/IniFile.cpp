@@ -149,6 +149,14 @@ void IniFile::removeKey(const QString &section, const QString &key)
 
 bool IniFile::save()
 {
+    if (!saveAs(m_path))
+        return false;
+    m_existed = true;
+    return true;
+}
+
+bool IniFile::saveAs(const QString &path, QString *error) const
+{
     QString text;
     for (const Section &section : m_sections) {
         if (!section.header.isEmpty())
@@ -156,8 +164,5 @@ bool IniFile::save()
         for (const Line &line : section.lines)
             text += line.text + m_lineEnd;
     }
-    if (!SafeFile::write(m_path, text.toUtf8()))
-        return false;
-    m_existed = true;
-    return true;
+    return SafeFile::write(path, text.toUtf8(), error);
 }

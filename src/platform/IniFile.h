@@ -28,6 +28,7 @@ public:
 
     // Writes the whole file; false (and the old file untouched) on failure.
     bool save();
+    bool saveAs(const QString &path, QString *error = nullptr) const;
 
 private:
     struct Line

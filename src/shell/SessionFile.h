@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/Folders.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The session: "session.ini" (one section per note: place, states, skin,
+// alarms) in the profile folder and "filecon.pqn" (each note's rich text) in
+// the data folder.
+//
+// Saving writes both files whole and puts them in place together: the new
+// pair is written beside the old one, a marker file says a save is being put
+// in place, and a start that finds the marker finishes the job. So a crash at
+// any moment leaves either the old pair or the new one. The previous pair is
+// kept as "session.ini.bak" and "filecon.pqn.bak", and the first save of each
+// day is also kept in the "backups" folder for a week.
+class SessionFile
+{
+public:
+    struct Note
+    {
+        double Left = 0;
+        double Top = 0;
+        bool Minimized = false;
+        QString Skin;
+        bool Visible = true;
+        bool OnTop = false;
+        QStringList Alerts;
+        QString TextRTF;
+    };
+
+    struct LoadResult
+    {
+        QList<Note> notes;
+        // Set when the files could not be used and a backup was read instead.
+        QString restoredFrom;
+        // Set when the files are damaged and no backup could help; they are
+        // kept beside as "session.ini.damaged" and "filecon.pqn.damaged".
+        bool damaged = false;
+    };
+
+    static constexpr int KeptDays = 7;
+
+    explicit SessionFile(const Folders &folders);
+
+    QString sessionPath() const;
+    QString textPath() const;
+
+    // Reads the session, with the defaults of a missing file: one note at
+    // (50, 50). Damaged files are replaced by the last good backup.
+    LoadResult load();
+    // Writes the whole session; on failure the old files stay and error says why.
+    bool save(const QList<Note> &notes, const QDate &today = QDate::currentDate(),
+              QString *error = nullptr);
+
+    // "<alertsplitter>" before every entry, line breaks as "[CRLF]".
+    static QString EncodeAlerts(const QStringList &entries);
+    static QStringList DecodeAlerts(const QString &value);
+    // "True"/"False" in any case, or a number (not zero is true).
+    static std::optional<bool> ParseTruth(const QString &text);
+
+private:
+    struct Pair
+    {
+        QString session;
+        QString text;
+    };
+    Pair mainPair() const;
+    Pair backupPair() const;
+    QString markerPath() const;
+    void finishInterruptedSave();
+    static bool pairIsUsable(const Pair &pair);
+    static QList<Note> read(const Pair &pair);
+    void keepDailyBackup(const QDate &today);
+
+    Folders m_folders;
+};

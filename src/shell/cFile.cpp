@@ -1,0 +1,107 @@
+#include "shell/cFile.h"
+
+#include "platform/AnsiText.h"
+#include "platform/SafeFile.h"
+
+#include <QFile>
+#include <QStringView>
+
+namespace {
+
+const QString HeaderStart = QStringLiteral("[ID: ");
+const QString LineEnd = QStringLiteral("\r\n");
+
+// A block's text never has a line that could pass for a header: the rich
+// text writer never starts a line with "[", and anything else that would is
+// written with the bracket as the RTF escape \'5b, which reads back the same.
+QString guardHeaders(const QString &text)
+{
+    if (!text.startsWith(QLatin1Char('[')) && !text.contains(QStringLiteral("\n[")))
+        return text;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        if (line.startsWith(QLatin1Char('[')))
+            line.replace(0, 1, QStringLiteral("\\'5b"));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+cFile::cFile(const QString &path) : m_path(path) {}
+
+void cFile::WriteIt(int ID, int OpenMode, const QString &sWrite)
+{
+    if (OpenMode == 1)
+        m_pending.clear();
+    m_pending += HeaderStart + QString::number(ID) + QLatin1Char(']') + LineEnd;
+    m_pending += guardHeaders(sWrite) + LineEnd;
+}
+
+bool cFile::commit(QString *error)
+{
+    if (!SafeFile::write(m_path, m_pending.toUtf8(), error))
+        return false;
+    m_indexed = false;
+    return true;
+}
+
+void cFile::index()
+{
+    if (m_indexed)
+        return;
+    m_indexed = true;
+    m_blocks.clear();
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = AnsiText::decode(file.readAll());
+    int current = -1;
+    bool collecting = false;
+    QString block;
+    auto finish = [&] {
+        if (collecting && !m_blocks.contains(current))
+            m_blocks.insert(current, block);
+        collecting = false;
+        block.clear();
+    };
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).mid(start, end - start);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        start = end + 1;
+        if (line.startsWith(HeaderStart)) {
+            finish();
+            // Only a whole "[ID: n]" line opens a block; it must match exactly.
+            if (line.endsWith(QLatin1Char(']'))) {
+                bool ok = false;
+                const QStringView digits =
+                    line.mid(HeaderStart.size(), line.size() - HeaderStart.size() - 1);
+                const int id = digits.toInt(&ok);
+                if (ok && QString::number(id) == digits) {
+                    current = id;
+                    collecting = true;
+                }
+            }
+            continue;
+        }
+        if (collecting)
+            block += line.toString() + LineEnd;
+    }
+    finish();
+}
+
+QString cFile::ReadIt(int ID)
+{
+    index();
+    return m_blocks.value(ID);
+}
+
+bool cFile::hasBlock(int ID)
+{
+    index();
+    return m_blocks.contains(ID);
+}
