@@ -62,7 +62,9 @@ public:
     void OnAll();
     // Sets row RowNo from ColStart to ColFinish, both inclusive, to the effect
     // colour. Throws LCDError (offsets 600 to 603, the first failing check
-    // wins) before changing anything when an argument is out of range.
+    // wins) before changing anything when an argument is out of range. The
+    // arguments are checked as given: a value beyond 16 bits is refused, not
+    // wrapped into the grid.
     void OnRow(int RowNo, int ColStart, int ColFinish);
 
     // Each start sets the effect colour to the on colour (TurnOn true) or the

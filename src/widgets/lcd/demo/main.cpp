@@ -1,5 +1,6 @@
 // Shows the light panel chaining randomly chosen effects, alternately
-// switching it on and off, with a choice of light colours. The panel is only
+// switching it on and off, with a choice of light colours; an argument
+// ("red", "amber", "green", "blue") picks the colours to start with. The panel is only
 // 88 x 86 pixels, so the window is drawn at three times the usual scale unless
 // QT_SCALE_FACTOR says otherwise.
 
@@ -99,6 +100,9 @@ int main(int argc, char *argv[])
             panel->setLightColorOff(scheme.off);
         });
         buttons->addWidget(button);
+        if (QApplication::arguments().value(1).compare(QLatin1String(scheme.name),
+                                                       Qt::CaseInsensitive) == 0)
+            button->click();
     }
     layout->addLayout(buttons);
 
