@@ -26,7 +26,12 @@ QString Folders::skinsDir() const
 
 QString Folders::tempPath()
 {
-    return QDir::tempPath() + QLatin1Char('/');
+    QString dir = QDir::tempPath();
+    // Qt on Unix gives an empty path when TMPDIR names a missing folder;
+    // appending the separator would then make it the root folder.
+    if (dir.isEmpty())
+        dir = QStringLiteral("/tmp");
+    return dir + QLatin1Char('/');
 }
 
 QString Folders::profileFile(const QString &name) const
