@@ -1,4 +1,103 @@
-int main()
+#include "about/frmAbout.h"
+#include "about/frmSupport.h"
+#include "platform/DesktopShell.h"
+#include "platform/Folders.h"
+#include "platform/LogonEntry.h"
+#include "platform/QtPrompter.h"
+#include "platform/QtSound.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemClock.h"
+#include "platform/SystemRandom.h"
+#include "platform/TerminationWatcher.h"
+#include "platform/UserRegistry.h"
+#include "shell/AppContext.h"
+#include "shell/AppInfo.h"
+#include "shell/FormRegistry.h"
+#include "shell/InitialSettings.h"
+#include "shell/Startup.h"
+#include "shell/frmSplash.h"
+#include "shell/mdlVariables.h"
+#include "tips/frmOptions.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSessionManager>
+
+namespace {
+
+// Notes are placed where the user left them. A Wayland session does not let
+// a program place its own windows, so run on XWayland when there is one.
+void preferXWayland()
 {
-    return 0;
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (wayland && qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    preferXWayland();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::Title);
+    QApplication::setOrganizationName(AppInfo::MakerName);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/note/icon128.png")));
+    // The program lives on in the tray while no note is showing.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    SystemClock clock;
+    QtPrompter prompter;
+    QtSound sound;
+    DesktopShell shell;
+    SystemRandom random;
+    FormRegistry forms;
+    AppContext ctx;
+    ctx.folders = Folders::fromEnvironment();
+    ctx.folders.ensureExist();
+    UserRegistry registry(ctx.folders.profileFile(QStringLiteral("registry.ini")));
+    LogonEntry logon(LogonEntry::defaultDir());
+    mdlVariables vars(ctx);
+    ctx.clock = &clock;
+    ctx.prompter = &prompter;
+    ctx.sound = &sound;
+    ctx.shell = &shell;
+    ctx.random = &random;
+    ctx.registry = &registry;
+    ctx.logon = &logon;
+    ctx.forms = &forms;
+    ctx.vars = &vars;
+
+    InitialSettings::apply(ctx);
+
+    forms.setFactory(QStringLiteral("frmAbout"), [&ctx] { return new frmAbout(ctx); });
+    forms.setFactory(QStringLiteral("frmSupport"), [&ctx] { return new frmSupport(ctx); });
+    forms.setFactory(QStringLiteral("frmOptions"), [&ctx] { return new frmOptions(ctx); });
+    QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app, &QCoreApplication::quit);
+
+    Startup startup(ctx);
+    startup.run();
+
+    // No edit is lost when the desktop session ends or the program is told to
+    // stop: the session is written first.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&startup](QSessionManager &) {
+        if (frmSplash *splash = startup.splash())
+            splash->SaveSession();
+    });
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, [&forms] {
+        forms.unloadAll();
+        QCoreApplication::quit();
+    });
+
+    const int result = QApplication::exec();
+    forms.unloadAll();
+    return result;
 }

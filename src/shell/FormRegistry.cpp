@@ -48,10 +48,14 @@ void FormRegistry::unloadAll()
 void FormRegistry::added(Form *form)
 {
     m_forms.append(form);
+    emit formLoaded(form);
 }
 
 void FormRegistry::removed(Form *form)
 {
-    if (m_forms.removeOne(form) && m_forms.isEmpty())
+    if (!m_forms.removeOne(form))
+        return;
+    emit formUnloaded(form);
+    if (m_forms.isEmpty())
         emit lastFormUnloaded();
 }

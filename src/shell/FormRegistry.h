@@ -35,6 +35,8 @@ public:
     void removed(Form *form);
 
 signals:
+    void formLoaded(Form *form);
+    void formUnloaded(Form *form);
     // The last loaded form has gone: the program ends.
     void lastFormUnloaded();
 

@@ -1,0 +1,1406 @@
+#include "notes/frmNote.h"
+
+#include "notes/PictureButton.h"
+#include "notes/frmToolTip.h"
+#include "notes/richtext/RichTextBox.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "platform/RandomSource.h"
+#include "platform/SafeFile.h"
+#include "platform/ShellOpener.h"
+#include "platform/TopMost.h"
+#include "shell/AppContext.h"
+#include "shell/AppInfo.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "shell/frmSplash.h"
+#include "shell/mdlVariables.h"
+#include "tips/MinTimer.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The client area, which carries the skin, starts one pixel in.
+constexpr int Frame = 1;
+constexpr int BulletWidthPx = 35;
+constexpr int BulletHeightPx = 34;
+constexpr int AdsRestTop = 1890;
+constexpr int AdsScrollStop = 1695;
+constexpr int StepTwips = 200;
+
+QString res(const QString &name)
+{
+    return QStringLiteral(":/note/") + name + QStringLiteral(".png");
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(Frame + Twips::toPixels(left), Frame + Twips::toPixels(top),
+                 Twips::toPixels(width), Twips::toPixels(height));
+}
+
+} // namespace
+
+frmNote::frmNote(AppContext &ctx)
+    : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(AppInfo::Title);
+    setWindowIcon(QIcon(QStringLiteral(":/note/icon48.png")));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    setFont(tahoma);
+    setMouseTracking(true);
+    buildControls();
+    buildMenus();
+    applySize();
+
+    tmrAlarms.setInterval(1000);
+    tmrMin.setInterval(10);
+    tmrRestore.setInterval(10);
+    tmrType.setInterval(50);
+    m_minimizeStep.setInterval(0);
+    m_restoreStep.setInterval(0);
+    m_scroll.setInterval(5);
+    connect(&tmrMin, &QTimer::timeout, this, &frmNote::tmrMin_Timer);
+    connect(&tmrRestore, &QTimer::timeout, this, &frmNote::tmrRestore_Timer);
+    connect(&tmrType, &QTimer::timeout, this, &frmNote::tmrType_Timer);
+    connect(&m_minimizeStep, &QTimer::timeout, this, &frmNote::stepMinimize);
+    connect(&m_restoreStep, &QTimer::timeout, this, &frmNote::stepRestore);
+    connect(&m_scroll, &QTimer::timeout, this, &frmNote::stepTypeScroll);
+    connect(tmrlblADS, &MinTimer::Timer, this, &frmNote::tmrlblADS_Timer);
+    wireTextEditing();
+}
+
+frmNote::~frmNote() = default;
+
+void frmNote::buildControls()
+{
+    imgBase = new QLabel(this);
+    imgBase->setPixmap(QPixmap(res(QStringLiteral("baseskin"))));
+    imgBase->setGeometry(twipsRect(3660, 2265, 3915, 2445));
+    imgBase->hide();
+    m_picture = imgBase->pixmap();
+
+    rtxtMain = new RichTextBox(this);
+    rtxtMain->setGeometry(twipsRect(75, 525, 3735, 1335));
+
+    lblAds = new QLabel(this);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPointSizeF(6.75);
+    lblAds->setFont(verdana);
+    lblAds->setStyleSheet(QStringLiteral("color: #6b4a0e; background: transparent;"));
+    lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
+    lblAds->hide();
+
+    lstAlarms = new QListWidget(this);
+    lstAlarms->hide();
+
+    pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
+    pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
+    pair(butU, butUC, QStringLiteral("butU"), 495, 300, QStringLiteral("Underline"));
+    pair(butS, butSC, QStringLiteral("butS"), 690, 300, QStringLiteral("Stikethrough"));
+    pair(butBullet, butBulletC, QStringLiteral("butBullet"), 885, 300, QStringLiteral("Bullet"));
+    pair(butAlarm, butAlarmC, QStringLiteral("butAlarm"), 1185, 300,
+         QStringLiteral("Set Alarm For Selected Text"));
+    butAlarmC->setToolTip(QStringLiteral("Remove Alarm"));
+    pair(butMin, butMinC, QStringLiteral("butMin"), 3405, 60, QStringLiteral("Minimize Note"));
+    pair(butHide, butHideC, QStringLiteral("butHide"), 3555, 60, QStringLiteral("Hide Note"));
+    pair(butClose, butCloseC, QStringLiteral("butClose"), 3720, 60, QStringLiteral("Delete Note"));
+    pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
+
+    picBullet = new QLabel(this);
+    picBullet->setPixmap(QPixmap(res(QStringLiteral("bullet"))));
+    picBullet->setGeometry(0, 0, BulletWidthPx, BulletHeightPx);
+    picBullet->setMouseTracking(true);
+    picBullet->installEventFilter(this);
+    picBullet->hide();
+    // The grow button sits inside the bullet, at client coordinates of its own.
+    butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet);
+    butGrowC = new PictureButton(res(QStringLiteral("butGrowC")), picBullet);
+    for (PictureButton *grow : {butGrow, butGrowC})
+        grow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
+    butGrowC->hide();
+
+    wireCommandButton(butClose, butCloseC, &frmNote::DeleteNote);
+    wireCommandButton(butMin, butMinC, &frmNote::Minimize);
+    wireCommandButton(butHide, butHideC, &frmNote::HideNote);
+    wireCommandButton(butGrow, butGrowC, &frmNote::Restore);
+    connect(butMenu, &PictureButton::MouseDown, this, &frmNote::butMenu_MouseDown);
+    connect(butMenu, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
+    connect(butMenuC, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
+
+    tmrlblADS = new MinTimer(this);
+}
+
+PictureButton *frmNote::button(const QString &name, int leftTw, int topTw, QWidget *parent)
+{
+    auto *b = new PictureButton(res(name), parent ? parent : this);
+    b->setObjectName(name);
+    b->move(Frame + Twips::toPixels(leftTw), Frame + Twips::toPixels(topTw));
+    b->resize(b->pixmap().size());
+    return b;
+}
+
+void frmNote::pair(PictureButton *&normal, PictureButton *&pressed, const QString &name, int leftTw,
+                   int topTw, const QString &toolTip, QWidget *parent)
+{
+    normal = button(name, leftTw, topTw, parent);
+    pressed = button(name + QLatin1Char('C'), leftTw, topTw, parent);
+    normal->setToolTip(toolTip);
+    pressed->setToolTip(toolTip);
+    pressed->hide();
+}
+
+void frmNote::wireCommandButton(PictureButton *normal, PictureButton *pressed,
+                                void (frmNote::*command)())
+{
+    connect(normal, &PictureButton::MouseDown, this, [pressed](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            pressed->show();
+    });
+    connect(normal, &PictureButton::MouseUp, this,
+            [this, pressed, command](Qt::MouseButton button, bool inside) {
+                pressed->hide();
+                if (button == Qt::LeftButton && inside)
+                    (this->*command)();
+            });
+}
+
+void frmNote::buildMenus()
+{
+    auto item = [this](QMenu *menu, const char *name, const char *caption) {
+        return CMMain.add(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
+    };
+    auto sub = [this](QMenu *menu, const char *name, const char *caption) {
+        return CMMain.addMenu(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
+    };
+
+    mnuMain = new QMenu(this);
+    mnuMain->setObjectName(QStringLiteral("mnuMain"));
+    mnuNewNote = item(mnuMain, "mnuNewNote", "||&New Note");
+    mnuMin = item(mnuMain, "mnuMin", "||&Minimize");
+    mnuTop = item(mnuMain, "mnuTop", "(#)|A|&Always On Top");
+    mnuDash1 = item(mnuMain, "mnuDash1", "(-)Saving");
+    mnuSave = item(mnuMain, "mnuSave", "||&Save As...");
+    mnuPrint = item(mnuMain, "mnuPrint", "&Print...");
+    mnuDash2 = item(mnuMain, "mnuDash2", "-");
+    mnuOptions = item(mnuMain, "mnuOptions", "||&Options...");
+    mnuSkins = item(mnuMain, "mnuSkins", "||Change &Skins...");
+    mnuDash6 = item(mnuMain, "mnuDash6", "-");
+    mnuAlarm = sub(mnuMain, "mnuAlarm", "||&Alarm");
+    mnuAlarmSet = item(mnuAlarm, "mnuAlarmSet", "&Set Alarm");
+    mnuAlarmClear = item(mnuAlarm, "mnuAlarmClear", "&Remove Alarm");
+    mnuDash3 = item(mnuMain, "mnuDash3", "-");
+    mnuClear = item(mnuMain, "mnuClear", "Clear");
+    mnuFont = sub(mnuMain, "mnuFont", "&Font");
+    mnuFontBold = item(mnuFont, "mnuFontBold", "(#)|B|&Bold");
+    mnuFontItalic = item(mnuFont, "mnuFontItalic", "(#)|I|&Italic");
+    mnuFontUnderline = item(mnuFont, "mnuFontUnderline", "(#)|U|&Underline");
+    mnuFontStrick = item(mnuFont, "mnuFontStrick", "(#)|S|&Strikethrough");
+    mnuFontBullet = item(mnuFont, "mnuFontBullet", "(#)|B|&Bullet");
+    mnuFontDash1 = item(mnuFont, "mnuFontDash1", "-");
+    mnuFontColor = item(mnuFont, "mnuFontColor", "&Color...");
+    mnuFontFont = item(mnuFont, "mnuFontFont", "&Font...");
+    mnuDash4 = item(mnuMain, "mnuDash4", "(-)Others");
+    mnuHelpAbout = item(mnuMain, "mnuHelpAbout", "&About...");
+    mnuHelp = sub(mnuMain, "mnuHelp", "&Help");
+    mnuHelpVWeb = item(mnuHelp, "mnuHelpVWeb", "Visit &Corvane Website...");
+    mnuHelpDWeb = item(mnuHelp, "mnuHelpDWeb", "&Pennyquill On The Web...");
+    mnuHelpDash1 = item(mnuMain, "mnuHelpDash1", "-");
+    mnuDelete = item(mnuMain, "mnuDelete", "&Delete");
+    mnuHide = item(mnuMain, "mnuHide", "&Hide");
+
+    mnuTitle = new QMenu(this);
+    mnuTitle->setObjectName(QStringLiteral("mnuTitle"));
+    mnuTitleHide = item(mnuTitle, "mnuTitleHide", "&Hide");
+    mnuTitleDash1 = item(mnuTitle, "mnuTitleDash1", "-");
+    mnuTitleMinimize = item(mnuTitle, "mnuTitleMinimize", "&Minimize");
+    mnuTitleRestore = item(mnuTitle, "mnuTitleRestore", "&Restore");
+    mnuTitleDash2 = item(mnuTitle, "mnuTitleDash2", "-");
+    mnuTitleClose = item(mnuTitle, "mnuTitleClose", "&Delete");
+
+    mnuCon = new QMenu(this);
+    mnuCon->setObjectName(QStringLiteral("mnuCon"));
+    mnuConUndo = item(mnuCon, "mnuConUndo", "&Undo");
+    mnuConDash1 = item(mnuCon, "mnuConDash1", "-");
+    mnuConCut = item(mnuCon, "mnuConCut", "Cu&t");
+    mnuConCopy = item(mnuCon, "mnuConCopy", "&Copy");
+    mnuConPast = item(mnuCon, "mnuConPast", "&Past");
+    mnuConDel = item(mnuCon, "mnuConDel", "&Delete");
+    mnuConDash2 = item(mnuCon, "mnuConDash2", "-");
+    mnuConSetAlarm = item(mnuCon, "mnuConSetAlarm", "Set &Alarm");
+    mnuConRemAlarm = item(mnuCon, "mnuConRemAlarm", "&Remove Alarm");
+    mnuConDash3 = item(mnuCon, "mnuConDash3", "-");
+    mnuConSelAll = item(mnuCon, "mnuConSelAll", "&Select All");
+
+    mnuTray = new QMenu(this);
+    mnuTray->setObjectName(QStringLiteral("mnuTray"));
+    mnuTrayNew = item(mnuTray, "mnuTrayNew", "&New Note");
+    mnuTrayDash1 = item(mnuTray, "mnuTrayDash1", "-");
+    mnuTrayShowAll = item(mnuTray, "mnuTrayShowAll", "&Show All Notes");
+    mnuTrayHideAll = item(mnuTray, "mnuTrayHideAll", "&Hide All Notes");
+    mnuTrayMin = item(mnuTray, "mnuTrayMin", "&Minimize All Notes");
+    mnuTrayRestore = item(mnuTray, "mnuTrayRestore", "&Restore All Notes");
+    mnuTrayDash2 = item(mnuTray, "mnuTrayDash2", "-");
+    mnuTrayTop = item(mnuTray, "mnuTrayTop", "(#)|A|&Always On Top");
+    mnuTrayDash3 = item(mnuTray, "mnuTrayDash3", "-");
+    mnuTrayOptions = item(mnuTray, "mnuTrayOptions", "&Options...");
+    mnuTraySkin = item(mnuTray, "mnuTraySkin", "Change &Skin...");
+    mnuTrayDash4 = item(mnuTray, "mnuTrayDash4", "-");
+    mnuTrayHelpAbout = item(mnuTray, "mnuTrayHelpAbout", "&About...");
+    mnuTrayHelp = sub(mnuTray, "mnuTrayHelp", "&Help");
+    mnuTrayHelpVWeb = item(mnuTrayHelp, "mnuTrayHelpVWeb", "Visit Corvane Website");
+    mnuTrayHelpDWeb = item(mnuTrayHelp, "mnuTrayHelpDWeb", "Pennyquill On The Web");
+    mnuTrayHelpDash1 = item(mnuTray, "mnuTrayHelpDash1", "-");
+    mnuTrayExit = item(mnuTray, "mnuTrayExit", "E&xit");
+
+    // Every main-menu command first lets go of the menu button's pressed look.
+    connect(mnuMain, &QMenu::triggered, this, [this] { hideMenuPressed(); });
+    connect(mnuMain, &QMenu::aboutToHide, this, [this] { hideMenuPressed(); });
+    connect(mnuNewNote, &QAction::triggered, this, &frmNote::mnuNewNote_Click);
+    connect(mnuMin, &QAction::triggered, this, &frmNote::mnuMin_Click);
+    connect(mnuTop, &QAction::triggered, this, &frmNote::mnuTop_Click);
+    connect(mnuOptions, &QAction::triggered, this, &frmNote::mnuOptions_Click);
+    connect(mnuSkins, &QAction::triggered, this, &frmNote::mnuSkins_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmNote::mnuHelpAbout_Click);
+    connect(mnuHelpVWeb, &QAction::triggered, this, &frmNote::mnuHelpVWeb_Click);
+    connect(mnuHelpDWeb, &QAction::triggered, this, &frmNote::mnuHelpDWeb_Click);
+    connect(mnuDelete, &QAction::triggered, this, &frmNote::mnuDelete_Click);
+    connect(mnuHide, &QAction::triggered, this, &frmNote::mnuHide_Click);
+    connect(mnuTitleHide, &QAction::triggered, this, &frmNote::mnuTitleHide_Click);
+    connect(mnuTitleMinimize, &QAction::triggered, this, &frmNote::mnuTitleMinimize_Click);
+    connect(mnuTitleRestore, &QAction::triggered, this, &frmNote::mnuTitleRestore_Click);
+    connect(mnuTitleClose, &QAction::triggered, this, &frmNote::mnuTitleClose_Click);
+
+    connect(mnuTrayNew, &QAction::triggered, this, &frmNote::mnuTrayNew_Click);
+    connect(mnuTrayShowAll, &QAction::triggered, this, &frmNote::mnuTrayShowAll_Click);
+    connect(mnuTrayHideAll, &QAction::triggered, this, &frmNote::mnuTrayHideAll_Click);
+    connect(mnuTrayMin, &QAction::triggered, this, &frmNote::mnuTrayMin_Click);
+    connect(mnuTrayRestore, &QAction::triggered, this, &frmNote::mnuTrayRestore_Click);
+    connect(mnuTrayTop, &QAction::triggered, this, &frmNote::mnuTrayTop_Click);
+    connect(mnuTrayOptions, &QAction::triggered, this, &frmNote::mnuTrayOptions_Click);
+    connect(mnuTraySkin, &QAction::triggered, this, &frmNote::mnuTraySkin_Click);
+    connect(mnuTrayHelpAbout, &QAction::triggered, this, &frmNote::mnuTrayHelpAbout_Click);
+    connect(mnuTrayHelpVWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpVWeb_Click);
+    connect(mnuTrayHelpDWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpDWeb_Click);
+    connect(mnuTrayExit, &QAction::triggered, this, &frmNote::mnuTrayExit_Click);
+}
+
+void frmNote::Form_Load()
+{
+    setHeight(FullHeight);
+    HookMenu();
+    // The format buttons show the format at the caret from the start.
+    rtxtMain_SelChange();
+    // The help menu keeps only the two web pages.
+    mnuHelp->setTitle(QStringLiteral("On &Web"));
+    mnuHelpVWeb->setVisible(true);
+    mnuHelpDWeb->setVisible(true);
+}
+
+void frmNote::Form_Unload()
+{
+    tmrAlarms.stop();
+    tmrlblADS->setEnable(false);
+    tmrMin.stop();
+    tmrRestore.stop();
+    tmrType.stop();
+    m_minimizeStep.stop();
+    m_restoreStep.stop();
+    m_scroll.stop();
+}
+
+void frmNote::HookMenu()
+{
+    setHeight(FullHeight);
+    CMMain.setPicture(QStringLiteral("&New Note"), QPixmap(res(QStringLiteral("menu2"))));
+    CMMain.setPicture(QStringLiteral("&Save As..."), QPixmap(res(QStringLiteral("menu1"))));
+    CMMain.setPicture(QStringLiteral("&Options..."), QPixmap(res(QStringLiteral("menu3"))));
+    CMMain.setPicture(QStringLiteral("&Help"), QPixmap(res(QStringLiteral("menu4"))));
+    CMMain.setPicture(QStringLiteral("&Font"), QPixmap(res(QStringLiteral("menu5"))));
+    // The help menu is captioned "On &Web" at load; it keeps the help picture.
+    mnuHelp->menuAction()->setIcon(QIcon(QPixmap(res(QStringLiteral("menu4")))));
+}
+
+void frmNote::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+    emit NoteChanged();
+}
+
+// ---- position and size in twips ------------------------------------------
+
+int frmNote::Left() const
+{
+    return Twips::toPixels(m_leftTw) == x() ? m_leftTw : Twips::fromPixels(x());
+}
+
+int frmNote::Top() const
+{
+    return Twips::toPixels(m_topTw) == y() ? m_topTw : Twips::fromPixels(y());
+}
+
+void frmNote::setLeft(int twips)
+{
+    Move(twips, Top());
+}
+
+void frmNote::setTop(int twips)
+{
+    Move(Left(), twips);
+}
+
+void frmNote::Move(int leftTwips, int topTwips)
+{
+    m_leftTw = leftTwips;
+    m_topTw = topTwips;
+    move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
+}
+
+void frmNote::setWidth(int twips)
+{
+    m_widthTw = twips;
+    applySize();
+}
+
+void frmNote::setHeight(int twips)
+{
+    m_heightTw = twips;
+    applySize();
+}
+
+void frmNote::applySize()
+{
+    const QSize size(std::max(1, Twips::toPixels(m_widthTw)),
+                     std::max(1, Twips::toPixels(m_heightTw)));
+    setFixedSize(size);
+}
+
+void frmNote::moveEvent(QMoveEvent *)
+{
+    emit NoteChanged();
+}
+
+bool frmNote::isBullet() const
+{
+    return !picBullet->isHidden();
+}
+
+void frmNote::setBulletShape()
+{
+    butMenuC->hide();
+    picBullet->show();
+    picBullet->raise();
+    setMask(QRegion(QRect(QPoint(2, 2), QPoint(34, 34)), QRegion::Ellipse));
+}
+
+void frmNote::ShowBullet()
+{
+    setBulletShape();
+    setWidth(Twips::fromPixels(BulletWidthPx));
+    setHeight(Twips::fromPixels(BulletHeightPx));
+}
+
+void frmNote::KeepOnScreen()
+{
+    const QRect frame(x(), y(), width(), height());
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QScreen *nearest = nullptr;
+    qint64 best = -1;
+    for (QScreen *screen : screens) {
+        const QRect area = screen->availableGeometry();
+        if (area.intersects(frame))
+            return;
+        const QPoint d = area.center() - frame.center();
+        const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
+        if (!nearest || distance < best) {
+            nearest = screen;
+            best = distance;
+        }
+    }
+    if (!nearest)
+        return;
+    const QRect area = nearest->availableGeometry();
+    const int px =
+        std::clamp(frame.x(), area.left(), std::max(area.left(), area.right() - frame.width()));
+    const int py =
+        std::clamp(frame.y(), area.top(), std::max(area.top(), area.bottom() - frame.height()));
+    Move(Twips::fromPixels(px), Twips::fromPixels(py));
+}
+
+// ---- painting --------------------------------------------------------------
+
+void frmNote::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(176, 128, 36));
+    p.drawPixmap(Frame, Frame, m_picture);
+}
+
+// ---- dragging, title menu, double clicks ----------------------------------
+
+void frmNote::startDrag(const QPoint &pos)
+{
+    m_dragStart = QPoint(Twips::fromPixels(pos.x()), Twips::fromPixels(pos.y()));
+}
+
+void frmNote::dragTo(const QPoint &pos)
+{
+    const int x = Twips::fromPixels(pos.x());
+    const int y = Twips::fromPixels(pos.y());
+    Move(Left() + x - m_dragStart.x(), Top() + y - m_dragStart.y());
+}
+
+void frmNote::mousePressEvent(QMouseEvent *event)
+{
+    startDrag(event->position().toPoint());
+}
+
+void frmNote::mouseMoveEvent(QMouseEvent *event)
+{
+    butMenuC->hide();
+    if (event->buttons() == Qt::LeftButton)
+        dragTo(event->position().toPoint());
+}
+
+void frmNote::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        showTitleMenu(event->globalPosition().toPoint(), false);
+}
+
+void frmNote::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Minimize();
+}
+
+void frmNote::showTitleMenu(const QPoint &globalPos, bool bullet)
+{
+    mnuTitleRestore->setEnabled(bullet);
+    mnuTitleMinimize->setEnabled(!bullet);
+    mnuTitle->popup(globalPos);
+}
+
+bool frmNote::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != picBullet)
+        return Form::eventFilter(watched, event);
+    // The bullet drags, pops up the title menu and restores like the window,
+    // and shows the note's text while the pointer rests on it.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        startDrag(picBullet->mapToParent(static_cast<QMouseEvent *>(event)->position().toPoint()));
+        return true;
+    case QEvent::MouseMove: {
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (move->buttons() == Qt::LeftButton)
+            dragTo(picBullet->mapToParent(move->position().toPoint()));
+        else if (move->buttons() == Qt::NoButton)
+            bulletHover();
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *release = static_cast<QMouseEvent *>(event);
+        if (release->button() == Qt::RightButton)
+            showTitleMenu(release->globalPosition().toPoint(), true);
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            Restore();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmNote::bulletHover()
+{
+    const int left = Left() + 430;
+    const int top = Top() - 10;
+    if (frmToolTip *open = frmToolTip::Loaded(m_ctx)) {
+        // A balloon placed for another note gives way to this note's text.
+        if (open->pos() != QPoint(Twips::toPixels(left), Twips::toPixels(top)))
+            open->Unload();
+    }
+    butMenuC->hide();
+    frmToolTip *balloon = frmToolTip::Open(m_ctx);
+    if (balloon->lblToolTip->text().isEmpty())
+        balloon->lblToolTip->setText(rtxtMain->Text());
+    balloon->move(Twips::toPixels(left), Twips::toPixels(top));
+    if (!balloon->isVisible())
+        balloon->showBalloon();
+}
+
+// ---- menu button -------------------------------------------------------------
+
+void frmNote::hideMenuPressed()
+{
+    butMenuC->hide();
+}
+
+QPoint frmNote::MainMenuPosition() const
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int screenHeightTw = Twips::fromPixels(screen->geometry().height());
+    const QPoint bottomLeft(butMenu->x(), butMenu->y() + butMenu->height());
+    const int buttonTopTw = Twips::fromPixels(butMenu->y());
+    if (buttonTopTw + Top() + 4695 > screenHeightTw)
+        return butMenu->pos();
+    return bottomLeft;
+}
+
+void frmNote::butMenu_MouseDown()
+{
+    butMenuC->show();
+    mnuMain->popup(mapToGlobal(MainMenuPosition()));
+}
+
+// ---- minimize and restore ---------------------------------------------------
+
+void frmNote::Minimize()
+{
+    butMenuC->hide();
+    tmrType.stop();
+    m_scroll.stop();
+    lblAds->clear();
+    tmrMin.start();
+}
+
+void frmNote::tmrMin_Timer()
+{
+    tmrMin.stop();
+    MinimizeWindow();
+}
+
+void frmNote::MinimizeWindow()
+{
+    m_widthDone = false;
+    m_heightDone = false;
+    m_minimizeStep.start();
+}
+
+void frmNote::unloadToolTip()
+{
+    if (frmToolTip *open = frmToolTip::Loaded(m_ctx))
+        open->Unload();
+}
+
+void frmNote::stepMinimize()
+{
+    unloadToolTip();
+    const int bulletW = Twips::fromPixels(BulletWidthPx);
+    const int bulletH = Twips::fromPixels(BulletHeightPx);
+    if (m_widthTw > bulletW)
+        setWidth(m_widthTw - StepTwips);
+    else
+        m_widthDone = true;
+    if (m_heightTw > bulletH)
+        setHeight(m_heightTw - StepTwips);
+    else
+        m_heightDone = true;
+    if (!(m_widthDone && m_heightDone))
+        return;
+    m_minimizeStep.stop();
+    setBulletShape();
+    m_widthDone = false;
+    m_heightDone = false;
+    setWidth(bulletW + 50);
+    setHeight(bulletH + 50);
+    emit NoteChanged();
+}
+
+void frmNote::Restore()
+{
+    butGrowC->hide();
+    picBullet->hide();
+    clearMask();
+    tmrRestore.start();
+}
+
+void frmNote::tmrRestore_Timer()
+{
+    tmrRestore.stop();
+    RestorWindow();
+}
+
+void frmNote::RestorWindow()
+{
+    m_widthDone = false;
+    m_heightDone = false;
+    m_restoreStep.start();
+}
+
+void frmNote::stepRestore()
+{
+    unloadToolTip();
+    if (m_widthTw < FullWidth)
+        setWidth(m_widthTw + StepTwips);
+    else
+        m_widthDone = true;
+    if (m_heightTw < 2360)
+        setHeight(m_heightTw + StepTwips);
+    else
+        m_heightDone = true;
+    if (!(m_widthDone && m_heightDone))
+        return;
+    m_restoreStep.stop();
+    butMenuC->hide();
+    m_widthDone = false;
+    m_heightDone = false;
+    setWidth(FullWidth);
+    setHeight(FullHeight);
+    emit NoteChanged();
+}
+
+void frmNote::mnuMin_Click()
+{
+    Minimize();
+}
+
+void frmNote::mnuTitleMinimize_Click()
+{
+    Minimize();
+}
+
+void frmNote::mnuTitleRestore_Click()
+{
+    unloadToolTip();
+    Restore();
+}
+
+// ---- hide, delete, on top ------------------------------------------------------
+
+void frmNote::HideNote()
+{
+    hide();
+    emit NoteChanged();
+}
+
+void frmNote::mnuHide_Click()
+{
+    HideNote();
+}
+
+void frmNote::mnuTitleHide_Click()
+{
+    HideNote();
+}
+
+void frmNote::DeleteNote()
+{
+    butMenuC->hide();
+    const bool onTop = mnuTop->isChecked();
+    if (onTop)
+        mdlVariables::SetTopMost(this, mdlVariables::HWND_NOTOPMOST);
+    const auto answer =
+        m_ctx.prompter->message(this, QStringLiteral("Delete current note?"), AppInfo::Title,
+                                Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    if (answer == Prompter::Answer::Yes) {
+        emit NoteChanged();
+        Unload();
+        for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote")))
+            if (auto *other = qobject_cast<frmNote *>(form); other && other != this)
+                other->HookMenu();
+        return;
+    }
+    if (onTop)
+        mdlVariables::SetTopMost(this, mdlVariables::HWND_TOPMOST);
+}
+
+void frmNote::mnuDelete_Click()
+{
+    DeleteNote();
+}
+
+void frmNote::mnuTitleClose_Click()
+{
+    DeleteNote();
+}
+
+void frmNote::mnuTop_Click()
+{
+    // The action has already toggled its own check mark.
+    mdlVariables::SetTopMost(this, mnuTop->isChecked() ? mdlVariables::HWND_TOPMOST
+                                                       : mdlVariables::HWND_NOTOPMOST);
+    emit NoteChanged();
+}
+
+// ---- new note -------------------------------------------------------------------
+
+void frmNote::mnuNewNote_Click()
+{
+    butMenuC->hide();
+    auto *note = new frmNote(m_ctx);
+    note->Load();
+    note->setPicture(m_picture);
+    if (mnuTop->isChecked()) {
+        mdlVariables::SetTopMost(note, mdlVariables::HWND_TOPMOST);
+        note->mnuTop->setChecked(true);
+    }
+    note->bolShown = true;
+    note->PlaceAtRandom();
+    note->show();
+    emit NoteChanged();
+}
+
+void frmNote::PlaceAtRandom()
+{
+    const Form *menuNote = m_ctx.forms->find(QStringLiteral("frmNote"));
+    const auto *hidden = qobject_cast<const frmNote *>(menuNote);
+    const int w = hidden ? hidden->Width() : FullWidth;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const double screenW = Twips::fromPixels(geometry.width());
+    const double screenH = Twips::fromPixels(geometry.height());
+    const double r1 = m_ctx.random->next();
+    const double r2 = m_ctx.random->next();
+    const int left = static_cast<int>(std::floor((screenW - w - 200 - 200 + 1) * r1 + 200));
+    const int top = static_cast<int>(std::floor((screenH / 1.5 - 100 - 200 + 1) * r2 + 200));
+    Move(Twips::fromPixels(geometry.x()) + left, Twips::fromPixels(geometry.y()) + top);
+}
+
+// ---- other menu commands -----------------------------------------------------
+
+void frmNote::showForm(const QString &name)
+{
+    if (Form *form = m_ctx.forms->defaultInstance(name)) {
+        form->show();
+        form->raise();
+        form->activateWindow();
+    }
+}
+
+void frmNote::mnuOptions_Click()
+{
+    butMenuC->hide();
+    showForm(QStringLiteral("frmOptions"));
+}
+
+void frmNote::mnuSkins_Click()
+{
+    butMenuC->hide();
+    showForm(QStringLiteral("frmSkins"));
+}
+
+void frmNote::mnuHelpAbout_Click()
+{
+    butMenuC->hide();
+    showForm(QStringLiteral("frmAbout"));
+}
+
+void frmNote::mnuHelpVWeb_Click()
+{
+    butMenuC->hide();
+    m_ctx.shell->open(QUrl(AppInfo::MakerPage));
+}
+
+void frmNote::mnuHelpDWeb_Click()
+{
+    butMenuC->hide();
+    m_ctx.shell->open(QUrl(AppInfo::ProductPage));
+}
+
+// ---- balloon -----------------------------------------------------------------
+
+void frmNote::LoadToolTip(const QString &Caption, int Position, int ShowMilSec)
+{
+    frmToolTip *balloon = frmToolTip::Open(m_ctx);
+    balloon->lblToolTip->setText(Caption);
+    if (Position == 1)
+        balloon->move(Twips::toPixels(Left() + Width() - 300), Twips::toPixels(Top() + 700));
+    balloon->tmrUnload.setInterval(ShowMilSec);
+    balloon->showBalloon();
+}
+
+// ---- greeting and typewriter --------------------------------------------------
+
+QString frmNote::Greeting(int hour, const QString &userName)
+{
+    QString greeting;
+    if (hour < 12)
+        greeting = QStringLiteral("Good morning ");
+    else if (hour < 20)
+        greeting = QStringLiteral("Good evening ");
+    else
+        greeting = QStringLiteral("Good night ");
+    return greeting + userName + QLatin1Char('.');
+}
+
+void frmNote::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_ctx.vars->Greeted) {
+        m_ctx.vars->Greeted = true;
+        lblAds->hide();
+        lblAds->setText(Greeting(m_ctx.clock->now().time().hour(), m_ctx.vars->UserName));
+        tmrType.start();
+    }
+    Form::changeEvent(event);
+}
+
+void frmNote::tmrType_Timer()
+{
+    if (m_typeText.isEmpty())
+        m_typeText = lblAds->text();
+    ++m_typePos;
+    if (m_typePos >= m_typeText.size() + 1) {
+        tmrType.stop();
+        m_typeText.clear();
+        m_typePos = 0;
+        return;
+    }
+    // A space with a further word after it: break the line when that word
+    // would run past the note's edge.
+    const int index = m_typePos - 1;
+    if (m_typeText.at(index) == QLatin1Char(' ')) {
+        const int nextSpace = m_typeText.indexOf(QLatin1Char(' '), index + 2);
+        if (nextSpace >= 0) {
+            const QString word = m_typeText.mid(index, nextSpace - index);
+            const int widthTw =
+                Twips::fromPixels(fontMetrics().horizontalAdvance(lblAds->text() + word));
+            if (widthTw + 900 > Width()) {
+                tmrType.stop();
+                m_scrollTopTw = AdsRestTop;
+                m_scroll.start();
+                return;
+            }
+        }
+    }
+    lblAds->setText(m_typeText.left(m_typePos));
+    lblAds->show();
+}
+
+void frmNote::stepTypeScroll()
+{
+    // The full line slides up out of sight before the next one starts.
+    if (m_scrollTopTw >= AdsScrollStop) {
+        lblAds->move(lblAds->x(), Frame + Twips::toPixels(m_scrollTopTw));
+        m_scrollTopTw -= 10;
+        return;
+    }
+    m_scroll.stop();
+    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+    // The next line starts with the word after the space where it broke.
+    const int from =
+        m_typeText.indexOf(QLatin1Char(' '), std::max(0, int(lblAds->text().size()) - 1));
+    m_typeText = from < 0 ? QString() : m_typeText.mid(from + 1);
+    lblAds->clear();
+    m_typePos = 1;
+    lblAds->setText(m_typeText.left(m_typePos));
+    lblAds->show();
+    tmrType.start();
+}
+
+void frmNote::tmrlblADS_Timer()
+{
+    lblAds->hide();
+    const std::optional<QString> tip =
+        m_tips.NextTip(m_ctx.vars->Tips, m_ctx.vars->RandomTips, *m_ctx.random);
+    if (!tip)
+        return;
+    lblAds->setText(*tip);
+    tmrType.start();
+}
+
+// ---- the tray menu ---------------------------------------------------------
+
+QList<frmNote *> frmNote::noteWindows() const
+{
+    QList<frmNote *> notes;
+    for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote")))
+        if (auto *note = qobject_cast<frmNote *>(form))
+            notes.append(note);
+    return notes;
+}
+
+void frmNote::mnuTrayNew_Click()
+{
+    mnuNewNote_Click();
+}
+
+void frmNote::mnuTrayShowAll_Click()
+{
+    for (frmNote *note : noteWindows())
+        if (note->bolShown) {
+            note->show();
+            note->raise();
+        }
+    emit NoteChanged();
+}
+
+void frmNote::mnuTrayHideAll_Click()
+{
+    for (frmNote *note : noteWindows())
+        note->hide();
+    emit NoteChanged();
+}
+
+void frmNote::mnuTrayMin_Click()
+{
+    for (frmNote *note : noteWindows())
+        note->tmrMin.start();
+}
+
+void frmNote::mnuTrayRestore_Click()
+{
+    for (frmNote *note : noteWindows()) {
+        note->picBullet->hide();
+        note->clearMask();
+        note->tmrRestore.start();
+    }
+}
+
+void frmNote::mnuTrayTop_Click()
+{
+    // The action has already toggled itself: its new state is the wish.
+    const bool onTop = mnuTrayTop->isChecked();
+    for (frmNote *note : noteWindows()) {
+        note->mnuTop->setChecked(onTop);
+        mdlVariables::SetTopMost(note,
+                                 onTop ? mdlVariables::HWND_TOPMOST : mdlVariables::HWND_NOTOPMOST);
+    }
+    emit NoteChanged();
+}
+
+void frmNote::mnuTrayOptions_Click()
+{
+    showForm(QStringLiteral("frmOptions"));
+}
+
+void frmNote::mnuTraySkin_Click()
+{
+    showForm(QStringLiteral("frmSkins"));
+}
+
+void frmNote::mnuTrayHelpAbout_Click()
+{
+    showForm(QStringLiteral("frmAbout"));
+}
+
+void frmNote::mnuTrayHelpVWeb_Click()
+{
+    m_ctx.shell->open(QUrl(AppInfo::MakerPage));
+}
+
+void frmNote::mnuTrayHelpDWeb_Click()
+{
+    m_ctx.shell->open(QUrl(AppInfo::ProductPage));
+}
+
+void frmNote::mnuTrayExit_Click()
+{
+    if (auto *splash = qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash"))))
+        if (splash->TrayIcon)
+            splash->TrayIcon->hide();
+    m_ctx.forms->unloadAll();
+}
+
+// ---- text editing and formatting -------------------------------------------
+
+namespace {
+
+const QString ProtectedWarning = QStringLiteral(
+    "You cannot edit this text because an alarm is set to it. To remove alarm right click on it "
+    "and choose 'Remove Alarm'.");
+
+} // namespace
+
+QColor frmNote::ColorFromValue(int value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+int frmNote::ValueFromColor(const QColor &color)
+{
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+void frmNote::wireTextEditing()
+{
+    connect(rtxtMain, &RichTextBox::Change, this, &frmNote::rtxtMain_Change);
+    connect(rtxtMain, &RichTextBox::SelChange, this, &frmNote::rtxtMain_SelChange);
+    connect(rtxtMain, &RichTextBox::KeyDown, this, &frmNote::rtxtMain_KeyDown);
+    connect(rtxtMain, &RichTextBox::KeyPress, this, &frmNote::rtxtMain_KeyPress);
+    connect(rtxtMain, &RichTextBox::MouseUp, this, &frmNote::rtxtMain_MouseUp);
+    connect(rtxtMain, &RichTextBox::Click, this, &frmNote::rtxtMain_Click);
+
+    wireFormatButton(butB, butBC, Format::Bold);
+    wireFormatButton(butI, butIC, Format::Italic);
+    wireFormatButton(butU, butUC, Format::Underline);
+    wireFormatButton(butS, butSC, Format::StrikeThru);
+    wireFormatButton(butBullet, butBulletC, Format::Bullet);
+
+    connect(mnuFontBold, &QAction::triggered, this, &frmNote::mnuFontBold_Click);
+    connect(mnuFontItalic, &QAction::triggered, this, &frmNote::mnuFontItalic_Click);
+    connect(mnuFontUnderline, &QAction::triggered, this, &frmNote::mnuFontUnderline_Click);
+    connect(mnuFontStrick, &QAction::triggered, this, &frmNote::mnuFontStrick_Click);
+    connect(mnuFontBullet, &QAction::triggered, this, &frmNote::mnuFontBullet_Click);
+    connect(mnuFontColor, &QAction::triggered, this, &frmNote::mnuFontColor_Click);
+    connect(mnuFontFont, &QAction::triggered, this, &frmNote::mnuFontFont_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmNote::mnuSave_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmNote::mnuPrint_Click);
+    connect(mnuClear, &QAction::triggered, this, &frmNote::mnuClear_Click);
+    connect(mnuConUndo, &QAction::triggered, this, &frmNote::mnuConUndo_Click);
+    connect(mnuConCut, &QAction::triggered, this, &frmNote::mnuConCut_Click);
+    connect(mnuConCopy, &QAction::triggered, this, &frmNote::mnuConCopy_Click);
+    connect(mnuConPast, &QAction::triggered, this, &frmNote::mnuConPast_Click);
+    connect(mnuConDel, &QAction::triggered, this, &frmNote::mnuConDel_Click);
+    connect(mnuConSelAll, &QAction::triggered, this, &frmNote::mnuConSelAll_Click);
+}
+
+void frmNote::wireFormatButton(PictureButton *normal, PictureButton *on, Format format)
+{
+    connect(normal, &PictureButton::MouseDown, this, [on](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            on->show();
+    });
+    connect(normal, &PictureButton::MouseUp, this, [this, format](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            FormatButtonUp(format);
+    });
+    connect(on, &PictureButton::MouseUp, this, [this, format](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            FormatButtonCUp(format);
+    });
+}
+
+PictureButton *frmNote::onImage(Format format) const
+{
+    switch (format) {
+    case Format::Bold:
+        return butBC;
+    case Format::Italic:
+        return butIC;
+    case Format::Underline:
+        return butUC;
+    case Format::StrikeThru:
+        return butSC;
+    case Format::Bullet:
+        return butBulletC;
+    }
+    return butBC;
+}
+
+QAction *frmNote::menuItem(Format format) const
+{
+    switch (format) {
+    case Format::Bold:
+        return mnuFontBold;
+    case Format::Italic:
+        return mnuFontItalic;
+    case Format::Underline:
+        return mnuFontUnderline;
+    case Format::StrikeThru:
+        return mnuFontStrick;
+    case Format::Bullet:
+        return mnuFontBullet;
+    }
+    return mnuFontBold;
+}
+
+void frmNote::applyFormat(Format format, bool on)
+{
+    switch (format) {
+    case Format::Bold:
+        rtxtMain->setSelBold(on);
+        break;
+    case Format::Italic:
+        rtxtMain->setSelItalic(on);
+        break;
+    case Format::Underline:
+        rtxtMain->setSelUnderline(on);
+        break;
+    case Format::StrikeThru:
+        rtxtMain->setSelStrikeThru(on);
+        break;
+    case Format::Bullet:
+        rtxtMain->setSelBullet(on);
+        break;
+    }
+}
+
+bool frmNote::SelectionProtected() const
+{
+    return rtxtMain->SelProtected().value_or(true);
+}
+
+void frmNote::warnProtected()
+{
+    LoadToolTip(ProtectedWarning, 1, 4000);
+}
+
+void frmNote::FormatButtonUp(Format format)
+{
+    if (SelectionProtected()) {
+        warnProtected();
+        onImage(format)->hide();
+        return;
+    }
+    applyFormat(format, true);
+    onImage(format)->show();
+    menuItem(format)->setChecked(true);
+}
+
+void frmNote::FormatButtonCUp(Format format)
+{
+    if (SelectionProtected()) {
+        warnProtected();
+        return;
+    }
+    applyFormat(format, false);
+    onImage(format)->hide();
+    menuItem(format)->setChecked(false);
+}
+
+void frmNote::FormatMenuClick(Format format)
+{
+    // The item has already toggled its check mark: its new state is the wish.
+    butMenuC->hide();
+    const bool on = menuItem(format)->isChecked();
+    applyFormat(format, on);
+    onImage(format)->setVisible(on);
+}
+
+void frmNote::rtxtMain_Change()
+{
+    rtxtMain_SelChange();
+}
+
+void frmNote::rtxtMain_SelChange()
+{
+    const bool isProtected = rtxtMain->SelProtected().value_or(false);
+    butAlarmC->setVisible(isProtected);
+    const std::pair<Format, bool> formats[] = {
+        {Format::Bold, rtxtMain->SelBold().value_or(false)},
+        {Format::Italic, rtxtMain->SelItalic().value_or(false)},
+        {Format::StrikeThru, rtxtMain->SelStrikeThru().value_or(false)},
+        {Format::Underline, rtxtMain->SelUnderline().value_or(false)},
+        {Format::Bullet, rtxtMain->SelBullet().value_or(false)},
+    };
+    for (const auto &[format, on] : formats) {
+        onImage(format)->setVisible(on);
+        menuItem(format)->setChecked(on);
+    }
+    mnuAlarmClear->setEnabled(isProtected);
+}
+
+void frmNote::rtxtMain_KeyDown(int &KeyCode, int Shift)
+{
+    if (rtxtMain->SelProtected().value_or(false) && (KeyCode < 33 || KeyCode > 40)) {
+        warnProtected();
+        KeyCode = 0;
+        return;
+    }
+    // The usual shortcuts take the same paths as the buttons and the menu.
+    if (Shift != 2)
+        return;
+    auto toggle = [this, &KeyCode](Format format) {
+        if (onImage(format)->isVisible())
+            FormatButtonCUp(format);
+        else
+            FormatButtonUp(format);
+        KeyCode = 0;
+    };
+    switch (KeyCode) {
+    case 'B':
+        toggle(Format::Bold);
+        break;
+    case 'I':
+        toggle(Format::Italic);
+        break;
+    case 'U':
+        toggle(Format::Underline);
+        break;
+    case 'A':
+        mnuConSelAll_Click();
+        KeyCode = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void frmNote::rtxtMain_KeyPress(int &KeyAscii)
+{
+    if (KeyAscii != '[' && KeyAscii != ']')
+        return;
+    KeyAscii = 0;
+    // Shown with the balloon's own closing period.
+    frmToolTip *balloon = frmToolTip::Open(m_ctx);
+    balloon->lblToolTip->setText(
+        QStringLiteral("'[' and ']' are preserved characters and cannot be type in the note box."));
+    balloon->move(Twips::toPixels(Left() + Width() - 300), Twips::toPixels(Top() + 800));
+    balloon->showBalloon();
+}
+
+void frmNote::rtxtMain_MouseUp(int Button, int, int X, int Y)
+{
+    for (QAction *item :
+         {mnuConCopy, mnuConCut, mnuConDel, mnuConSetAlarm, mnuConRemAlarm, mnuConPast})
+        item->setEnabled(true);
+    if (Button != 2)
+        return;
+    if (rtxtMain->SelText().isEmpty()) {
+        for (QAction *item : {mnuConCopy, mnuConCut, mnuConDel, mnuConSetAlarm})
+            item->setEnabled(false);
+    }
+    const std::optional<bool> isProtected = rtxtMain->SelProtected();
+    if (isProtected.has_value() && !*isProtected)
+        mnuConRemAlarm->setEnabled(false);
+    if (!isProtected.has_value() || *isProtected)
+        mnuConSetAlarm->setEnabled(false);
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard || clipboard->text().isEmpty())
+        mnuConPast->setEnabled(false);
+    mnuCon->popup(rtxtMain->viewport()->mapToGlobal(QPoint(X, Y)));
+}
+
+void frmNote::rtxtMain_Click()
+{
+    butMenuC->hide();
+}
+
+void frmNote::mnuFontColor_Click()
+{
+    butMenuC->hide();
+    const std::optional<int> current = rtxtMain->SelColor();
+    const std::optional<QColor> chosen =
+        m_ctx.prompter->chooseColor(this, ColorFromValue(current.value_or(0)));
+    if (!chosen)
+        return;
+    int value = ValueFromColor(*chosen);
+    if (current && value == *current)
+        return;
+    // That orange belongs to the alarm marks.
+    if (value == ReservedColor)
+        value = ReservedColor - 1;
+    rtxtMain->setSelColor(value);
+}
+
+void frmNote::mnuFontFont_Click()
+{
+    butMenuC->hide();
+    QFont initial(rtxtMain->SelFontName().value_or(font().family()));
+    initial.setPointSizeF(rtxtMain->SelFontSize().value_or(8.25));
+    initial.setBold(rtxtMain->SelBold().value_or(false));
+    initial.setItalic(rtxtMain->SelItalic().value_or(false));
+    auto apply = [this](const QFont &chosen) {
+        if (chosen.family().isEmpty())
+            return;
+        rtxtMain->setSelFontName(chosen.family());
+        rtxtMain->setSelFontSize(chosen.pointSizeF());
+        rtxtMain->setSelBold(chosen.bold());
+        rtxtMain->setSelItalic(chosen.italic());
+    };
+    if (const std::optional<QFont> chosen = m_ctx.prompter->chooseFont(this, initial, 4, 30, apply))
+        apply(*chosen);
+}
+
+void frmNote::mnuSave_Click()
+{
+    butMenuC->hide();
+    const QStringList filters = {QStringLiteral("Rich Text Format (*.RTF)"),
+                                 QStringLiteral("Text Document (*.txt)")};
+    const auto choice =
+        m_ctx.prompter->saveFile(this, QStringLiteral("Save As"), QDir::homePath(), filters, 0);
+    if (!choice)
+        return;
+    const bool rich = choice->filterIndex == 0;
+    QString path = choice->path;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += rich ? QStringLiteral(".rtf") : QStringLiteral(".txt");
+    const QByteArray bytes = rich ? rtxtMain->TextRTF().toUtf8() : rtxtMain->Text().toUtf8();
+    QString error;
+    if (!SafeFile::write(path, bytes, &error))
+        m_ctx.prompter->message(
+            this,
+            QStringLiteral("The note could not be saved as \"%1\": %2\nThe note "
+                           "itself is unchanged.")
+                .arg(QDir::toNativeSeparators(path), error),
+            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}
+
+void frmNote::mnuPrint_Click()
+{
+    butMenuC->hide();
+    QPrinter printer(QPrinter::HighResolution);
+    const bool accepted = m_ctx.prompter->choosePrinter(this, printer);
+    rtxtMain->setSelStart(0);
+    if (accepted)
+        PrintTo(printer);
+}
+
+void frmNote::PrintTo(QPrinter &printer)
+{
+    rtxtMain->document()->print(&printer);
+}
+
+void frmNote::mnuClear_Click()
+{
+    butMenuC->hide();
+    if (rtxtMain->Text().isEmpty())
+        return;
+    const auto answer = m_ctx.prompter->message(
+        this, QStringLiteral("Notes will be lost. Is it OK?"), QStringLiteral("Jotwell clearing"),
+        Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    if (answer == Prompter::Answer::Yes)
+        rtxtMain->setText(QString());
+}
+
+void frmNote::sendKeys(int key, Qt::KeyboardModifiers modifiers)
+{
+    // Posted, not sent: the keys are handled after the menu command returns,
+    // by the same key handling as typed keys.
+    rtxtMain->setFocus();
+    QCoreApplication::postEvent(rtxtMain, new QKeyEvent(QEvent::KeyPress, key, modifiers));
+    QCoreApplication::postEvent(rtxtMain, new QKeyEvent(QEvent::KeyRelease, key, modifiers));
+}
+
+void frmNote::mnuConUndo_Click()
+{
+    sendKeys(Qt::Key_Z, Qt::ControlModifier);
+}
+
+void frmNote::mnuConCut_Click()
+{
+    sendKeys(Qt::Key_X, Qt::ControlModifier);
+}
+
+void frmNote::mnuConCopy_Click()
+{
+    sendKeys(Qt::Key_C, Qt::ControlModifier);
+}
+
+void frmNote::mnuConPast_Click()
+{
+    sendKeys(Qt::Key_V, Qt::ControlModifier);
+}
+
+void frmNote::mnuConDel_Click()
+{
+    sendKeys(Qt::Key_Delete, Qt::NoModifier);
+}
+
+void frmNote::mnuConSelAll_Click()
+{
+    rtxtMain->setSelStart(0);
+    rtxtMain->setSelLength(int(rtxtMain->Text().size()) + 100);
+}

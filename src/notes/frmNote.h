@@ -1,0 +1,278 @@
+#pragma once
+
+#include "notes/CoolMenu.h"
+#include "shell/Form.h"
+#include "tips/TipChooser.h"
+
+#include <QPixmap>
+#include <QTimer>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class MinTimer;
+class QPrinter;
+class PictureButton;
+class RichTextBox;
+
+// A note on the desktop: a window without title bar whose background is its
+// skin, holding rich text, a message line and a row of picture buttons. The
+// program also keeps one that is never shown: the hidden menu note, which
+// carries the tray menu.
+class frmNote : public Form
+{
+    Q_OBJECT
+public:
+    // Full size of a note, in twips.
+    static constexpr int FullWidth = 3945;
+    static constexpr int FullHeight = 2475;
+
+    explicit frmNote(AppContext &ctx);
+    ~frmNote() override;
+
+    // A live note of the session (only those are saved).
+    bool bolShown = false;
+    // The note's skin name; empty for a note made by "New Note".
+    QString Skin;
+
+    QPixmap Picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+
+    // Position and size in twips. They stay exact while the window has not
+    // been moved, so positions read from a session are written back unchanged.
+    int Left() const;
+    int Top() const;
+    int Width() const { return m_widthTw; }
+    int Height() const { return m_heightTw; }
+    void setLeft(int twips);
+    void setTop(int twips);
+    void Move(int leftTwips, int topTwips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    // The note is shrunk to its round bullet.
+    bool isBullet() const;
+    // Shows the bullet with its round window shape, at the bullet's size.
+    void ShowBullet();
+    // Brings a note that lies off every screen back onto the nearest one.
+    void KeepOnScreen();
+
+    // Controls.
+    RichTextBox *rtxtMain = nullptr;
+    QLabel *lblAds = nullptr;
+    QListWidget *lstAlarms = nullptr;
+    QLabel *picBullet = nullptr;
+    QLabel *imgBase = nullptr;
+    PictureButton *butB = nullptr, *butBC = nullptr;
+    PictureButton *butI = nullptr, *butIC = nullptr;
+    PictureButton *butU = nullptr, *butUC = nullptr;
+    PictureButton *butS = nullptr, *butSC = nullptr;
+    PictureButton *butBullet = nullptr, *butBulletC = nullptr;
+    PictureButton *butAlarm = nullptr, *butAlarmC = nullptr;
+    PictureButton *butMin = nullptr, *butMinC = nullptr;
+    PictureButton *butHide = nullptr, *butHideC = nullptr;
+    PictureButton *butClose = nullptr, *butCloseC = nullptr;
+    PictureButton *butMenu = nullptr, *butMenuC = nullptr;
+    PictureButton *butGrow = nullptr, *butGrowC = nullptr;
+    CoolMenu CMMain;
+
+    // Timers.
+    QTimer tmrAlarms;
+    MinTimer *tmrlblADS = nullptr;
+    QTimer tmrMin;
+    QTimer tmrRestore;
+    QTimer tmrType;
+
+    // Menus, all used as pop-ups.
+    QMenu *mnuMain = nullptr;
+    QAction *mnuNewNote = nullptr, *mnuMin = nullptr, *mnuTop = nullptr, *mnuDash1 = nullptr,
+            *mnuSave = nullptr, *mnuPrint = nullptr, *mnuDash2 = nullptr, *mnuOptions = nullptr,
+            *mnuSkins = nullptr, *mnuDash6 = nullptr, *mnuDash3 = nullptr, *mnuClear = nullptr,
+            *mnuDash4 = nullptr, *mnuHelpAbout = nullptr, *mnuHelpDash1 = nullptr,
+            *mnuDelete = nullptr, *mnuHide = nullptr;
+    QMenu *mnuAlarm = nullptr;
+    QAction *mnuAlarmSet = nullptr, *mnuAlarmClear = nullptr;
+    QMenu *mnuFont = nullptr;
+    QAction *mnuFontBold = nullptr, *mnuFontItalic = nullptr, *mnuFontUnderline = nullptr,
+            *mnuFontStrick = nullptr, *mnuFontBullet = nullptr, *mnuFontDash1 = nullptr,
+            *mnuFontColor = nullptr, *mnuFontFont = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpVWeb = nullptr, *mnuHelpDWeb = nullptr;
+
+    QMenu *mnuTitle = nullptr;
+    QAction *mnuTitleHide = nullptr, *mnuTitleDash1 = nullptr, *mnuTitleMinimize = nullptr,
+            *mnuTitleRestore = nullptr, *mnuTitleDash2 = nullptr, *mnuTitleClose = nullptr;
+
+    QMenu *mnuCon = nullptr;
+    QAction *mnuConUndo = nullptr, *mnuConDash1 = nullptr, *mnuConCut = nullptr,
+            *mnuConCopy = nullptr, *mnuConPast = nullptr, *mnuConDel = nullptr,
+            *mnuConDash2 = nullptr, *mnuConSetAlarm = nullptr, *mnuConRemAlarm = nullptr,
+            *mnuConDash3 = nullptr, *mnuConSelAll = nullptr;
+
+    QMenu *mnuTray = nullptr;
+    QAction *mnuTrayNew = nullptr, *mnuTrayDash1 = nullptr, *mnuTrayShowAll = nullptr,
+            *mnuTrayHideAll = nullptr, *mnuTrayMin = nullptr, *mnuTrayRestore = nullptr,
+            *mnuTrayDash2 = nullptr, *mnuTrayTop = nullptr, *mnuTrayDash3 = nullptr,
+            *mnuTrayOptions = nullptr, *mnuTraySkin = nullptr, *mnuTrayDash4 = nullptr,
+            *mnuTrayHelpAbout = nullptr, *mnuTrayHelpDash1 = nullptr, *mnuTrayExit = nullptr;
+    QMenu *mnuTrayHelp = nullptr;
+    QAction *mnuTrayHelpVWeb = nullptr, *mnuTrayHelpDWeb = nullptr;
+
+    // Public methods other windows call.
+    void HookMenu();
+    void LoadToolTip(const QString &Caption, int Position, int ShowMilSec);
+    void MinimizeWindow();
+    void RestorWindow();
+    void mnuNewNote_Click();
+    // Places a note at random as "New Note" does (W: the hidden menu note's width).
+    void PlaceAtRandom();
+
+    // Window commands.
+    void Minimize();
+    void Restore();
+    void HideNote();
+    void DeleteNote();
+
+    // Handlers.
+    void mnuMin_Click();
+    void mnuTop_Click();
+    void mnuOptions_Click();
+    void mnuSkins_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpVWeb_Click();
+    void mnuHelpDWeb_Click();
+    void mnuDelete_Click();
+    void mnuHide_Click();
+    void mnuTitleHide_Click();
+    void mnuTitleMinimize_Click();
+    void mnuTitleRestore_Click();
+    void mnuTitleClose_Click();
+    void butMenu_MouseDown();
+    void tmrMin_Timer();
+    void tmrRestore_Timer();
+    void tmrType_Timer();
+    void tmrlblADS_Timer();
+
+    // The tray menu's commands; they run on the hidden menu note.
+    void mnuTrayNew_Click();
+    void mnuTrayShowAll_Click();
+    void mnuTrayHideAll_Click();
+    void mnuTrayMin_Click();
+    void mnuTrayRestore_Click();
+    void mnuTrayTop_Click();
+    void mnuTrayOptions_Click();
+    void mnuTraySkin_Click();
+    void mnuTrayHelpAbout_Click();
+    void mnuTrayHelpVWeb_Click();
+    void mnuTrayHelpDWeb_Click();
+    void mnuTrayExit_Click();
+
+    // Text editing and formatting.
+    enum class Format { Bold, Italic, Underline, StrikeThru, Bullet };
+    void rtxtMain_Change();
+    void rtxtMain_SelChange();
+    void rtxtMain_KeyDown(int &KeyCode, int Shift);
+    void rtxtMain_KeyPress(int &KeyAscii);
+    void rtxtMain_MouseUp(int Button, int Shift, int X, int Y);
+    void rtxtMain_Click();
+    // A format button's normal image released, or its "on" image released.
+    void FormatButtonUp(Format format);
+    void FormatButtonCUp(Format format);
+    void FormatMenuClick(Format format);
+    void mnuFontBold_Click() { FormatMenuClick(Format::Bold); }
+    void mnuFontItalic_Click() { FormatMenuClick(Format::Italic); }
+    void mnuFontUnderline_Click() { FormatMenuClick(Format::Underline); }
+    void mnuFontStrick_Click() { FormatMenuClick(Format::StrikeThru); }
+    void mnuFontBullet_Click() { FormatMenuClick(Format::Bullet); }
+    void mnuFontColor_Click();
+    void mnuFontFont_Click();
+    void mnuSave_Click();
+    void mnuPrint_Click();
+    // Prints the whole note to a printer that is set up already.
+    void PrintTo(QPrinter &printer);
+    void mnuClear_Click();
+    void mnuConUndo_Click();
+    void mnuConCut_Click();
+    void mnuConCopy_Click();
+    void mnuConPast_Click();
+    void mnuConDel_Click();
+    void mnuConSelAll_Click();
+    // The selection holds protected (alarm) text, wholly or in part.
+    bool SelectionProtected() const;
+
+    static constexpr int ReservedColor = 33023;
+    static QColor ColorFromValue(int value);
+    static int ValueFromColor(const QColor &color);
+
+    // The main menu's place for the menu button (window coordinates, pixels):
+    // below the button unless that would run past the screen's bottom.
+    QPoint MainMenuPosition() const;
+    // The greeting for a time of day.
+    static QString Greeting(int hour, const QString &userName);
+
+    // The typewriter is scrolling its line away.
+    bool isTypeScrolling() const { return m_scroll.isActive(); }
+
+signals:
+    // The note's text, place, look or alarms changed (used to save soon).
+    void NoteChanged();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    PictureButton *button(const QString &name, int leftTw, int topTw, QWidget *parent = nullptr);
+    void pair(PictureButton *&normal, PictureButton *&pressed, const QString &name, int leftTw,
+              int topTw, const QString &toolTip, QWidget *parent = nullptr);
+    void wireCommandButton(PictureButton *normal, PictureButton *pressed,
+                           void (frmNote::*command)());
+    void applySize();
+    void startDrag(const QPoint &pos);
+    void dragTo(const QPoint &pos);
+    void showTitleMenu(const QPoint &globalPos, bool bullet);
+    void bulletHover();
+    void stepMinimize();
+    void stepRestore();
+    void stepTypeScroll();
+    void unloadToolTip();
+    void hideMenuPressed();
+    void setBulletShape();
+    QList<frmNote *> noteWindows() const;
+    void showForm(const QString &name);
+    void wireTextEditing();
+    void wireFormatButton(PictureButton *normal, PictureButton *on, Format format);
+    PictureButton *onImage(Format format) const;
+    QAction *menuItem(Format format) const;
+    void applyFormat(Format format, bool on);
+    void warnProtected();
+    void sendKeys(int key, Qt::KeyboardModifiers modifiers);
+
+    QPixmap m_picture;
+    TipChooser m_tips;
+    int m_leftTw = 0;
+    int m_topTw = 0;
+    int m_widthTw = FullWidth;
+    int m_heightTw = FullHeight;
+    QPoint m_dragStart; // twips within the window
+    bool m_widthDone = false;
+    bool m_heightDone = false;
+    QTimer m_minimizeStep;
+    QTimer m_restoreStep;
+    // Typewriter state.
+    QString m_typeText;
+    int m_typePos = 0;
+    int m_scrollTopTw = 0;
+    QTimer m_scroll;
+};

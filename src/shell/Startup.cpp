@@ -1,0 +1,29 @@
+#include "shell/Startup.h"
+
+#include "notes/frmNote.h"
+#include "shell/AppContext.h"
+#include "shell/frmSplash.h"
+
+#include <QMenu>
+
+QString Startup::CleanCommandLine(const QStringList &arguments)
+{
+    QString line = arguments.join(QLatin1Char(' '));
+    line.remove(QLatin1Char('"'));
+    line.remove(QStringLiteral("%1"));
+    return line.trimmed();
+}
+
+Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
+
+void Startup::run()
+{
+    m_menuNote = new frmNote(m_ctx);
+    m_menuNote->Load();
+    // The tray menu's help entry keeps only the two web pages too.
+    m_menuNote->mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
+
+    m_splash = new frmSplash(m_ctx);
+    m_splash->Load();
+    m_splash->show();
+}

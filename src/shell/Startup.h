@@ -1,0 +1,34 @@
+#pragma once
+
+#include "notes/frmNote.h"
+#include "shell/frmSplash.h"
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+struct AppContext;
+
+// The notes program's start: the hidden menu note first, then the splash,
+// whose timers bring back the session's notes.
+class Startup
+{
+public:
+    // The program's command line with every double quote and every "%1"
+    // removed; what remains (trimmed) is the path of a skin file, or empty.
+    static QString CleanCommandLine(const QStringList &arguments);
+
+    explicit Startup(AppContext &ctx);
+
+    // Loads the hidden menu note and shows the splash.
+    void run();
+
+    frmNote *menuNote() const { return m_menuNote; }
+    frmSplash *splash() const { return m_splash; }
+
+private:
+    AppContext &m_ctx;
+    // Both may be unloaded (and deleted) before the program ends.
+    QPointer<frmNote> m_menuNote;
+    QPointer<frmSplash> m_splash;
+};

@@ -1,0 +1,405 @@
+#include "shell/frmSplash.h"
+
+#include "notes/frmNote.h"
+#include "notes/richtext/RichTextBox.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "shell/AppContext.h"
+#include "shell/AppInfo.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "shell/cIni.h"
+#include "shell/mdlVariables.h"
+#include "tips/MinTimer.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <cmath>
+
+namespace {
+
+constexpr int SplashWidth = 5400; // twips
+constexpr int SplashHeight = 3240;
+constexpr int ScrollStepMs = 4;
+
+} // namespace
+
+frmSplash::frmSplash(AppContext &ctx)
+    : Form(ctx, QStringLiteral("frmSplash"),
+           Qt::SplashScreen | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(Twips::toPixels(SplashWidth), Twips::toPixels(SplashHeight));
+    setWindowTitle(AppInfo::Title);
+
+    Image1 = new QLabel(this);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/splash/image1.png")));
+    Image1->setGeometry(22, 22, 96, 96);
+
+    Image3 = new QLabel(this);
+    Image3->setPixmap(QPixmap(QStringLiteral(":/splash/image3.png")));
+    Image3->setGeometry(width() - 96, 132, 72, 60);
+
+    Shape1 = new QFrame(this);
+    Shape1->setFrameShape(QFrame::HLine);
+    Shape1->setStyleSheet(QStringLiteral("color: rgba(150, 100, 20, 110);"));
+    Shape1->setGeometry(132, 86, width() - 160, 2);
+
+    Label2 = new QLabel(QStringLiteral(" Version 1.0"), this);
+    Label2->setStyleSheet(QStringLiteral("color: #8a5a12; font-size: 11px;"));
+    Label2->setGeometry(132, 92, 160, 18);
+
+    picContainer = new QFrame(this);
+    picContainer->setGeometry(26, 142, 190, 44);
+    picContainer->setStyleSheet(QStringLiteral(
+        "QFrame { background: rgba(255, 255, 255, 150); border: 1px solid rgba(150, 100, 20, 90);"
+        " border-radius: 6px; }"));
+
+    txtInfo = new QLabel(QStringLiteral("Loading \r\nNotes...\r\n"), picContainer);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPixelSize(13);
+    verdana.setBold(true);
+    txtInfo->setFont(verdana);
+    txtInfo->setStyleSheet(
+        QStringLiteral("color: #6b4510; background: transparent; border: none;"));
+    txtInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    txtInfo->setGeometry(10, 0, picContainer->width() - 20, 40);
+    // The text starts half way down the box and slides up before loading.
+    m_infoTop = Twips::fromPixels(picContainer->height()) / 2;
+    placeInfo();
+
+    tmrMoveInfo.setInterval(300);
+    tmrMoveInfo.setSingleShot(false);
+    connect(&tmrMoveInfo, &QTimer::timeout, this, &frmSplash::tmrMoveInfo_Timer);
+    tmrLoad.setInterval(1);
+    connect(&tmrLoad, &QTimer::timeout, this, &frmSplash::tmrLoad_Timer);
+    m_scrollStep.setInterval(ScrollStepMs);
+    connect(&m_scrollStep, &QTimer::timeout, this, &frmSplash::MoveInfoStep);
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(SaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &frmSplash::SaveSession);
+}
+
+frmSplash::~frmSplash() = default;
+
+void frmSplash::Form_Load()
+{
+    mdlVariables::SetTopMost(this, mdlVariables::HWND_TOPMOST);
+
+    const cIni ini(m_ctx.folders);
+    const int tipsCount =
+        std::max(0, ini.sGetINI(QStringLiteral("PQOptions.ini"), QStringLiteral("General Options"),
+                                QStringLiteral("TipsCount"), QStringLiteral("0"))
+                        .toInt());
+    QStringList tips;
+    for (int i = 0; i < tipsCount; ++i)
+        tips.append(ini.sGetINI(QStringLiteral("PQOptions.ini"), QStringLiteral("General Options"),
+                                QStringLiteral("Tips") + QString::number(i), QString()));
+    tips.append(QString());
+    m_ctx.vars->Tips = tips;
+    m_ctx.vars->UserName = m_ctx.vars->Option(QStringLiteral("UserName"));
+
+    m_trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (m_trayAvailable) {
+        TrayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/note/icon32.png")), this);
+        TrayIcon->setToolTip(AppInfo::TrayToolTip);
+        if (frmNote *menu = menuNote())
+            TrayIcon->setContextMenu(menu->mnuTray);
+        connect(TrayIcon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Trigger)
+                        TrayIcon_BringForward();
+                    else if (reason == QSystemTrayIcon::DoubleClick ||
+                             reason == QSystemTrayIcon::MiddleClick)
+                        TrayIcon_ShowNotes();
+                });
+        TrayIcon->show();
+    }
+
+    connect(m_ctx.forms, &FormRegistry::formLoaded, this, &frmSplash::watch);
+    connect(m_ctx.forms, &FormRegistry::formUnloaded, this, [this](Form *form) {
+        if (form->formName() == QLatin1String("frmNote"))
+            ScheduleSave();
+    });
+    tmrMoveInfo.start();
+}
+
+void frmSplash::Form_Unload()
+{
+    tmrMoveInfo.stop();
+    tmrLoad.stop();
+    m_scrollStep.stop();
+    m_saveTimer.stop();
+    if (TrayIcon)
+        TrayIcon->hide();
+    // Notes are still open here: the splash goes before any of them. A run
+    // that ends before its notes came back has nothing new to write.
+    if (m_loaded)
+        SaveSession();
+}
+
+frmNote *frmSplash::menuNote() const
+{
+    return qobject_cast<frmNote *>(m_ctx.forms->find(QStringLiteral("frmNote")));
+}
+
+void frmSplash::TrayIcon_BringForward()
+{
+    for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote")))
+        if (form->isVisible()) {
+            form->show();
+            form->raise();
+        }
+}
+
+void frmSplash::TrayIcon_ShowNotes()
+{
+    for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote")))
+        if (auto *note = qobject_cast<frmNote *>(form); note && note->bolShown) {
+            note->show();
+            note->raise();
+        }
+}
+
+void frmSplash::TrayIcon_Menu()
+{
+    if (frmNote *menu = menuNote())
+        menu->mnuTray->popup(QCursor::pos());
+}
+
+void frmSplash::tmrMoveInfo_Timer()
+{
+    tmrMoveInfo.stop();
+    MoveInfo();
+}
+
+void frmSplash::MoveInfo()
+{
+    // One step per timer tick, so the window keeps painting while it scrolls.
+    m_scrollStep.start();
+}
+
+void frmSplash::MoveInfoStep()
+{
+    picContainer->update();
+    m_infoTop -= 10;
+    const int containerHeight = Twips::fromPixels(picContainer->height());
+    if (m_infoTop + 300 < containerHeight / 2) {
+        placeInfo();
+        m_scrollStep.stop();
+        tmrLoad.start();
+        return;
+    }
+    const int textHeight = Twips::fromPixels(txtInfo->height());
+    if (textHeight + m_infoTop + 200 < 0)
+        m_infoTop = containerHeight;
+    placeInfo();
+}
+
+void frmSplash::placeInfo()
+{
+    txtInfo->move(txtInfo->x(), Twips::toPixels(m_infoTop));
+}
+
+void frmSplash::tmrLoad_Timer()
+{
+    tmrLoad.stop();
+    restoreNotes();
+    hide();
+    m_loaded = true;
+    if (!m_trayAvailable)
+        tellAboutMissingTray();
+    emit loadFinished();
+}
+
+void frmSplash::restoreNotes()
+{
+    m_restored.clear();
+    SessionFile session(m_ctx.folders);
+    const SessionFile::LoadResult result = session.load();
+    int i = 0;
+    for (const SessionFile::Note &stored : result.notes) {
+        QCoreApplication::processEvents();
+        restoreNote(stored, ++i);
+    }
+    if (!result.restoredFrom.isEmpty())
+        m_ctx.prompter->message(
+            this,
+            QStringLiteral(
+                "Your notes could not be read from their files, so they were brought back "
+                "from the last good copy."),
+            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    else if (result.damaged)
+        m_ctx.prompter->message(
+            this,
+            QStringLiteral(
+                "Some of your notes could not be read: their files are damaged. Copies of "
+                "the damaged files were kept beside them (\"session.ini.damaged\" and "
+                "\"filecon.pqn.damaged\")."),
+            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+}
+
+void frmSplash::restoreNote(const SessionFile::Note &stored, int)
+{
+    auto *note = new frmNote(m_ctx);
+    note->Load();
+    note->Move(static_cast<int>(std::lround(stored.Left)),
+               static_cast<int>(std::lround(stored.Top)));
+    if (stored.OnTop) {
+        mdlVariables::SetTopMost(note, mdlVariables::HWND_TOPMOST);
+        note->mnuTop->setChecked(true);
+    }
+    if (stored.Minimized)
+        note->ShowBullet();
+    note->setLeft(static_cast<int>(std::lround(stored.Left)));
+    // The name is kept as stored, so a note goes back out as it came in.
+    note->Skin = stored.Skin;
+    applyTipSettings(note);
+    if (m_ctx.vars->OptionIsYes(QStringLiteral("ShowWhenStart")))
+        note->setVisible(stored.Visible);
+    note->lstAlarms->addItems(stored.Alerts);
+    note->bolShown = true;
+    note->rtxtMain->setTextRTF(stored.TextRTF);
+    note->KeepOnScreen();
+    m_restored.append(note);
+}
+
+void frmSplash::applyTipSettings(frmNote *note)
+{
+    mdlVariables &vars = *m_ctx.vars;
+    note->tmrlblADS->setInterval(vars.Option(QStringLiteral("TipDelay")).trimmed().toInt());
+    const bool showTips = vars.OptionIsYes(QStringLiteral("ShowTipText"));
+    note->tmrlblADS->setEnable(showTips);
+    note->lblAds->setVisible(showTips);
+    vars.RandomTips = vars.OptionIsYes(QStringLiteral("ShowRnd"));
+}
+
+void frmSplash::watch(Form *form)
+{
+    auto *note = qobject_cast<frmNote *>(form);
+    if (!note)
+        return;
+    connect(note, &frmNote::NoteChanged, this, &frmSplash::ScheduleSave);
+    connect(note->rtxtMain, &RichTextBox::Change, this, &frmSplash::ScheduleSave);
+    QAbstractItemModel *alarms = note->lstAlarms->model();
+    connect(alarms, &QAbstractItemModel::rowsInserted, this, &frmSplash::ScheduleSave);
+    connect(alarms, &QAbstractItemModel::rowsRemoved, this, &frmSplash::ScheduleSave);
+    connect(alarms, &QAbstractItemModel::dataChanged, this, &frmSplash::ScheduleSave);
+    // Without a tray the tray's commands live in every note's menu.
+    frmNote *menu = menuNote();
+    if (!m_trayAvailable && menu && note != menu) {
+        menu->mnuTray->setTitle(QStringLiteral("All &Notes"));
+        note->mnuMain->addSeparator();
+        note->mnuMain->addMenu(menu->mnuTray);
+    }
+}
+
+void frmSplash::tellAboutMissingTray()
+{
+    const QString shown = QStringLiteral("NoTrayNoticeShown");
+    if (m_ctx.vars->OptionIsYes(shown))
+        return;
+    m_ctx.prompter->message(
+        nullptr,
+        QStringLiteral(
+            "Your desktop has no notification area, so Pennyquill shows no tray icon.\n\n"
+            "The tray's commands (New Note, Show All Notes, Options, Exit and the others) "
+            "are in every note's menu, under \"All Notes\"."),
+        AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
+    m_ctx.vars->RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, shown,
+                             QStringLiteral("yes"));
+}
+
+void frmSplash::ScheduleSave()
+{
+    if (m_loaded)
+        m_saveTimer.start();
+}
+
+bool frmSplash::SaveSession()
+{
+    m_saveTimer.stop();
+    QList<SessionFile::Note> notes;
+    for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
+        auto *note = qobject_cast<frmNote *>(form);
+        if (!note || !note->bolShown)
+            continue;
+        SessionFile::Note stored;
+        stored.Left = note->Left();
+        stored.Top = note->Top();
+        stored.Minimized = note->isBullet();
+        stored.Skin = note->Skin;
+        stored.Visible = note->isVisible();
+        stored.OnTop = note->mnuTop->isChecked();
+        for (int row = 0; row < note->lstAlarms->count(); ++row)
+            stored.Alerts.append(note->lstAlarms->item(row)->text());
+        stored.TextRTF = note->rtxtMain->TextRTF();
+        notes.append(stored);
+    }
+    QString error;
+    if (SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), &error)) {
+        m_saveFailureShown = false;
+        return true;
+    }
+    // Said once until a save works again, so the user is not flooded.
+    if (!m_saveFailureShown) {
+        m_saveFailureShown = true;
+        m_ctx.prompter->message(nullptr,
+                                QStringLiteral("Your notes could not be saved (%1). The last saved "
+                                               "copy is unchanged; Pennyquill will try again after "
+                                               "your next change.")
+                                    .arg(error.isEmpty() ? QStringLiteral("unknown error") : error),
+                                AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    }
+    return false;
+}
+
+void frmSplash::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+
+    QLinearGradient paper(card.topLeft(), card.bottomLeft());
+    paper.setColorAt(0, QColor(255, 246, 196));
+    paper.setColorAt(1, QColor(252, 222, 128));
+    QPainterPath outline;
+    outline.addRoundedRect(card, 14, 14);
+    p.fillPath(outline, paper);
+    p.setPen(QPen(QColor(176, 120, 30), 1.5));
+    p.drawPath(outline);
+
+    // The folded corner of a note.
+    const QPointF corner = card.bottomRight();
+    QPainterPath fold;
+    fold.moveTo(corner + QPointF(-34, 0));
+    fold.lineTo(corner + QPointF(0, -34));
+    fold.lineTo(corner + QPointF(-30, -30));
+    fold.closeSubpath();
+    p.fillPath(fold, QColor(232, 190, 90));
+
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setPixelSize(31);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(QColor(110, 66, 8));
+    p.drawText(QRectF(132, 28, width() - 140, 50), Qt::AlignLeft | Qt::AlignVCenter,
+               AppInfo::Title);
+
+    QFont tagline(QStringLiteral("DejaVu Sans"));
+    tagline.setPixelSize(12);
+    p.setFont(tagline);
+    p.setPen(QColor(140, 96, 30));
+    p.drawText(QRectF(134, 112, width() - 150, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Sticky notes by ") + AppInfo::MakerName);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "shell/Form.h"
+#include "shell/SessionFile.h"
+
+#include <QTimer>
+
+class QFrame;
+class QLabel;
+class QSystemTrayIcon;
+class frmNote;
+
+// The start-up window: shows while the notes of the last session come back,
+// then hides and stays loaded for the whole run. It owns the tray icon, and
+// it writes the session: a few seconds after the notes change, when asked to
+// by the desktop or a signal, and when it is unloaded at exit.
+class frmSplash : public Form
+{
+    Q_OBJECT
+public:
+    // How long after a change the session is written.
+    static constexpr int SaveDelayMs = 3000;
+
+    explicit frmSplash(AppContext &ctx);
+    ~frmSplash() override;
+
+    // Runs the loading scroll, then enables tmrLoad.
+    void MoveInfo();
+
+    QFrame *picContainer = nullptr;
+    QLabel *txtInfo = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Image3 = nullptr;
+    QFrame *Shape1 = nullptr;
+    QSystemTrayIcon *TrayIcon = nullptr;
+    QTimer tmrMoveInfo;
+    QTimer tmrLoad;
+
+    // Position of txtInfo inside picContainer, in twips.
+    int txtInfoTop() const { return m_infoTop; }
+
+    void tmrMoveInfo_Timer();
+    void tmrLoad_Timer();
+    // The tray icon's three notifications.
+    void TrayIcon_BringForward();
+    void TrayIcon_ShowNotes();
+    void TrayIcon_Menu();
+
+    // Whether the desktop shows the tray icon; without one the tray's
+    // commands are reached from every note's menu.
+    bool trayAvailable() const { return m_trayAvailable; }
+
+    // Writes the session now; false (after telling the user) when it failed.
+    bool SaveSession();
+    // Writes the session a few seconds from now, once, however many changes
+    // come in the meantime.
+    void ScheduleSave();
+    bool savePending() const { return m_saveTimer.isActive(); }
+
+    // The notes restored by the last tmrLoad_Timer run, in load order.
+    QList<frmNote *> restoredNotes() const { return m_restored; }
+
+signals:
+    // The session's notes are back and the splash has hidden itself.
+    void loadFinished();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void MoveInfoStep();
+    void placeInfo();
+    void restoreNotes();
+    void restoreNote(const SessionFile::Note &stored, int i);
+    void applyTipSettings(frmNote *note);
+    void watch(Form *form);
+    void tellAboutMissingTray();
+    frmNote *menuNote() const;
+
+    int m_infoTop = 0;
+    QTimer m_scrollStep;
+    QTimer m_saveTimer;
+    bool m_trayAvailable = false;
+    bool m_loaded = false;
+    bool m_saveFailureShown = false;
+    QList<frmNote *> m_restored;
+};
