@@ -514,13 +514,14 @@ private:
         if (c == u'\'') {
             const QString &in = *m_in;
             int byte = -1;
-            if (m_pos + 1 < in.size()) {
-                const int high = hexValue(in.at(m_pos).unicode());
-                const int low = hexValue(in.at(m_pos + 1).unicode());
-                if (high >= 0 && low >= 0) {
+            const int high = m_pos < in.size() ? hexValue(in.at(m_pos).unicode()) : -1;
+            if (high >= 0) {
+                ++m_pos;
+                const int low = m_pos < in.size() ? hexValue(in.at(m_pos).unicode()) : -1;
+                if (low >= 0) {
                     byte = high * 16 + low;
-                    m_pos += 2;
-                }
+                    ++m_pos;
+                } // a cut escape stands for nothing
             }
             if (m_unicodeFallback > 0) {
                 --m_unicodeFallback;
@@ -891,6 +892,8 @@ private:
 
     void append(char16_t c, const CharState &state)
     {
+        if (m_pendingBreak)
+            insertBreak();
         if (!m_run.isEmpty() && !(state == m_runState))
             flush();
         m_runState = state;
@@ -992,6 +995,8 @@ private:
         if (isBullet(m_groups.back().para))
             return;
         flush();
+        if (m_pendingBreak)
+            insertBreak();
         m_run = marker;
         m_runState = m_markerState;
         flush();

@@ -225,7 +225,8 @@ QByteArray RtfWriter::write(const QTextDocument &document, int from, int to, boo
     bool anyBullet = false;
 
     const QTextBlock first = document.findBlock(from);
-    for (QTextBlock block = first; block.isValid() && (block == first || block.position() < to);
+    for (QTextBlock block = first;
+         block.isValid() && (whole || block == first || block.position() < to);
          block = block.next()) {
         Piece start;
         start.paragraphStart = true;
