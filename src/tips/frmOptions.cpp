@@ -29,6 +29,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -399,6 +400,13 @@ void frmOptions::showEnterTip(const QString &iEdit, const QString &text)
     enterTip->iEdit = iEdit;
     enterTip->txtTip->setText(text);
     enterTip->Load();
+    // Over the options dialog, and kept above it by the window manager.
+    enterTip->winId();
+    if (enterTip->windowHandle() && windowHandle())
+        enterTip->windowHandle()->setTransientParent(windowHandle());
+    QRect frame = enterTip->rect();
+    frame.moveCenter(geometry().center());
+    enterTip->move(frame.topLeft());
     enterTip->show();
     m_enterTip = enterTip;
 }
