@@ -54,7 +54,7 @@ SkinStatus copyBytes(std::istream &in, std::ostream &out, std::uint64_t count)
 
 std::uint64_t randomNumber()
 {
-    static std::mt19937_64 generator = [] {
+    thread_local std::mt19937_64 generator = [] {
         std::seed_seq seed{
             static_cast<std::uint64_t>(std::random_device{}()),
             static_cast<std::uint64_t>(
