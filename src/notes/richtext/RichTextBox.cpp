@@ -487,7 +487,16 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
     Operation operation(*this);
     int keyCode = classicKeyCode(*event);
-    emit KeyDown(keyCode, shiftState(event->modifiers()));
+    // Pressing Shift itself reads as Shift held, as in the classic control, whatever the
+    // platform reports for the modifier key's own press.
+    Qt::KeyboardModifiers held = event->modifiers();
+    if (event->key() == Qt::Key_Shift)
+        held |= Qt::ShiftModifier;
+    else if (event->key() == Qt::Key_Control)
+        held |= Qt::ControlModifier;
+    else if (event->key() == Qt::Key_Alt)
+        held |= Qt::AltModifier;
+    emit KeyDown(keyCode, shiftState(held));
     if (keyCode == 0) {
         event->accept();
         return;
@@ -656,9 +665,11 @@ void RichTextBox::inputMethodEvent(QInputMethodEvent *event)
     const bool allowed = model().insertionAllowed(
         std::max(replaceFrom, 0), std::min(replaceTo, document()->characterCount() - 1));
     if (!allowed) {
-        // Refused: nothing is committed and no composition is shown.
-        QInputMethodEvent nothing;
-        QTextEdit::inputMethodEvent(&nothing);
+        // Refused: nothing is committed, and a composition already shown is taken away.
+        if (!cursor.block().layout()->preeditAreaText().isEmpty()) {
+            QInputMethodEvent nothing;
+            QTextEdit::inputMethodEvent(&nothing);
+        }
         event->accept();
         return;
     }
@@ -697,6 +708,7 @@ QMimeData *RichTextBox::createMimeDataFromSelection() const
     mime->setHtml(QTextDocumentFragment(cursor).toHtml());
     mime->setData(QStringLiteral("text/rtf"),
                   RtfWriter::write(*document(), cursor.selectionStart(), cursor.selectionEnd()));
+    m_offered = mime;
     return mime;
 }
 
@@ -721,12 +733,19 @@ void RichTextBox::userInsert(QTextCursor &cursor, const QMimeData &source) const
         RichTextModel::insertPlainText(cursor, source.text(), userFormat(cursor));
 }
 
+// A drag of this box's own selection: its data is the data the box gave out.
+bool RichTextBox::draggedFromHere(const QDropEvent &event) const
+{
+    return event.source() == viewport() || event.source() == this ||
+           (m_offered && event.mimeData() == m_offered.data());
+}
+
 bool RichTextBox::dropAllowed(const QDropEvent &event) const
 {
     const int position = cursorForPosition(event.position().toPoint()).position();
     const QTextCursor selection = textCursor();
-    const bool fromHere = event.source() == viewport() || event.source() == this;
-    if (fromHere && event.dropAction() == Qt::MoveAction && selection.hasSelection()) {
+    if (draggedFromHere(event) && event.dropAction() == Qt::MoveAction &&
+        selection.hasSelection()) {
         if (model().hasProtected(selection.selectionStart(), selection.selectionEnd()))
             return false;
         if (position >= selection.selectionStart() && position <= selection.selectionEnd())
@@ -756,8 +775,8 @@ void RichTextBox::dropEvent(QDropEvent *event)
     }
     QTextCursor target = cursorForPosition(event->position().toPoint());
     QTextCursor dragged = textCursor();
-    const bool fromHere = event->source() == viewport() || event->source() == this;
-    const bool move = fromHere && event->dropAction() == Qt::MoveAction && dragged.hasSelection();
+    const bool move =
+        draggedFromHere(*event) && event->dropAction() == Qt::MoveAction && dragged.hasSelection();
     if (move && target.position() >= dragged.selectionStart() &&
         target.position() <= dragged.selectionEnd()) {
         event->setDropAction(Qt::CopyAction); // onto itself: nothing to do, nothing to remove

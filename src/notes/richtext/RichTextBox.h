@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMimeData>
+#include <QPointer>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -115,6 +117,7 @@ private:
     void userCut();
     void removeChecked(QTextCursor &cursor);
     void userInsert(QTextCursor &cursor, const QMimeData &source) const;
+    bool draggedFromHere(const QDropEvent &event) const;
     bool dropAllowed(const QDropEvent &event) const;
     void guardDrag(bool on);
 
@@ -124,4 +127,5 @@ private:
     int m_lastSelLength = 0;
     bool m_dragGuarded = false;
     Qt::TextInteractionFlags m_flagsBeforeDrag;
+    mutable QPointer<QMimeData> m_offered; // the last data this box gave out for a drag
 };

@@ -879,7 +879,8 @@ private:
             }
             break;
         case Destination::Marker:
-            if (group.chars.hidden)
+            if (group.chars.hidden || c == 0 || c == u'\r' || c == u'\n' ||
+                c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
                 return;
             if (m_marker.isEmpty())
                 m_markerState = group.chars;

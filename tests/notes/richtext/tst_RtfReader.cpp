@@ -331,6 +331,8 @@ void tst_RtfReader::symbols_data()
         << QByteArray("{\\rtf1 a\\bin2 xyb}") << QStringLiteral("ab");
     QTest::newRow("hidden text") << QByteArray("{\\rtf1 a\\v hid\\v0 b{\\v c}d}")
                                  << QStringLiteral("abd");
+    QTest::newRow("marker text of a numbered list")
+        << QByteArray("{\\rtf1 {\\pntext 1\\'00.\\tab}x}") << QStringLiteral("1.\tx");
     QTest::newRow("text after the document") << QByteArray("{\\rtf1 a}b{c}") << QStringLiteral("a");
 }
 
