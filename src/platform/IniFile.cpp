@@ -68,6 +68,19 @@ void IniFile::parse(const QString &text)
     }
 }
 
+QString IniFile::protectedValue(const QString &value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front();
+    const QChar last = value.back();
+    const bool quoted = value.size() >= 2 &&
+                        (first == QLatin1Char('"') || first == QLatin1Char('\'')) && last == first;
+    if (first.isSpace() || last.isSpace() || quoted)
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
 QString IniFile::rawValue(const QString &line)
 {
     QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();

@@ -26,6 +26,10 @@ public:
     void setValue(const QString &section, const QString &key, const QString &value);
     void removeKey(const QString &section, const QString &key);
 
+    // The value as it must be written to read back exactly: in quotes when
+    // reading would drop its surrounding blanks or quotes.
+    static QString protectedValue(const QString &value);
+
     // Writes the whole file; false (and the old file untouched) on failure.
     bool save();
     bool saveAs(const QString &path, QString *error = nullptr) const;

@@ -20,21 +20,6 @@ QString hiveName(std::uint32_t hive)
     }
 }
 
-// The ini reader drops surrounding blanks and one pair of quotes; quoting a
-// value that would lose either keeps it exact.
-QString protect(const QString &value)
-{
-    if (value.isEmpty())
-        return value;
-    const QChar first = value.front();
-    const QChar last = value.back();
-    const bool quoted = value.size() >= 2 &&
-                        (first == QLatin1Char('"') || first == QLatin1Char('\'')) && last == first;
-    if (first.isSpace() || last.isSpace() || quoted)
-        return QLatin1Char('"') + value + QLatin1Char('"');
-    return value;
-}
-
 } // namespace
 
 UserRegistry::UserRegistry(const QString &filePath) : m_filePath(filePath) {}
@@ -59,7 +44,7 @@ bool UserRegistry::setString(std::uint32_t hive, const QString &keyPath, const Q
                              const QString &value)
 {
     IniFile ini(m_filePath);
-    ini.setValue(sectionFor(hive, keyPath), name, protect(value));
+    ini.setValue(sectionFor(hive, keyPath), name, IniFile::protectedValue(value));
     return ini.save();
 }
 

@@ -57,21 +57,6 @@ QString unescapeEntry(const QString &entry)
     return plain;
 }
 
-// Ini values lose surrounding blanks and quotes on reading; such a value is
-// written in quotes so it comes back whole.
-QString protectValue(const QString &value)
-{
-    if (value.isEmpty())
-        return value;
-    const QChar first = value.front();
-    const QChar last = value.back();
-    const bool quoted = value.size() >= 2 &&
-                        (first == QLatin1Char('"') || first == QLatin1Char('\'')) && last == first;
-    if (first.isSpace() || last.isSpace() || quoted)
-        return QLatin1Char('"') + value + QLatin1Char('"');
-    return value;
-}
-
 double number(const QString &text, double fallback)
 {
     bool ok = false;
@@ -261,10 +246,11 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
         ini.setValue(section, QStringLiteral("Left"), QString::number(std::lround(note.Left)));
         ini.setValue(section, QStringLiteral("Top"), QString::number(std::lround(note.Top)));
         ini.setValue(section, QStringLiteral("Minimized"), truth(note.Minimized));
-        ini.setValue(section, QStringLiteral("Skin"), protectValue(note.Skin));
+        ini.setValue(section, QStringLiteral("Skin"), IniFile::protectedValue(note.Skin));
         ini.setValue(section, QStringLiteral("Visible"), truth(note.Visible));
         ini.setValue(section, QStringLiteral("OnTop"), truth(note.OnTop));
-        ini.setValue(section, QStringLiteral("Alerts"), protectValue(EncodeAlerts(note.Alerts)));
+        ini.setValue(section, QStringLiteral("Alerts"),
+                     IniFile::protectedValue(EncodeAlerts(note.Alerts)));
         ini.setValue(section, QStringLiteral("TextID"), QString::number(n));
         text.WriteIt(n, n == 1 ? 1 : 2, note.TextRTF);
     }
