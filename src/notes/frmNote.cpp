@@ -308,6 +308,10 @@ void frmNote::Form_Load()
     HookMenu();
     // The format buttons show the format at the caret from the start.
     rtxtMain_SelChange();
+    // Skins are offered only where the skin dialog is part of the program.
+    const bool skins = m_ctx.forms->hasFactory(QStringLiteral("frmSkins"));
+    mnuSkins->setEnabled(skins);
+    mnuTraySkin->setEnabled(skins);
     // The help menu keeps only the two web pages.
     mnuHelp->setTitle(QStringLiteral("On &Web"));
     mnuHelpVWeb->setVisible(true);

@@ -423,6 +423,18 @@ private slots:
         QVERIFY(!ended);
     }
 
+    void skinItemsNeedTheSkinDialog()
+    {
+        TestApp app;
+        frmNote *without = loadNote(app);
+        QVERIFY(!without->mnuSkins->isEnabled());
+        QVERIFY(!without->mnuTraySkin->isEnabled());
+        app.forms.setFactory("frmSkins", [&app] { return new frmToolTip(app.ctx); });
+        frmNote *with = loadNote(app);
+        QVERIFY(with->mnuSkins->isEnabled());
+        QVERIFY(with->mnuTraySkin->isEnabled());
+    }
+
     void webItemsOpenTheMakersPages()
     {
         TestApp app;
