@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int maxListLength = 64;
+
 QTextListFormat bulletListFormat()
 {
     QTextListFormat format;
@@ -159,10 +161,12 @@ void RichTextModel::setBullet(QTextCursor &cursor, bool on)
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         QTextList *list = block.textList();
         if (on && !list) {
-            // Join the bullet list of the paragraph before, so neighbours form one list.
+            // Join the bullet list of the paragraph before, so neighbours form one list. A list
+            // marks all its paragraphs for layout again whenever one joins; a long run of
+            // bullets is therefore cut into lists of a bounded size, which look the same.
             QTextList *previous =
                 block.previous().isValid() ? block.previous().textList() : nullptr;
-            if (previous) {
+            if (previous && previous->count() < maxListLength) {
                 previous->add(block);
             } else {
                 QTextCursor paragraph(block);

@@ -46,6 +46,7 @@ private slots:
     void bulletRange();
     void bulletsJoinTheListBefore();
     void bulletOffLeavesNoIndent();
+    void longBulletRun();
     void insertPlainText_data();
     void insertPlainText();
     void colorOf();
@@ -216,6 +217,20 @@ void tst_RichTextModel::bulletOffLeavesNoIndent()
     RichTextModel::setBullet(cursor, false);
     QVERIFY(!document.firstBlock().textList());
     QCOMPARE(document.firstBlock().blockFormat().indent(), 0);
+}
+
+void tst_RichTextModel::longBulletRun()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("x\n").repeated(199) + QStringLiteral("x"));
+    cursor.select(QTextCursor::Document);
+    RichTextModel::setBullet(cursor, true);
+    const RichTextModel model(document);
+    QCOMPARE(model.bullet(0, document.characterCount() - 1), std::optional<bool>(true));
+    // Every paragraph is in a list, and the lists stay short enough to join cheaply.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        QVERIFY(block.textList() && block.textList()->count() <= 64);
 }
 
 void tst_RichTextModel::insertPlainText_data()

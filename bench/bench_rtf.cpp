@@ -1,0 +1,148 @@
+// Times the RTF reader and writer on 1 MiB of RTF as other programs write it, and on a large
+// note, bare and inside the rich-text box (which lays the text out as well).
+// Usage: bench_rtf [repeats]
+#include "notes/richtext/RichTextBox.h"
+#include "notes/richtext/RichTextModel.h"
+#include "notes/richtext/RtfReader.h"
+#include "notes/richtext/RtfWriter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// About 1 MiB in the manner of the classic control and word processors: font and colour
+// changes, escapes, \u characters, bullets, a skipped picture now and then.
+QByteArray mebibyteOfRtf()
+{
+    QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}"
+        "{\\f1\\fnil\\fcharset2 Symbol;}{\\f2\\froman\\fcharset204 Times New Roman;}}\r\n"
+        "{\\colortbl ;\\red255\\green128\\blue0;\\red192\\green192\\blue192;}\r\n";
+    int line = 0;
+    while (rtf.size() < 1024 * 1024) {
+        ++line;
+        if (line % 5 == 0)
+            rtf += "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}";
+        else
+            rtf += "\\pard";
+        rtf += "\\f0\\fs20 Line " + QByteArray::number(line) +
+               ": the \\b quick\\b0  brown \\i fox\\i0  jumps \\ul over\\ulnone  the "
+               "\\cf1 lazy\\cf0  dog, caf\\'e9 \\u8364? \\f2\\'cf\\'f0\\f0  "
+               "\\cf2\\protect [7\\cf1 marked\\cf2 ]\\protect0\\cf0  end";
+        if (line % 50 == 0)
+            rtf += "{\\*\\shppict{\\pict\\pngblip 89504e470d0a1a0a0000000d49484452}}";
+        rtf += "\\par\r\n";
+    }
+    rtf += "}";
+    return rtf;
+}
+
+// A note someone kept writing in for years: 3000 short paragraphs with some formatting,
+// most of them in bullet lists.
+void largeNote(QTextDocument &document)
+{
+    QTextCursor cursor(&document);
+    QTextCharFormat plain;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat orange;
+    orange.setForeground(QColor(255, 128, 0));
+    for (int i = 0; i < 3000; ++i) {
+        if (i > 0)
+            cursor.insertBlock();
+        cursor.insertText(QStringLiteral("Item %1: remember to ").arg(i), plain);
+        cursor.insertText(QStringLiteral("do this"), bold);
+        cursor.insertText(QStringLiteral(" before "), plain);
+        cursor.insertText(QStringLiteral("Friday"), orange);
+        RichTextModel::setBullet(cursor, i % 4 != 0); // runs of three bullets
+    }
+}
+
+double millisecondsOf(int repeats, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void report(const char *what, double milliseconds, qsizetype bytes)
+{
+    std::printf("%-48s %9.1f ms  %7.1f MiB/s\n", what, milliseconds,
+                static_cast<double>(bytes) / (1024.0 * 1024.0) / (milliseconds / 1000.0));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int repeats = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+
+    const QByteArray mebibyte = mebibyteOfRtf();
+    std::printf("1 MiB of RTF: %lld bytes, median of %d runs\n",
+                static_cast<long long>(mebibyte.size()), repeats);
+    QTextDocument read;
+    report("read into a document",
+           millisecondsOf(repeats,
+                          [&] {
+                              QTextCursor cursor(&read);
+                              RtfReader(RtfReader::Target::Document).read(mebibyte, cursor);
+                          }),
+           mebibyte.size());
+    const QByteArray written = RtfWriter::write(read);
+    report("write it again", millisecondsOf(repeats, [&] { (void)RtfWriter::write(read); }),
+           written.size());
+    RichTextBox box;
+    box.resize(260, 160);
+    box.show();
+    const QString asText = QString::fromLatin1(mebibyte);
+    report("TextRTF = into the box (with layout)",
+           millisecondsOf(repeats, [&] { box.setTextRTF(asText); }), mebibyte.size());
+    report("TextRTF from the box", millisecondsOf(repeats, [&] { (void)box.TextRTF(); }),
+           written.size());
+    std::printf("  %d paragraphs, %lld characters\n", read.blockCount(),
+                static_cast<long long>(read.characterCount()));
+
+    QTextDocument note;
+    largeNote(note);
+    const QByteArray noteRtf = RtfWriter::write(note);
+    std::printf("\nLarge note: %d paragraphs, %lld bytes of RTF\n", note.blockCount(),
+                static_cast<long long>(noteRtf.size()));
+    report("write the note", millisecondsOf(repeats, [&] { (void)RtfWriter::write(note); }),
+           noteRtf.size());
+    QTextDocument copy;
+    report("read the note into a document",
+           millisecondsOf(repeats,
+                          [&] {
+                              QTextCursor cursor(&copy);
+                              RtfReader(RtfReader::Target::Document).read(noteRtf, cursor);
+                          }),
+           noteRtf.size());
+    const QString noteText = QString::fromLatin1(noteRtf);
+    report("TextRTF = the note into the box",
+           millisecondsOf(repeats, [&] { box.setTextRTF(noteText); }), noteRtf.size());
+    report("Text of the note", millisecondsOf(repeats, [&] { (void)box.Text(); }), noteRtf.size());
+    report("SelStart = and SelLength = near the end",
+           millisecondsOf(repeats,
+                          [&] {
+                              box.setSelStart(box.Text().size() - 10);
+                              box.setSelLength(5);
+                          }),
+           noteRtf.size());
+    return 0;
+}
