@@ -1,5 +1,7 @@
 // Restores a session of many notes the way start-up does and reports the time
-// taken and the memory each note costs. Usage: bench_session_restore [notes]
+// taken and the memory each note costs.
+// Usage: bench_session_restore [notes] [hidden]  ("hidden": the notes start hidden,
+// so the figure leaves out the window surfaces of shown notes)
 #include "notes/frmNote.h"
 #include "platform/DesktopShell.h"
 #include "platform/LogonEntry.h"
@@ -41,6 +43,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 1000;
+    const bool hidden = argc > 2 && QByteArray(argv[2]) == "hidden";
     QTemporaryDir dir;
     Folders folders(dir.path(), dir.path());
     folders.ensureExist();
@@ -92,6 +95,9 @@ int main(int argc, char **argv)
     // No tray here: the one-time notice would wait for a click.
     vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
                       QStringLiteral("NoTrayNoticeShown"), QStringLiteral("yes"));
+    vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
+                      QStringLiteral("ShowWhenStart"),
+                      hidden ? QStringLiteral("no") : QStringLiteral("yes"));
     Startup startup(ctx);
     startup.run();
     // Restore now rather than after the splash's scroll.
