@@ -227,10 +227,9 @@ void frmSplash::restoreNotes()
     m_restored.clear();
     SessionFile session(m_ctx.folders);
     const SessionFile::LoadResult result = session.load();
-    int i = 0;
     for (const SessionFile::Note &stored : result.notes) {
         QCoreApplication::processEvents();
-        restoreNote(stored, ++i);
+        restoreNote(stored);
     }
     if (!result.restoredFrom.isEmpty())
         m_ctx.prompter->message(
@@ -249,7 +248,7 @@ void frmSplash::restoreNotes()
             AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
 
-void frmSplash::restoreNote(const SessionFile::Note &stored, int)
+void frmSplash::restoreNote(const SessionFile::Note &stored)
 {
     auto *note = new frmNote(m_ctx);
     note->Load();
@@ -322,7 +321,8 @@ void frmSplash::tellAboutMissingTray()
 
 void frmSplash::ScheduleSave()
 {
-    if (m_loaded)
+    // Counted from the first change, so that steady typing is saved too.
+    if (m_loaded && !m_saveTimer.isActive())
         m_saveTimer.start();
 }
 

@@ -53,10 +53,11 @@ public:
 
     // Writes the session now; false (after telling the user) when it failed.
     bool SaveSession();
-    // Writes the session a few seconds from now, once, however many changes
-    // come in the meantime.
+    // Writes the session a few seconds after the first change that is not
+    // saved yet, once, however many changes come in the meantime.
     void ScheduleSave();
     bool savePending() const { return m_saveTimer.isActive(); }
+    int saveTimerRemaining() const { return m_saveTimer.remainingTime(); }
 
     // The notes restored by the last tmrLoad_Timer run, in load order.
     QList<frmNote *> restoredNotes() const { return m_restored; }
@@ -74,7 +75,7 @@ private:
     void MoveInfoStep();
     void placeInfo();
     void restoreNotes();
-    void restoreNote(const SessionFile::Note &stored, int i);
+    void restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
     void watch(Form *form);
     void tellAboutMissingTray();

@@ -222,6 +222,17 @@ private slots:
         QVERIFY(run.splash->savePending());
     }
 
+    void steadyTypingIsStillSaved()
+    {
+        Run run("yes", QByteArray());
+        frmNote *note = run.notes().first();
+        note->rtxtMain->setSelText("a");
+        QTest::qWait(300);
+        note->rtxtMain->setSelText("b");
+        // A later change does not push the save further away.
+        QVERIFY(run.splash->saveTimerRemaining() <= frmSplash::SaveDelayMs - 250);
+    }
+
     void offScreenNotesComeBack()
     {
         QByteArray far = Session;
