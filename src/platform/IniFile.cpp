@@ -116,6 +116,11 @@ QString IniFile::value(const QString &section, const QString &key,
     return line ? rawValue(line->text) : defaultValue;
 }
 
+bool IniFile::containsSection(const QString &section) const
+{
+    return m_firstSection.contains(section.trimmed().toLower());
+}
+
 bool IniFile::contains(const QString &section, const QString &key) const
 {
     return findLine(section, key) != nullptr;

@@ -21,6 +21,7 @@ public:
     QString value(const QString &section, const QString &key,
                   const QString &defaultValue = QString()) const;
     bool contains(const QString &section, const QString &key) const;
+    bool containsSection(const QString &section) const;
     // Carriage returns and line feeds in the value become spaces: an ini value
     // is one line.
     void setValue(const QString &section, const QString &key, const QString &value);

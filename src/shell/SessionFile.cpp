@@ -153,7 +153,7 @@ bool SessionFile::pairIsUsable(const Pair &pair)
     return true;
 }
 
-QList<SessionFile::Note> SessionFile::read(const Pair &pair)
+QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
 {
     const IniFile ini(pair.session);
     cFile text(pair.text);
@@ -162,10 +162,13 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair)
         ini.value(CountSection, QStringLiteral("Total"), QStringLiteral("1")).trimmed().toInt(&ok);
     if (!ok || total < 0)
         total = 0;
+    total = std::min(total, MaxNotes);
     QList<Note> notes;
-    notes.reserve(total);
     for (int i = 1; i <= total; ++i) {
         const QString section = noteSection(i);
+        // From damaged files only the notes that are really there.
+        if (damaged && !ini.containsSection(section))
+            continue;
         auto value = [&](const char *key, const QString &fallback) {
             return ini.value(section, QString::fromLatin1(key), fallback);
         };
@@ -226,7 +229,7 @@ SessionFile::LoadResult SessionFile::load()
     result.damaged = true;
     copyWhole(main.session, main.session + QStringLiteral(".damaged"));
     copyWhole(main.text, main.text + QStringLiteral(".damaged"));
-    result.notes = read(main);
+    result.notes = read(main, true);
     return result;
 }
 

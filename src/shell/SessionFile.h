@@ -44,6 +44,8 @@ public:
     };
 
     static constexpr int KeptDays = 7;
+    // More notes than anyone keeps: a larger "Total" is taken as this many.
+    static constexpr int MaxNotes = 10000;
 
     explicit SessionFile(const Folders &folders);
 
@@ -74,7 +76,7 @@ private:
     QString markerPath() const;
     void finishInterruptedSave();
     static bool pairIsUsable(const Pair &pair);
-    static QList<Note> read(const Pair &pair);
+    static QList<Note> read(const Pair &pair, bool damaged = false);
     void keepDailyBackup(const QDate &today);
 
     Folders m_folders;

@@ -285,6 +285,25 @@ private slots:
                  QByteArray("[Number of notes]\r\nTotal=2\r\n"));
     }
 
+    void hugeTotalsAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("total");
+        QTest::addColumn<int>("notes");
+        QTest::newRow("absurd, damaged") << QByteArray("2000000000") << 1;
+        QTest::newRow("above the limit") << QByteArray("99999") << 1;
+        QTest::newRow("negative") << QByteArray("-5") << 0;
+    }
+    void hugeTotalsAreBounded()
+    {
+        QFETCH(QByteArray, total);
+        QFETCH(int, notes);
+        SessionFile session(folders());
+        writeAll(session.sessionPath(),
+                 "[Note1]\r\nLeft=1\r\nTextID=1\r\n[Number of notes]\r\nTotal=" + total + "\r\n");
+        writeAll(session.textPath(), "[ID: 1]\r\n{\\rtf1 a}\r\n");
+        QCOMPARE(int(session.load().notes.size()), notes);
+    }
+
     void dailyBackupsKeepAWeek()
     {
         SessionFile session(folders());
