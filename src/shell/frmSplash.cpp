@@ -3,6 +3,7 @@
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Clock.h"
+#include "platform/IniFile.h"
 #include "platform/Prompter.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
@@ -96,15 +97,15 @@ void frmSplash::Form_Load()
 {
     mdlVariables::SetTopMost(this, mdlVariables::HWND_TOPMOST);
 
-    const cIni ini(m_ctx.folders);
+    // The options file is read once, whatever its count says.
+    const IniFile options(cIni(m_ctx.folders).resolve(QStringLiteral("PQOptions.ini")));
+    const QString section = QStringLiteral("General Options");
     const int tipsCount =
-        std::max(0, ini.sGetINI(QStringLiteral("PQOptions.ini"), QStringLiteral("General Options"),
-                                QStringLiteral("TipsCount"), QStringLiteral("0"))
-                        .toInt());
+        std::clamp(options.value(section, QStringLiteral("TipsCount"), QStringLiteral("0")).toInt(),
+                   0, MaxTips);
     QStringList tips;
     for (int i = 0; i < tipsCount; ++i)
-        tips.append(ini.sGetINI(QStringLiteral("PQOptions.ini"), QStringLiteral("General Options"),
-                                QStringLiteral("Tips") + QString::number(i), QString()));
+        tips.append(options.value(section, QStringLiteral("Tips") + QString::number(i)));
     tips.append(QString());
     m_ctx.vars->Tips = tips;
     m_ctx.vars->UserName = m_ctx.vars->Option(QStringLiteral("UserName"));

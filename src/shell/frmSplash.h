@@ -20,6 +20,8 @@ class frmSplash : public Form
 public:
     // How long after a change the session is written.
     static constexpr int SaveDelayMs = 3000;
+    // More tips than anyone writes: a larger "TipsCount" is taken as this many.
+    static constexpr int MaxTips = 10000;
 
     explicit frmSplash(AppContext &ctx);
     ~frmSplash() override;

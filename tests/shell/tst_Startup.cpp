@@ -131,6 +131,18 @@ private slots:
         QCOMPARE(app.vars.UserName, QStringLiteral("Ada"));
     }
 
+    void absurdTipCountIsBounded()
+    {
+        TestApp app;
+        const cIni ini(app.ctx.folders);
+        ini.writeINI("PQOptions.ini", "General Options", "TipsCount", "2000000000");
+        ini.writeINI("PQOptions.ini", "General Options", "Tips0", "only one");
+        Startup startup(app.ctx);
+        startup.run();
+        QCOMPARE(app.vars.TipsCount(), frmSplash::MaxTips);
+        QCOMPARE(app.vars.Tips.first(), QStringLiteral("only one"));
+    }
+
     void missingOptionsFileGivesNoTips()
     {
         TestApp app;
