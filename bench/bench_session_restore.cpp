@@ -3,20 +3,12 @@
 // Usage: bench_session_restore [notes] [hidden]  ("hidden": the notes start hidden,
 // so the figure leaves out the window surfaces of shown notes)
 #include "notes/frmNote.h"
-#include "platform/DesktopShell.h"
-#include "platform/LogonEntry.h"
-#include "platform/QtPrompter.h"
-#include "platform/QtSound.h"
-#include "platform/SystemClock.h"
-#include "platform/SystemRandom.h"
-#include "platform/UserRegistry.h"
-#include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
+#include "shell/ProgramContext.h"
 #include "shell/SessionFile.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
-#include "shell/mdlVariables.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -71,26 +63,9 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    SystemClock clock;
-    QtPrompter prompter;
-    QtSound sound;
-    DesktopShell shell;
-    SystemRandom random;
-    FormRegistry forms;
-    UserRegistry registry(folders.profileFile(QStringLiteral("registry.ini")));
-    LogonEntry logon(dir.path() + QStringLiteral("/autostart"));
-    AppContext ctx;
-    mdlVariables vars(ctx);
-    ctx.folders = folders;
-    ctx.clock = &clock;
-    ctx.prompter = &prompter;
-    ctx.sound = &sound;
-    ctx.shell = &shell;
-    ctx.random = &random;
-    ctx.registry = &registry;
-    ctx.logon = &logon;
-    ctx.forms = &forms;
-    ctx.vars = &vars;
+    ProgramContext program(folders, dir.path() + QStringLiteral("/autostart"));
+    mdlVariables &vars = program.vars;
+    FormRegistry &forms = program.forms;
 
     // No tray here: the one-time notice would wait for a click.
     vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
@@ -98,7 +73,7 @@ int main(int argc, char **argv)
     vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
                       QStringLiteral("ShowWhenStart"),
                       hidden ? QStringLiteral("no") : QStringLiteral("yes"));
-    Startup startup(ctx);
+    Startup startup(program.ctx);
     startup.run();
     // Restore now rather than after the splash's scroll.
     startup.splash()->tmrMoveInfo.stop();

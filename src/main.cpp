@@ -1,22 +1,14 @@
 #include "about/frmAbout.h"
 #include "about/frmSupport.h"
-#include "platform/DesktopShell.h"
-#include "platform/Folders.h"
 #include "platform/LogonEntry.h"
-#include "platform/QtPrompter.h"
-#include "platform/QtSound.h"
 #include "platform/SingleInstance.h"
-#include "platform/SystemClock.h"
-#include "platform/SystemRandom.h"
 #include "platform/TerminationWatcher.h"
-#include "platform/UserRegistry.h"
-#include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
 #include "shell/InitialSettings.h"
+#include "shell/ProgramContext.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
-#include "shell/mdlVariables.h"
 #include "tips/frmOptions.h"
 
 #include <QApplication>
@@ -53,27 +45,9 @@ int main(int argc, char **argv)
     if (!instance.acquire())
         return 0;
 
-    SystemClock clock;
-    QtPrompter prompter;
-    QtSound sound;
-    DesktopShell shell;
-    SystemRandom random;
-    FormRegistry forms;
-    AppContext ctx;
-    ctx.folders = Folders::fromEnvironment();
-    ctx.folders.ensureExist();
-    UserRegistry registry(ctx.folders.profileFile(QStringLiteral("registry.ini")));
-    LogonEntry logon(LogonEntry::defaultDir());
-    mdlVariables vars(ctx);
-    ctx.clock = &clock;
-    ctx.prompter = &prompter;
-    ctx.sound = &sound;
-    ctx.shell = &shell;
-    ctx.random = &random;
-    ctx.registry = &registry;
-    ctx.logon = &logon;
-    ctx.forms = &forms;
-    ctx.vars = &vars;
+    ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
+    AppContext &ctx = program.ctx;
+    FormRegistry &forms = program.forms;
 
     InitialSettings::apply(ctx);
 

@@ -1,0 +1,17 @@
+#include "shell/ProgramContext.h"
+
+ProgramContext::ProgramContext(const Folders &folders, const QString &autostartDir)
+    : m_registry(folders.profileFile(QStringLiteral("registry.ini"))), m_logon(autostartDir)
+{
+    ctx.folders = folders;
+    ctx.folders.ensureExist();
+    ctx.clock = &m_clock;
+    ctx.prompter = &m_prompter;
+    ctx.sound = &m_sound;
+    ctx.shell = &m_shell;
+    ctx.random = &m_random;
+    ctx.registry = &m_registry;
+    ctx.logon = &m_logon;
+    ctx.forms = &forms;
+    ctx.vars = &vars;
+}
