@@ -1086,59 +1086,21 @@ void frmNote::wireFormatButton(PictureButton *normal, PictureButton *on, Format 
     });
 }
 
-PictureButton *frmNote::onImage(Format format) const
+frmNote::FormatControl frmNote::control(Format format) const
 {
     switch (format) {
-    case Format::Bold:
-        return butBC;
     case Format::Italic:
-        return butIC;
+        return {butIC, mnuFontItalic, &RichTextBox::SelItalic, &RichTextBox::setSelItalic};
     case Format::Underline:
-        return butUC;
+        return {butUC, mnuFontUnderline, &RichTextBox::SelUnderline, &RichTextBox::setSelUnderline};
     case Format::StrikeThru:
-        return butSC;
+        return {butSC, mnuFontStrick, &RichTextBox::SelStrikeThru, &RichTextBox::setSelStrikeThru};
     case Format::Bullet:
-        return butBulletC;
-    }
-    return butBC;
-}
-
-QAction *frmNote::menuItem(Format format) const
-{
-    switch (format) {
+        return {butBulletC, mnuFontBullet, &RichTextBox::SelBullet, &RichTextBox::setSelBullet};
     case Format::Bold:
-        return mnuFontBold;
-    case Format::Italic:
-        return mnuFontItalic;
-    case Format::Underline:
-        return mnuFontUnderline;
-    case Format::StrikeThru:
-        return mnuFontStrick;
-    case Format::Bullet:
-        return mnuFontBullet;
-    }
-    return mnuFontBold;
-}
-
-void frmNote::applyFormat(Format format, bool on)
-{
-    switch (format) {
-    case Format::Bold:
-        rtxtMain->setSelBold(on);
-        break;
-    case Format::Italic:
-        rtxtMain->setSelItalic(on);
-        break;
-    case Format::Underline:
-        rtxtMain->setSelUnderline(on);
-        break;
-    case Format::StrikeThru:
-        rtxtMain->setSelStrikeThru(on);
-        break;
-    case Format::Bullet:
-        rtxtMain->setSelBullet(on);
         break;
     }
+    return {butBC, mnuFontBold, &RichTextBox::SelBold, &RichTextBox::setSelBold};
 }
 
 bool frmNote::SelectionProtected() const
@@ -1155,12 +1117,13 @@ void frmNote::FormatButtonUp(Format format)
 {
     if (SelectionProtected()) {
         warnProtected();
-        onImage(format)->hide();
+        control(format).onImage->hide();
         return;
     }
-    applyFormat(format, true);
-    onImage(format)->show();
-    menuItem(format)->setChecked(true);
+    const FormatControl c = control(format);
+    (rtxtMain->*c.set)(true);
+    c.onImage->show();
+    c.menuItem->setChecked(true);
 }
 
 void frmNote::FormatButtonCUp(Format format)
@@ -1169,18 +1132,20 @@ void frmNote::FormatButtonCUp(Format format)
         warnProtected();
         return;
     }
-    applyFormat(format, false);
-    onImage(format)->hide();
-    menuItem(format)->setChecked(false);
+    const FormatControl c = control(format);
+    (rtxtMain->*c.set)(false);
+    c.onImage->hide();
+    c.menuItem->setChecked(false);
 }
 
 void frmNote::FormatMenuClick(Format format)
 {
     // The item has already toggled its check mark: its new state is the wish.
     butMenuC->hide();
-    const bool on = menuItem(format)->isChecked();
-    applyFormat(format, on);
-    onImage(format)->setVisible(on);
+    const FormatControl c = control(format);
+    const bool on = c.menuItem->isChecked();
+    (rtxtMain->*c.set)(on);
+    c.onImage->setVisible(on);
 }
 
 void frmNote::rtxtMain_Change()
@@ -1192,16 +1157,13 @@ void frmNote::rtxtMain_SelChange()
 {
     const bool isProtected = rtxtMain->SelProtected().value_or(false);
     butAlarmC->setVisible(isProtected);
-    const std::pair<Format, bool> formats[] = {
-        {Format::Bold, rtxtMain->SelBold().value_or(false)},
-        {Format::Italic, rtxtMain->SelItalic().value_or(false)},
-        {Format::StrikeThru, rtxtMain->SelStrikeThru().value_or(false)},
-        {Format::Underline, rtxtMain->SelUnderline().value_or(false)},
-        {Format::Bullet, rtxtMain->SelBullet().value_or(false)},
-    };
-    for (const auto &[format, on] : formats) {
-        onImage(format)->setVisible(on);
-        menuItem(format)->setChecked(on);
+    // Mixed counts as off.
+    for (Format format :
+         {Format::Bold, Format::Italic, Format::StrikeThru, Format::Underline, Format::Bullet}) {
+        const FormatControl c = control(format);
+        const bool on = (rtxtMain->*c.read)().value_or(false);
+        c.onImage->setVisible(on);
+        c.menuItem->setChecked(on);
     }
     mnuAlarmClear->setEnabled(isProtected);
 }
@@ -1217,7 +1179,7 @@ void frmNote::rtxtMain_KeyDown(int &KeyCode, int Shift)
     if (Shift != 2)
         return;
     auto toggle = [this, &KeyCode](Format format) {
-        if (onImage(format)->isVisible())
+        if (control(format).onImage->isVisible())
             FormatButtonCUp(format);
         else
             FormatButtonUp(format);

@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <QTimer>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -253,9 +254,16 @@ private:
     void showForm(const QString &name);
     void wireTextEditing();
     void wireFormatButton(PictureButton *normal, PictureButton *on, Format format);
-    PictureButton *onImage(Format format) const;
-    QAction *menuItem(Format format) const;
-    void applyFormat(Format format, bool on);
+    // What stands for one format: its "on" image, its Font menu item and
+    // its property of the rich-text box.
+    struct FormatControl
+    {
+        PictureButton *onImage;
+        QAction *menuItem;
+        std::optional<bool> (RichTextBox::*read)() const;
+        void (RichTextBox::*set)(bool);
+    };
+    FormatControl control(Format format) const;
     void warnProtected();
     void sendKeys(int key, Qt::KeyboardModifiers modifiers);
 
