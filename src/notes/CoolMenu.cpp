@@ -80,11 +80,6 @@ void CoolMenu::setPicture(const QString &caption, const QPixmap &picture)
         action->setIcon(QIcon(picture));
 }
 
-void CoolMenu::clearPictures()
-{
-    m_pictures.clear();
-}
-
 void CoolMenu::applyPicture(QAction *action, const QString &caption)
 {
     m_pictureItems[caption].append(action);

@@ -34,7 +34,6 @@ public:
 
     // Gives the picture to the items with this caption (without syntax).
     void setPicture(const QString &caption, const QPixmap &picture);
-    void clearPictures();
 
 private:
     void applyPicture(QAction *action, const QString &caption);

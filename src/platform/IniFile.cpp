@@ -36,8 +36,7 @@ QString oneLine(QString value)
 IniFile::IniFile(const QString &path) : m_path(path)
 {
     QFile file(path);
-    m_existed = file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = m_existed ? file.readAll() : QByteArray();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!bytes.isEmpty() && !bytes.contains("\r\n"))
         m_lineEnd = QStringLiteral("\n");
     parse(AnsiText::decode(bytes));
@@ -167,10 +166,7 @@ void IniFile::removeKey(const QString &section, const QString &key)
 
 bool IniFile::save()
 {
-    if (!saveAs(m_path))
-        return false;
-    m_existed = true;
-    return true;
+    return saveAs(m_path);
 }
 
 bool IniFile::saveAs(const QString &path, QString *error) const

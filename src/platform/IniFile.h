@@ -15,9 +15,6 @@ class IniFile
 public:
     explicit IniFile(const QString &path);
 
-    QString path() const { return m_path; }
-    bool existed() const { return m_existed; }
-
     QString value(const QString &section, const QString &key,
                   const QString &defaultValue = QString()) const;
     bool contains(const QString &section, const QString &key) const;
@@ -54,7 +51,6 @@ private:
     static QString rawValue(const QString &line);
 
     QString m_path;
-    bool m_existed = false;
     QString m_lineEnd = QStringLiteral("\r\n");
     std::vector<Section> m_sections;
     QHash<QString, int> m_firstSection; // lower-case name -> index of its first section

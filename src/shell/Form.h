@@ -24,8 +24,6 @@ public:
     // once control returns to the event loop.
     void Unload();
 
-    AppContext &context() const { return m_ctx; }
-
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}

@@ -1,7 +1,6 @@
 #include "shell/cFile.h"
 
 #include "platform/AnsiText.h"
-#include "platform/SafeFile.h"
 
 #include <QFile>
 #include <QStringView>
@@ -35,14 +34,6 @@ void cFile::WriteIt(int ID, int OpenMode, const QString &sWrite)
         m_pending.clear();
     m_pending += HeaderStart + QString::number(ID) + QLatin1Char(']') + LineEnd;
     m_pending += guardHeaders(sWrite) + LineEnd;
-}
-
-bool cFile::commit(QString *error)
-{
-    if (!SafeFile::write(m_path, m_pending.toUtf8(), error))
-        return false;
-    m_indexed = false;
-    return true;
 }
 
 void cFile::index()

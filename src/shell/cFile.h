@@ -6,16 +6,14 @@
 // The note text file "filecon.pqn": one block per saved note, each the header
 // line "[ID: n]", the note's rich text and a line end, lines ending in CR LF.
 //
-// Writing collects the blocks and commit() writes the file whole (through a
-// temporary file), so a crash never leaves half a file. Reading indexes the
-// blocks once; ReadIt then gives the same text as a scan from the top would,
-// the first block of an ID winning.
+// Writing collects the blocks; the session writes the collected text whole,
+// together with the session file, so a crash never leaves half a file.
+// Reading indexes the blocks once; ReadIt then gives the same text as a scan
+// from the top would, the first block of an ID winning.
 class cFile
 {
 public:
     explicit cFile(const QString &path);
-
-    QString path() const { return m_path; }
 
     // OpenMode 1 starts the file afresh; any other mode appends.
     void WriteIt(int ID, int OpenMode, const QString &sWrite);
@@ -25,7 +23,6 @@ public:
 
     // The text WriteIt has collected.
     QByteArray pending() const { return m_pending.toUtf8(); }
-    bool commit(QString *error = nullptr);
 
     bool hasBlock(int ID);
 

@@ -14,7 +14,6 @@
 #include "tips/MinTimer.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -170,12 +169,6 @@ void frmSplash::TrayIcon_ShowNotes()
             note->show();
             note->raise();
         }
-}
-
-void frmSplash::TrayIcon_Menu()
-{
-    if (frmNote *menu = menuNote())
-        menu->mnuTray->popup(QCursor::pos());
 }
 
 void frmSplash::tmrMoveInfo_Timer()

@@ -44,10 +44,10 @@ public:
 
     void tmrMoveInfo_Timer();
     void tmrLoad_Timer();
-    // The tray icon's three notifications.
+    // The tray icon's notifications; the third, the tray menu, is the icon's
+    // own context menu.
     void TrayIcon_BringForward();
     void TrayIcon_ShowNotes();
-    void TrayIcon_Menu();
 
     // Whether the desktop shows the tray icon; without one the tray's
     // commands are reached from every note's menu.
