@@ -1,5 +1,6 @@
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -22,6 +23,15 @@ Folders Folders::fromEnvironment()
 QString Folders::skinsDir() const
 {
     return m_dataDir + QStringLiteral("/skins");
+}
+
+QString Folders::sharedDataDir()
+{
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pennyquill");
+    if (QDir(beside).exists())
+        return QDir::cleanPath(beside);
+    return QStringLiteral(PQ_INSTALL_DATADIR);
 }
 
 QString Folders::tempPath()

@@ -17,6 +17,11 @@ public:
     // The program's own data: "filecon.pqn", the skins folder.
     QString dataDir() const { return m_dataDir; }
     QString skinsDir() const;
+    // What is installed with the program and never written: sample skins,
+    // sounds. "share/pennyquill" beside the program's folder (the install
+    // prefix, or the build tree, where programs and tests sit one folder
+    // below it), else the configured install location.
+    static QString sharedDataDir();
     // The user's temporary folder, with a trailing separator.
     static QString tempPath();
 
