@@ -22,8 +22,10 @@ const QColor Green(40, 160, 80);
 void prepare(TestApp &app, const QStringList &skins)
 {
     app.forms.setFactory(QStringLiteral("frmSkins"), [&app] { return new frmSkins(app.ctx); });
-    app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
-                          QStringLiteral("ShowWhenStart"), QStringLiteral("yes"));
+    // Notes show at start, and the notice about a missing tray was seen before.
+    for (const char *option : {"ShowWhenStart", "NoTrayNoticeShown"})
+        app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
+                              QString::fromLatin1(option), QStringLiteral("yes"));
     QList<SessionFile::Note> notes;
     double left = 300;
     for (const QString &skin : skins) {
