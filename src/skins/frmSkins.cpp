@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QUrl>
 
@@ -26,17 +27,6 @@ namespace {
 
 const QString kFormName = QStringLiteral("frmSkins");
 const QString kNoteForm = QStringLiteral("frmNote");
-
-// Arrow and hourglass for as long as a skin is being put on, also when the
-// dialog goes away in the middle of it.
-class BusyPointer
-{
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 QString infoLines(const QString &name, const QString &author, const QString &email,
                   const QString &website)
@@ -101,6 +91,17 @@ frmSkins *frmSkins::Instance(AppContext &ctx)
     return qobject_cast<frmSkins *>(ctx.forms->defaultInstance(kFormName));
 }
 
+void frmSkins::showCentred()
+{
+    // Opened anew, it comes up in the middle of the screen, not in a corner.
+    if (isHidden())
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
 frmSkins *frmSkins::OpenFor(AppContext &ctx, frmNote *note)
 {
     frmSkins *dialog = Instance(ctx);
@@ -112,9 +113,7 @@ frmSkins *frmSkins::OpenFor(AppContext &ctx, frmNote *note)
     dialog->chkChangeAll->setEnabled(true);
     dialog->chkChangeAll->setChecked(false);
     dialog->FillList();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    dialog->showCentred();
     return dialog;
 }
 
@@ -129,9 +128,7 @@ frmSkins *frmSkins::OpenForAll(AppContext &ctx)
     dialog->lblChanging->hide();
     dialog->chkChangeAll->setChecked(true);
     dialog->chkChangeAll->setEnabled(false);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    dialog->showCentred();
     return dialog;
 }
 
@@ -206,7 +203,8 @@ void frmSkins::lstSkins_Click()
     const int row = lstSkins->currentRow();
     if (row < 0)
         return;
-    const BusyPointer busy;
+    // Arrow and hourglass until the pass ends, also if the dialog goes meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     lblChanging->show();
     repaint();
     const QPointer<frmSkins> self(this);
@@ -214,24 +212,40 @@ void frmSkins::lstSkins_Click()
     const QString path = row > 0 ? files.at(row - 1) : QString();
     const QString listName = lstSkins->item(row)->text();
     bool finished = true;
+    QPointer<frmNote> dressed;
     for (const QPointer<frmNote> &note : targets()) {
         // Every note repaints as its turn comes; the dialog may go meanwhile.
         if (all)
             QCoreApplication::processEvents();
         if (!self)
-            return;
+            break;
         if (!note)
             continue;
         if (row == 0) {
             note->setPicture(note->imgBase->pixmap());
             note->Skin = BaseSkin;
-        } else if (applyFile(note, path, listName) == Outcome::Stop) {
+            dressed = note;
+            continue;
+        }
+        const Outcome outcome = applyFile(note, path, listName);
+        if (outcome == Outcome::Applied)
+            dressed = note;
+        if (outcome == Outcome::Stop) {
             finished = false;
             break;
         }
     }
+    QGuiApplication::restoreOverrideCursor();
     if (!self)
         return;
+    // The tray's "New Note" copies the hidden menu note's look: it follows
+    // all notes, without a warning of its own.
+    if (all && dressed)
+        if (auto *menu = qobject_cast<frmNote *>(m_ctx.forms->find(kNoteForm));
+            menu && !menu->bolShown) {
+            menu->setPicture(dressed->Picture());
+            menu->Skin = dressed->Skin;
+        }
     if (finished)
         txtSkinInfo->setPlainText(infoText(row));
     lblChanging->hide();
@@ -288,7 +302,7 @@ QList<QPointer<frmNote>> frmSkins::targets() const
     QList<QPointer<frmNote>> notes;
     if (chkChangeAll->isChecked()) {
         for (Form *form : m_ctx.forms->formsNamed(kNoteForm))
-            if (auto *note = qobject_cast<frmNote *>(form))
+            if (auto *note = qobject_cast<frmNote *>(form); note && note->bolShown)
                 notes.append(note);
     } else if (frmToBeSet) {
         notes.append(frmToBeSet);

@@ -74,4 +74,5 @@ private:
     QString infoText(int row);
     Outcome applyFile(frmNote *note, const QString &path, const QString &listName);
     QList<QPointer<frmNote>> targets() const;
+    void showCentred();
 };
