@@ -60,13 +60,13 @@ frmSkins::frmSkins(AppContext &ctx)
     txtSkinInfo->setGeometry(12, 170, 306, 72);
 
     chkChangeAll = new QCheckBox(QStringLiteral("&Change skin of all notes"), this);
-    chkChangeAll->setGeometry(12, 250, 306, 22);
+    chkChangeAll->setGeometry(12, 248, 306, 22);
 
     lblChanging = new QLabel(QStringLiteral("Changing Skin..."), this);
     QFont bold = lblChanging->font();
     bold.setBold(true);
     lblChanging->setFont(bold);
-    lblChanging->setGeometry(12, 278, 140, 20);
+    lblChanging->setGeometry(12, 274, 200, 18);
     lblChanging->hide();
 
     lblLink = new QLabel(QStringLiteral("Get More Skins"), this);
@@ -77,7 +77,7 @@ frmSkins::frmSkins(AppContext &ctx)
     link.setColor(QPalette::WindowText, link.color(QPalette::Link));
     lblLink->setPalette(link);
     lblLink->setCursor(Qt::PointingHandCursor);
-    lblLink->setGeometry(12, 292, 140, 20);
+    lblLink->setGeometry(12, 296, 140, 18);
     lblLink->adjustSize();
     lblLink->installEventFilter(this);
 
