@@ -212,12 +212,14 @@ void frmSplash::tmrLoad_Timer()
 {
     tmrLoad.stop();
     restoreNotes();
-    installCommandLineSkin();
+    const bool skinNoteAdded = installCommandLineSkin();
     hide();
     // The skin lookup is done; a dialog the user opened meanwhile stays.
     if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
         lookup->Unload();
     m_loaded = true;
+    if (skinNoteAdded)
+        ScheduleSave();
     if (!m_trayAvailable)
         tellAboutMissingTray();
     emit loadFinished();
@@ -294,15 +296,15 @@ void frmSplash::putStoredSkin(frmNote *note)
         lookup->ApplyStoredSkin(note);
 }
 
-void frmSplash::installCommandLineSkin()
+bool frmSplash::installCommandLineSkin()
 {
     if (CommandLineSkin.isEmpty())
-        return;
+        return false;
     const std::optional<SkinInstaller::Installed> installed =
         SkinInstaller(m_ctx).Install(CommandLineSkin, this);
     frmNote *menu = menuNote();
     if (!installed || !menu)
-        return;
+        return false;
     // Made and placed as "New Note" makes one, then dressed in the new skin.
     menu->mnuNewNote_Click();
     auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
@@ -310,6 +312,7 @@ void frmSplash::installCommandLineSkin()
     if (!image.isEmpty())
         note->setPicture(QPixmap(image));
     note->Skin = installed->listName;
+    return true;
 }
 
 void frmSplash::watch(Form *form)

@@ -82,7 +82,8 @@ private:
     void restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
     void putStoredSkin(frmNote *note);
-    void installCommandLineSkin();
+    // True when a note wearing the skin was added.
+    bool installCommandLineSkin();
     void watch(Form *form);
     void tellAboutMissingTray();
     frmNote *menuNote() const;

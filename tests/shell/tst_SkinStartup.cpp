@@ -106,6 +106,7 @@ private slots:
             QCOMPARE(notes.size(), installed.isEmpty() ? 1 : 2);
             QCOMPARE(notes.last()->Skin, installed.isEmpty() ? "Meadow" : installed);
             QCOMPARE(SkinMaker::shows(notes.last()->Picture(), Blue), !installed.isEmpty());
+            QCOMPARE(startup.splash()->savePending(), !installed.isEmpty());
         }
         const QStringList after = SkinTestFiles::listing(app.ctx.folders.skinsDir());
         if (installed.isEmpty()) {
