@@ -82,8 +82,7 @@ private slots:
                                       << "";
         QTest::newRow("second start") << QStringList() << "Ocean"
                                       << "Ocean";
-        QTest::newRow("second, hostile") << QStringList() << "/tmp/x"
-                                         << "";
+        << "";
     }
     void skinFileOnTheCommandLine()
     {
