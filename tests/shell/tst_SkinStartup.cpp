@@ -82,7 +82,6 @@ private slots:
                                       << "";
         QTest::newRow("second start") << QStringList() << "Ocean"
                                       << "Ocean";
-        << "";
     }
     void skinFileOnTheCommandLine()
     {
