@@ -9,6 +9,7 @@
 #include "shell/ProgramContext.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
+#include "skins/frmSkins.h"
 #include "tips/frmOptions.h"
 
 #include <QApplication>
@@ -42,8 +43,14 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        const QString skinFile = Startup::CleanCommandLine(QApplication::arguments().mid(1));
+        if (!skinFile.isEmpty()) {
+            ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
+            Startup::InstallSkin(program.ctx, skinFile);
+        }
         return 0;
+    }
 
     ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
     AppContext &ctx = program.ctx;
@@ -54,9 +61,11 @@ int main(int argc, char **argv)
     forms.setFactory(QStringLiteral("frmAbout"), [&ctx] { return new frmAbout(ctx); });
     forms.setFactory(QStringLiteral("frmSupport"), [&ctx] { return new frmSupport(ctx); });
     forms.setFactory(QStringLiteral("frmOptions"), [&ctx] { return new frmOptions(ctx); });
+    forms.setFactory(QStringLiteral("frmSkins"), [&ctx] { return new frmSkins(ctx); });
     QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app, &QCoreApplication::quit);
 
     Startup startup(ctx);
+    startup.setArguments(QApplication::arguments().mid(1));
     startup.run();
 
     // No edit is lost when the desktop session ends or the program is told to

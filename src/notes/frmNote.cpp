@@ -15,6 +15,7 @@
 #include "shell/Twips.h"
 #include "shell/frmSplash.h"
 #include "shell/mdlVariables.h"
+#include "skins/frmSkins.h"
 #include "tips/MinTimer.h"
 
 #include <QClipboard>
@@ -802,7 +803,7 @@ void frmNote::mnuOptions_Click()
 void frmNote::mnuSkins_Click()
 {
     butMenuC->hide();
-    showForm(QStringLiteral("frmSkins"));
+    frmSkins::OpenFor(m_ctx, this);
 }
 
 void frmNote::mnuHelpAbout_Click()
@@ -991,7 +992,7 @@ void frmNote::mnuTrayOptions_Click()
 
 void frmNote::mnuTraySkin_Click()
 {
-    showForm(QStringLiteral("frmSkins"));
+    frmSkins::OpenForAll(m_ctx);
 }
 
 void frmNote::mnuTrayHelpAbout_Click()

@@ -1,8 +1,11 @@
 #include "shell/Startup.h"
 
 #include "notes/frmNote.h"
+#include "platform/Prompter.h"
 #include "shell/AppContext.h"
+#include "shell/AppInfo.h"
 #include "shell/frmSplash.h"
+#include "skins/SkinInstaller.h"
 
 #include <QMenu>
 
@@ -12,6 +15,17 @@ QString Startup::CleanCommandLine(const QStringList &arguments)
     line.remove(QLatin1Char('"'));
     line.remove(QStringLiteral("%1"));
     return line.trimmed();
+}
+
+bool Startup::InstallSkin(AppContext &ctx, const QString &skinFile)
+{
+    const std::optional<SkinInstaller::Installed> installed = SkinInstaller(ctx).Install(skinFile);
+    if (!installed)
+        return false;
+    ctx.prompter->message(
+        nullptr, installed->skinName + QStringLiteral(" skin successfully added to Pennyquill."),
+        AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
+    return true;
 }
 
 Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
@@ -24,6 +38,7 @@ void Startup::run()
     m_menuNote->mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
 
     m_splash = new frmSplash(m_ctx);
+    m_splash->CommandLineSkin = m_skinFile;
     m_splash->Load();
     m_splash->show();
 }

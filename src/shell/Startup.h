@@ -18,7 +18,15 @@ public:
     // removed; what remains (trimmed) is the path of a skin file, or empty.
     static QString CleanCommandLine(const QStringList &arguments);
 
+    // A second start hands its skin file to this: installed into the user's
+    // skins with the success message. False when the file was refused.
+    static bool InstallSkin(AppContext &ctx, const QString &skinFile);
+
     explicit Startup(AppContext &ctx);
+
+    // The program's arguments; a skin file among them is installed and shown
+    // on one more note once the session is back.
+    void setArguments(const QStringList &arguments) { m_skinFile = CleanCommandLine(arguments); }
 
     // Loads the hidden menu note and shows the splash.
     void run();
@@ -28,6 +36,7 @@ public:
 
 private:
     AppContext &m_ctx;
+    QString m_skinFile;
     // Both may be unloaded (and deleted) before the program ends.
     QPointer<frmNote> m_menuNote;
     QPointer<frmSplash> m_splash;

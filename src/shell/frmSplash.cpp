@@ -11,6 +11,9 @@
 #include "shell/Twips.h"
 #include "shell/cIni.h"
 #include "shell/mdlVariables.h"
+#include "skins/SkinInstaller.h"
+#include "skins/SkinReader.h"
+#include "skins/frmSkins.h"
 #include "tips/MinTimer.h"
 
 #include <QCoreApplication>
@@ -209,8 +212,14 @@ void frmSplash::tmrLoad_Timer()
 {
     tmrLoad.stop();
     restoreNotes();
+    const bool skinNoteAdded = installCommandLineSkin();
     hide();
+    // The skin lookup is done; a dialog the user opened meanwhile stays.
+    if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
+        lookup->Unload();
     m_loaded = true;
+    if (skinNoteAdded)
+        ScheduleSave();
     if (!m_trayAvailable)
         tellAboutMissingTray();
     emit loadFinished();
@@ -257,6 +266,7 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
     note->setLeft(static_cast<int>(std::lround(stored.Left)));
     // The name is kept as stored, so a note goes back out as it came in.
     note->Skin = stored.Skin;
+    putStoredSkin(note);
     applyTipSettings(note);
     if (m_ctx.vars->OptionIsYes(QStringLiteral("ShowWhenStart")))
         note->setVisible(stored.Visible);
@@ -275,6 +285,34 @@ void frmSplash::applyTipSettings(frmNote *note)
     note->tmrlblADS->setEnable(showTips);
     note->lblAds->setVisible(showTips);
     vars.RandomTips = vars.OptionIsYes(QStringLiteral("ShowRnd"));
+}
+
+void frmSplash::putStoredSkin(frmNote *note)
+{
+    // Notes without a skin of their own never load the lookup.
+    if (note->Skin.isEmpty() || note->Skin == frmSkins::BaseSkin)
+        return;
+    if (frmSkins *lookup = frmSkins::Instance(m_ctx))
+        lookup->ApplyStoredSkin(note);
+}
+
+bool frmSplash::installCommandLineSkin()
+{
+    if (CommandLineSkin.isEmpty())
+        return false;
+    const std::optional<SkinInstaller::Installed> installed =
+        SkinInstaller(m_ctx).Install(CommandLineSkin, this);
+    frmNote *menu = menuNote();
+    if (!installed || !menu)
+        return false;
+    // Made and placed as "New Note" makes one, then dressed in the new skin.
+    menu->mnuNewNote_Click();
+    auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
+    const QString image = SkinReader(m_ctx).ExtractSkinImage(installed->path, note);
+    if (!image.isEmpty())
+        note->setPicture(QPixmap(image));
+    note->Skin = installed->listName;
+    return true;
 }
 
 void frmSplash::watch(Form *form)

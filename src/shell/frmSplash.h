@@ -38,6 +38,8 @@ public:
     QSystemTrayIcon *TrayIcon = nullptr;
     QTimer tmrMoveInfo;
     QTimer tmrLoad;
+    // A skin file named on the command line (cleaned), or empty.
+    QString CommandLineSkin;
 
     // Position of txtInfo inside picContainer, in twips.
     int txtInfoTop() const { return m_infoTop; }
@@ -79,6 +81,9 @@ private:
     void restoreNotes();
     void restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
+    void putStoredSkin(frmNote *note);
+    // True when a note wearing the skin was added.
+    bool installCommandLineSkin();
     void watch(Form *form);
     void tellAboutMissingTray();
     frmNote *menuNote() const;

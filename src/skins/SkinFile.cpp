@@ -245,3 +245,13 @@ SkinStatus SkinFile::WriteSkin(const fs::path &skinPath, const std::string &auth
         return copyBytes(jpeg, out, jpegSize);
     });
 }
+
+SkinStatus SkinFile::CopySkin(const fs::path &source, const fs::path &target)
+{
+    std::ifstream in;
+    std::uint64_t size = 0;
+    const SkinStatus opened = openForReading(source, in, size);
+    if (opened != SkinStatus::Ok)
+        return opened;
+    return writeWhole(target, [&](std::ostream &out) { return copyBytes(in, out, size); });
+}

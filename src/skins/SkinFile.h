@@ -76,4 +76,10 @@ public:
     static SkinStatus WriteSkin(const std::filesystem::path &skinPath, const std::string &author,
                                 const std::string &email, const std::string &website,
                                 const std::string &skinName, const std::filesystem::path &jpegPath);
+
+    // Copies a whole skin file to target through a new file beside it that
+    // is renamed over target: an existing file is replaced whole, and a link
+    // planted at target is replaced itself, never written through.
+    static SkinStatus CopySkin(const std::filesystem::path &source,
+                               const std::filesystem::path &target);
 };

@@ -1,0 +1,126 @@
+#include "../skins/SkinMaker.h"
+#include "../skins/SkinTestFiles.h"
+#include "TestApp.h"
+#include "notes/frmNote.h"
+#include "shell/AppInfo.h"
+#include "shell/SessionFile.h"
+#include "shell/Startup.h"
+#include "shell/frmSplash.h"
+#include "shell/mdlVariables.h"
+#include "skins/frmSkins.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+const QColor Blue(40, 90, 200), Green(40, 160, 80);
+
+// A session of notes with these skin names; "Blue Sky" (stored name Ocean)
+// and "Meadow" are installed.
+void prepare(TestApp &app, const QStringList &skins)
+{
+    app.forms.setFactory("frmSkins", [&app] { return new frmSkins(app.ctx); });
+    for (const char *option : {"ShowWhenStart", "NoTrayNoticeShown"})
+        app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, option, "yes");
+    QList<SessionFile::Note> notes;
+    for (const QString &skin : skins)
+        notes.append({900, 900, false, skin, true, false, {}, QString()});
+    QVERIFY(SessionFile(app.ctx.folders).save(notes));
+    QVERIFY(SkinMaker::write(app.ctx.folders.skinsDir() + "/Blue Sky.pqs", "Ocean", Blue));
+    QVERIFY(SkinMaker::write(app.ctx.folders.skinsDir() + "/Meadow.pqs", "Meadow", Green));
+}
+
+QList<frmNote *> startUp(TestApp &app, Startup &startup, const QStringList &arguments = {})
+{
+    startup.setArguments(arguments);
+    startup.run();
+    startup.splash()->tmrMoveInfo_Timer();
+    if (!QTest::qWaitFor([&startup] { return !startup.splash()->isVisible(); }, 5000))
+        return {};
+    QList<frmNote *> notes;
+    for (Form *form : app.forms.formsNamed("frmNote"))
+        if (auto *note = qobject_cast<frmNote *>(form); note->bolShown)
+            notes.append(note);
+    return notes;
+}
+
+} // namespace
+
+class tst_SkinStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storedSkinsComeBack()
+    {
+        TestApp app;
+        prepare(app, {"Blue Sky", "Meadow", "", "<<Base Skin>>", "Ocean"});
+        Startup startup(app.ctx);
+        const QList<frmNote *> notes = startUp(app, startup);
+        QCOMPARE(notes.size(), 5);
+        QVERIFY(SkinMaker::shows(notes[0]->Picture(), Blue));
+        QVERIFY(SkinMaker::shows(notes[1]->Picture(), Green));
+        for (frmNote *note : notes.mid(2)) // no file of that list name: the base skin
+            QCOMPARE(note->Picture().toImage(), note->imgBase->pixmap().toImage());
+        QCOMPARE(notes[4]->Skin, QStringLiteral("Ocean"));
+        QVERIFY(!app.forms.find("frmSkins")); // the lookup served the start only
+    }
+
+    void skinFileOnTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("installed"); // empty: no extra note
+        QTest::newRow("first start") << QStringList{"\"SKIN\"", "%1"} << "Ocean"
+                                     << "Ocean";
+        QTest::newRow("only %1") << QStringList{"%1"} << "Ocean"
+                                 << "";
+        QTest::newRow("only quotes") << QStringList{"\"\""} << "Ocean"
+                                     << "";
+        QTest::newRow("hostile name") << QStringList{"SKIN"} << "../../x"
+                                      << "";
+        QTest::newRow("second start") << QStringList() << "Ocean"
+                                      << "Ocean";
+    }
+    void skinFileOnTheCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, stored);
+        QFETCH(QString, installed);
+        TestApp app;
+        prepare(app, {"Meadow"});
+        QTemporaryDir outside;
+        const QString source = outside.filePath("Blue Sky.pqs");
+        QVERIFY(SkinMaker::write(source, stored, Blue));
+        const QStringList before = SkinTestFiles::listing(app.ctx.folders.skinsDir());
+        if (arguments.isEmpty()) {
+            QCOMPARE(Startup::InstallSkin(app.ctx, source), !installed.isEmpty());
+            QVERIFY(app.forms.all().isEmpty()); // no session of its own
+        } else {
+            Startup startup(app.ctx);
+            const QList<frmNote *> notes =
+                startUp(app, startup, arguments.replaceInStrings("SKIN", source));
+            QCOMPARE(notes.size(), installed.isEmpty() ? 1 : 2);
+            QCOMPARE(notes.last()->Skin, installed.isEmpty() ? "Meadow" : installed);
+            QCOMPARE(SkinMaker::shows(notes.last()->Picture(), Blue), !installed.isEmpty());
+            QCOMPARE(startup.splash()->savePending(), !installed.isEmpty());
+        }
+        const QStringList after = SkinTestFiles::listing(app.ctx.folders.skinsDir());
+        if (installed.isEmpty()) {
+            QCOMPARE(after, before);
+            QCOMPARE(app.prompter.shown.size(), stored == "Ocean" ? 0 : 1);
+            return;
+        }
+        // Both the file's own name and its stored name are listed now.
+        QCOMPARE(after, QStringList({"Blue Sky.pqs", "Meadow.pqs", "Ocean.pqs"}));
+        const bool secondStart = arguments.isEmpty();
+        QCOMPARE(app.prompter.shown.size(), secondStart ? 1 : 0);
+        if (secondStart)
+            QVERIFY(app.prompter.shown[0].text == "Ocean skin successfully added to Pennyquill." &&
+                    app.prompter.shown[0].icon == Prompter::Icon::Information);
+    }
+};
+
+QTEST_MAIN(tst_SkinStartup)
+#include "tst_SkinStartup.moc"
