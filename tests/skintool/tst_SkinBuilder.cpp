@@ -87,13 +87,6 @@ private slots:
         QCOMPARE(QColor(canvas.pixel(255, 80)), QColor(Qt::blue));
     }
 
-    void seeThroughPartsBecomeWhite()
-    {
-        QImage picture(20, 20, QImage::Format_ARGB32);
-        picture.fill(Qt::transparent);
-        QCOMPARE(QColor(SkinBuilder::render(picture).pixel(130, 80)), QColor(Qt::white));
-    }
-
     void buildWritesHeaderAndJpegAtQuality_data()
     {
         QTest::addColumn<int>("quality");
@@ -117,14 +110,6 @@ private slots:
         QCOMPARE(QImage::fromData(jpeg).size(), QSize(261, 163));
     }
 
-    void lowerQualityGivesASmallerFile()
-    {
-        const QImage picture = twoColours(300, 200);
-        QVERIFY(SkinBuilder::build(picture, m_texts, 100, work("best.pqs"), nullptr));
-        QVERIFY(SkinBuilder::build(picture, m_texts, 10, work("small.pqs"), nullptr));
-        QVERIFY(QFileInfo(work("small.pqs")).size() < QFileInfo(work("best.pqs")).size());
-    }
-
     void buildingTwiceGivesIdenticalFiles()
     {
         const QImage picture = twoColours(640, 480);
@@ -134,14 +119,6 @@ private slots:
         QVERIFY(SkinBuilder::build(picture, m_texts, 75, work("a.pqs"), nullptr));
         QCOMPARE(readAll(work("a.pqs")), first);
         QCOMPARE(readAll(work("b.pqs")), first);
-    }
-
-    void websiteIsStored()
-    {
-        SkinBuilder::Texts texts = m_texts;
-        texts.website = QStringLiteral("https://example.org");
-        QVERIFY(SkinBuilder::build(twoColours(10, 10), texts, 100, work("s.pqs"), nullptr));
-        QVERIFY(readAll(work("s.pqs")).startsWith(header(texts.website)));
     }
 
     void refusalsWriteNothing_data()
@@ -219,46 +196,6 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(readAll(work("s.pqs")), QByteArray("the old skin"));
         QCOMPARE(listing(m_work), QStringList{"s.pqs"});
-    }
-
-    void aFolderInTheWayIsReported()
-    {
-        QVERIFY(QDir().mkpath(work("taken.pqs/inside")));
-        QString error;
-        QVERIFY(!SkinBuilder::build(twoColours(10, 10), m_texts, 100, work("taken.pqs"), &error));
-        QVERIFY2(error.contains(QStringLiteral("taken.pqs")), qPrintable(error));
-        QVERIFY(QFileInfo(work("taken.pqs/inside")).isDir());
-    }
-
-    void loadPictureReadsByContent_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("png") << "p.png" << jpegOf(twoColours(8, 8), 90) << true;
-        QTest::newRow("jpeg under a wrong name") << "p.bmp" << jpegOf(twoColours(8, 8), 90) << true;
-        QTest::newRow("metafile") << "p.wmf" << QByteArray("\xD7\xCD\xC6\x9A\0\0metafile", 14)
-                                  << false;
-        QTest::newRow("empty") << "e.png" << QByteArray() << false;
-    }
-
-    void loadPictureReadsByContent()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, readable);
-        QVERIFY(writeAll(work(name), bytes));
-        QString error;
-        const QImage picture = SkinBuilder::loadPicture(work(name), &error);
-        QCOMPARE(!picture.isNull(), readable);
-        QCOMPARE(error.isEmpty(), readable);
-    }
-
-    void missingPictureSaysWhy()
-    {
-        QString error;
-        QVERIFY(SkinBuilder::loadPicture(work("none.png"), &error).isNull());
-        QVERIFY(!error.isEmpty());
     }
 };
 

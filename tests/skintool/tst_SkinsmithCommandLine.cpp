@@ -168,13 +168,6 @@ private slots:
         QCOMPARE(readAll(work("x.jpg")), jpeg);
     }
 
-    void infoOfADamagedSkinFails()
-    {
-        QVERIFY(writeAll(work("d.pqs"), text("1.0") + le32(0x80000000)));
-        checkOneLineFailure(run({QStringLiteral("info"), work("d.pqs")}), 1);
-        QVERIFY(m_err.contains(QStringLiteral("damaged")));
-    }
-
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -182,32 +175,16 @@ private slots:
         const QString skinFile = work("u.pqs");
         QTest::newRow("no command") << QStringList{"--name", "x"} << "no command";
         QTest::newRow("unknown command") << QStringList{"make", skinFile} << "unknown command";
-        QTest::newRow("unknown option") << QStringList{"info", "--colour", skinFile} << "colour";
-        QTest::newRow("build without picture")
-            << QStringList{"build", "-o", skinFile, "--name", "n", "--author", "a", "--email", "e"}
-            << "one picture";
         QTest::newRow("build without e-mail")
             << QStringList{"build", "p.png", "-o", skinFile, "--name", "n", "--author", "a"}
             << "--email";
-        QTest::newRow("build with an empty name")
-            << QStringList{"build", "p.png",    "-o", skinFile,  "--name",
-                           "",      "--author", "a",  "--email", "e"}
-            << "may not be empty";
         QTest::newRow("quality above 100")
             << QStringList{"build",    "p.png", "-o",      skinFile, "--name",    "n",
                            "--author", "a",     "--email", "e",      "--quality", "101"}
             << "0 to 100";
-        QTest::newRow("quality not a number")
-            << QStringList{"build",    "p.png", "-o",      skinFile, "--name",    "n",
-                           "--author", "a",     "--email", "e",      "--quality", "high"}
-            << "0 to 100";
         QTest::newRow("info with a name")
             << QStringList{"info", skinFile, "--name", "n"} << "no --name";
-        QTest::newRow("check with an output")
-            << QStringList{"check", skinFile, "-o", "x"} << "no -o";
         QTest::newRow("extract without output") << QStringList{"extract", skinFile} << "needs -o";
-        QTest::newRow("two skin files")
-            << QStringList{"check", skinFile, skinFile} << "one skin file";
     }
 
     void usageErrors()
@@ -262,23 +239,6 @@ private slots:
         QVERIFY(SkinsmithCommandLine::wanted({"skinsmith", option}));
         QCOMPARE(run({option}), 0);
         QVERIFY2(m_out.contains(shown), qPrintable(m_out));
-    }
-
-    void onlyCommandsRunWithoutAWindow_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("wanted");
-        QTest::newRow("nothing") << QStringList{"skinsmith"} << false;
-        QTest::newRow("a style option") << QStringList{"skinsmith", "-style", "fusion"} << false;
-        QTest::newRow("check") << QStringList{"skinsmith", "check", "a.pqs"} << true;
-        QTest::newRow("extract") << QStringList{"skinsmith", "extract", "a.pqs"} << true;
-    }
-
-    void onlyCommandsRunWithoutAWindow()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, wanted);
-        QCOMPARE(SkinsmithCommandLine::wanted(arguments), wanted);
     }
 
     // The real program: statuses and messages as a script sees them.

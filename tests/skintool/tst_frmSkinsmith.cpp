@@ -140,39 +140,6 @@ private slots:
         QCOMPARE(shown, caption);
     }
 
-    void startsEmptyWithCompressionOff()
-    {
-        TestApp app;
-        frmSkinsmith form(app.ctx);
-        QCOMPARE(form.picSkin->size(), QSize(261, 163));
-        QVERIFY(form.imgOverLayer->isHidden());
-        QCOMPARE(form.sldCompress->value(), 100);
-        QVERIFY(!form.sldCompress->isEnabled());
-        QCOMPARE(form.imgOverLayer->toolTip(), QStringLiteral("Click to enlarge preview"));
-        QCOMPARE(form.imgButtons.size(), QSize(261, 165));
-    }
-
-    void compressionFollowsTheBox_data()
-    {
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<int>("quality");
-        QTest::newRow("off") << false << 100;
-        QTest::newRow("on at 40") << true << 40;
-    }
-
-    void compressionFollowsTheBox()
-    {
-        QFETCH(bool, checked);
-        QFETCH(int, quality);
-        TestApp app;
-        frmSkinsmith form(app.ctx);
-        form.sldCompress->setValue(40);
-        form.chkCompress->setChecked(checked);
-        form.chkCompress_Click();
-        QCOMPARE(form.sldCompress->isEnabled(), checked);
-        QCOMPARE(form.quality(), quality);
-    }
-
     void loadingAPictureFillsTheCanvas()
     {
         TestApp app;
