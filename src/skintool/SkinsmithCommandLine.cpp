@@ -185,8 +185,8 @@ bool SkinsmithCommandLine::wanted(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1))
         if (kCommands.contains(argument) || argument == QLatin1String("--help") ||
-            argument == QLatin1String("-h") || argument == QLatin1String("--version") ||
-            argument == QLatin1String("-v"))
+            argument == QLatin1String("-h") || argument == QLatin1String("--help-all") ||
+            argument == QLatin1String("--version") || argument == QLatin1String("-v"))
             return true;
     return false;
 }
@@ -229,7 +229,7 @@ int SkinsmithCommandLine::run(const QStringList &arguments, QTextStream &out, QT
     Run run(out, err);
     if (!parser.parse(arguments))
         return run.fail(ExitUsage, parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         out << parser.helpText();
         out.flush();
         return ExitOk;

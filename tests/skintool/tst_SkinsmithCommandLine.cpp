@@ -228,6 +228,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("help") << "--help"
                               << "build PICTURE -o FILE.pqs";
+        QTest::newRow("help with the toolkit's options") << "--help-all"
+                                                         << "Exit status";
         QTest::newRow("version") << "--version"
                                  << "skinsmith 1.0";
     }
