@@ -1,0 +1,203 @@
+#include "../skins/SkinTestFiles.h"
+#include "DiskFull.h"
+#include "skins/SkinFile.h"
+#include "skintool/SkinBuilder.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace SkinTestFiles;
+
+// Turning a picture into a skin file, as the window and the command line do.
+class tst_SkinBuilder : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_temp; // the temporary folder the builder sees
+    QString m_work;
+    const SkinBuilder::Texts m_texts{QStringLiteral("Sea"), QStringLiteral("Ann"),
+                                     QStringLiteral("ann@example.org"), QString()};
+
+    QString work(const QString &name) const { return m_work + QLatin1Char('/') + name; }
+
+    // Left half red, right half blue, so stretching can be seen.
+    static QImage twoColours(int w, int h)
+    {
+        QImage picture(w, h, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w / 2; ++x)
+                picture.setPixel(x, y, qRgb(255, 0, 0));
+        return picture;
+    }
+
+    static QByteArray jpegOf(const QImage &image, int quality)
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(quality);
+        return writer.write(image) ? buffer.data() : QByteArray();
+    }
+
+    static QByteArray header(const QString &website = QString())
+    {
+        return skin("1.0", "Ann", "ann@example.org", website.toLatin1(), "Sea", "");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_temp = m_dir.path() + QStringLiteral("/temp");
+        m_work = m_dir.path() + QStringLiteral("/work");
+        QVERIFY(QDir().mkpath(m_temp));
+        QVERIFY(QDir().mkpath(m_work));
+        qputenv("TMPDIR", m_temp.toLocal8Bit());
+        QCOMPARE(QDir::tempPath(), m_temp);
+    }
+
+    void init() { QVERIFY(QDir(m_work).removeRecursively() && QDir().mkpath(m_work)); }
+
+    void cleanup()
+    {
+        // Work files never outlive a build, whatever happened.
+        QCOMPARE(listing(m_temp), QStringList());
+    }
+
+    void renderStretchesToTheNoteSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("800 x 600") << QSize(800, 600);
+        QTest::newRow("note size") << QSize(261, 163);
+        QTest::newRow("tiny") << QSize(4, 2);
+        QTest::newRow("wide strip") << QSize(3000, 40);
+    }
+
+    void renderStretchesToTheNoteSize()
+    {
+        QFETCH(QSize, size);
+        const QImage canvas = SkinBuilder::render(twoColours(size.width(), size.height()));
+        QCOMPARE(canvas.size(), QSize(261, 163));
+        QCOMPARE(QColor(canvas.pixel(5, 80)), QColor(Qt::red));
+        QCOMPARE(QColor(canvas.pixel(255, 80)), QColor(Qt::blue));
+    }
+
+    void buildWritesHeaderAndJpegAtQuality_data()
+    {
+        QTest::addColumn<int>("quality");
+        QTest::newRow("compression off") << 100;
+        QTest::newRow("slider at 40") << 40;
+        QTest::newRow("smallest") << 0;
+    }
+
+    void buildWritesHeaderAndJpegAtQuality()
+    {
+        QFETCH(int, quality);
+        const QImage picture = twoColours(800, 600);
+        QString error;
+        QVERIFY2(SkinBuilder::build(picture, m_texts, quality, work("s.pqs"), &error),
+                 qPrintable(error));
+        const QByteArray bytes = readAll(work("s.pqs"));
+        // An empty website is stored as a length of 0 and no bytes.
+        QVERIFY(bytes.startsWith(header()));
+        const QByteArray jpeg = bytes.mid(header().size());
+        QCOMPARE(jpeg, jpegOf(SkinBuilder::render(picture), quality));
+        QCOMPARE(QImage::fromData(jpeg).size(), QSize(261, 163));
+    }
+
+    void buildingTwiceGivesIdenticalFiles()
+    {
+        const QImage picture = twoColours(640, 480);
+        QVERIFY(SkinBuilder::build(picture, m_texts, 75, work("a.pqs"), nullptr));
+        QVERIFY(SkinBuilder::build(picture, m_texts, 75, work("b.pqs"), nullptr));
+        const QByteArray first = readAll(work("a.pqs"));
+        QVERIFY(SkinBuilder::build(picture, m_texts, 75, work("a.pqs"), nullptr));
+        QCOMPARE(readAll(work("a.pqs")), first);
+        QCOMPARE(readAll(work("b.pqs")), first);
+    }
+
+    void refusalsWriteNothing_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("refused");
+        const auto F = [](SkinBuilder::Field f) { return static_cast<int>(f); };
+        QTest::newRow("no picture")
+            << "name"
+            << "Sea" << false << "No picture" << F(SkinBuilder::Field::None);
+        QTest::newRow("name with a separator")
+            << "name"
+            << "a/b" << true << "skin name" << F(SkinBuilder::Field::SkinName);
+        QTest::newRow("name climbing out")
+            << "name"
+            << ".." << true << "skin name" << F(SkinBuilder::Field::SkinName);
+        QTest::newRow("name longer than a file name")
+            << "name" << QString(61, QLatin1Char('n')) << true << "skin name"
+            << F(SkinBuilder::Field::SkinName);
+        QTest::newRow("author outside the code page")
+            << "author" << QStringLiteral("Ann \u2603") << true << "author name"
+            << F(SkinBuilder::Field::Author);
+        QTest::newRow("e-mail with an emoji")
+            << "email" << QStringLiteral("a\U0001F600@b.c") << true << "e-mail address"
+            << F(SkinBuilder::Field::Email);
+        QTest::newRow("website too long")
+            << "website" << QString(70000, QLatin1Char('w')) << true << "website is too long"
+            << F(SkinBuilder::Field::Website);
+    }
+
+    void refusalsWriteNothing()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(bool, picture);
+        QFETCH(QString, reason);
+        QFETCH(int, refused);
+        SkinBuilder::Texts texts = m_texts;
+        (field == "name"     ? texts.skinName
+         : field == "author" ? texts.author
+         : field == "email"  ? texts.email
+                             : texts.website) = text;
+        QVERIFY(writeAll(work("s.pqs"), "the old skin"));
+        QString error;
+        QVERIFY(!SkinBuilder::build(picture ? twoColours(20, 20) : QImage(), texts, 100,
+                                    work("s.pqs"), &error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(readAll(work("s.pqs")), QByteArray("the old skin"));
+        QCOMPARE(listing(m_work), QStringList{"s.pqs"});
+        SkinBuilder::Field named = SkinBuilder::Field::None;
+        SkinBuilder::checkTexts(texts, &named);
+        QCOMPARE(static_cast<int>(named), refused);
+    }
+
+    void codePageTextsAreAccepted()
+    {
+        SkinBuilder::Texts texts = m_texts;
+        texts.author = QStringLiteral("Zoë Café – “quoted” €");
+        QCOMPARE(SkinBuilder::checkTexts(texts), QString());
+        QVERIFY(SkinBuilder::build(twoColours(10, 10), texts, 100, work("s.pqs"), nullptr));
+        QVERIFY(readAll(work("s.pqs")).contains("Zo\xEB Caf\xE9 \x96 \x93quoted\x94 \x80"));
+    }
+
+    void aFullDiskLeavesTheOldSkin()
+    {
+        QVERIFY(writeAll(work("s.pqs"), "the old skin"));
+        QString error;
+        {
+            DiskFull full(4096);
+            QVERIFY(!SkinBuilder::build(twoColours(800, 600), m_texts, 100, work("s.pqs"), &error));
+        }
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readAll(work("s.pqs")), QByteArray("the old skin"));
+        QCOMPARE(listing(m_work), QStringList{"s.pqs"});
+    }
+};
+
+QTEST_MAIN(tst_SkinBuilder)
+#include "tst_SkinBuilder.moc"

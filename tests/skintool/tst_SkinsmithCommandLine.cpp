@@ -1,0 +1,311 @@
+#include "../skins/SkinTestFiles.h"
+#include "TestApp.h"
+#include "notes/frmNote.h"
+#include "skins/SkinReader.h"
+#include "skintool/SkinBuilder.h"
+#include "skintool/SkinsmithCommandLine.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace SkinTestFiles;
+
+// skinsmith's commands for scripts: in-process for the cases, and the real
+// program for exit statuses, the missing display and the end-to-end path.
+class tst_SkinsmithCommandLine : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_out;
+    QString m_err;
+
+    QString work(const QString &name) const { return m_dir.filePath(name); }
+
+    int run(const QStringList &arguments)
+    {
+        m_out.clear();
+        m_err.clear();
+        QTextStream out(&m_out);
+        QTextStream err(&m_err);
+        const int status = SkinsmithCommandLine::run(
+            QStringList{QStringLiteral("skinsmith")} + arguments, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
+
+    // A readable 800 x 600 picture on disk.
+    QString picture()
+    {
+        QImage image(800, 600, QImage::Format_RGB32);
+        image.fill(QColor(30, 120, 200));
+        const QString path = work(QStringLiteral("picture.png"));
+        if (!QFileInfo::exists(path))
+            image.save(path);
+        return path;
+    }
+
+    QStringList buildArguments(const QString &output)
+    {
+        return {QStringLiteral("build"),    picture(),
+                QStringLiteral("-o"),       output,
+                QStringLiteral("--name"),   QStringLiteral("Ocean"),
+                QStringLiteral("--author"), QStringLiteral("Ann Lee"),
+                QStringLiteral("--email"),  QStringLiteral("ann@example.org")};
+    }
+
+    static QByteArray smallJpeg()
+    {
+        QImage image(12, 8, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+        return bytes;
+    }
+
+    void checkOneLineFailure(int status, int expected)
+    {
+        QCOMPARE(status, expected);
+        QVERIFY2(m_err.startsWith(QStringLiteral("skinsmith: ")), qPrintable(m_err));
+        QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void buildThenInfo()
+    {
+        QCOMPARE(run(buildArguments(work("s.pqs")) +
+                     QStringList{QStringLiteral("--website"), QStringLiteral("https://a.example")}),
+                 0);
+        QCOMPARE(m_err, QString());
+        QCOMPARE(run({QStringLiteral("info"), work("s.pqs")}), 0);
+        QCOMPARE(m_out.split(QLatin1Char('\n')),
+                 QStringList({"Version: 1.0", "Skin name: Ocean", "Author: Ann Lee",
+                              "Email: ann@example.org", "Website: https://a.example",
+                              "Picture: 261 x 163", ""}));
+    }
+
+    void buildIsTheSameAsTheBuilderAndRepeatable_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("quality");
+        QTest::newRow("compression off") << QStringList() << 100;
+        QTest::newRow("quality 40") << QStringList{QStringLiteral("--quality"), "40"} << 40;
+    }
+
+    void buildIsTheSameAsTheBuilderAndRepeatable()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(int, quality);
+        QCOMPARE(run(buildArguments(work("cli.pqs")) + extra), 0);
+        const QByteArray first = readAll(work("cli.pqs"));
+        QCOMPARE(run(buildArguments(work("cli.pqs")) + extra), 0);
+        QCOMPARE(readAll(work("cli.pqs")), first);
+        QString error;
+        QVERIFY(SkinBuilder::build(SkinBuilder::loadPicture(picture(), &error),
+                                   {"Ocean", "Ann Lee", "ann@example.org", ""}, quality,
+                                   work("direct.pqs"), &error));
+        QCOMPARE(first, readAll(work("direct.pqs")));
+    }
+
+    void checkRefusesEveryHostileSkin_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QHash<QString, QString> reasons = {
+            {"empty file", "not a skin file"},
+            {"first four bytes zero", "not a skin file"},
+            {"version 1.1", "version \"1.1\""},
+            {"version 1.0 and a space", "version \"1.0 \""},
+            {"no picture after the header", "picture"},
+            {"picture that is no picture", "picture"},
+            {"stored name climbs out", "cannot be installed"},
+            {"stored name is an absolute path", "cannot be installed"},
+        };
+        for (const auto &[name, bytes] : hostileSkins(smallJpeg()))
+            QTest::newRow(qPrintable(name)) << bytes << reasons.value(name, "damaged");
+    }
+
+    void checkRefusesEveryHostileSkin()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QVERIFY(writeAll(work("hostile.pqs"), bytes));
+        checkOneLineFailure(run({QStringLiteral("check"), work("hostile.pqs")}), 1);
+        QVERIFY2(m_err.contains(reason), qPrintable(m_err));
+        QCOMPARE(m_out, QString());
+
+        // Nothing is extracted from it either.
+        QFile::remove(work("out.jpg"));
+        QCOMPARE(run({QStringLiteral("extract"), work("hostile.pqs"), QStringLiteral("-o"),
+                      work("out.jpg")}) == 0,
+                 reason == QLatin1String("cannot be installed"));
+    }
+
+    void checkAcceptsAGoodSkinAndSaysSoOnce()
+    {
+        QVERIFY(writeAll(work("good.pqs"), skin("1.0", "Ann", "", "", "Ocean", smallJpeg())));
+        QCOMPARE(run({QStringLiteral("check"), work("good.pqs")}), 0);
+        QVERIFY2(m_out.contains(QStringLiteral("accepts (\"Ocean\", 12 x 8)")), qPrintable(m_out));
+        QVERIFY(m_out.contains(QStringLiteral("will not fit")));
+        QCOMPARE(m_err, QString());
+    }
+
+    void extractWritesThePictureBytes()
+    {
+        const QByteArray jpeg = smallJpeg();
+        QVERIFY(writeAll(work("x.pqs"), skin("1.0", "Ann", "", "", "Ocean", jpeg)));
+        QVERIFY(writeAll(work("x.jpg"), QByteArray(100000, 'o')));
+        QCOMPARE(
+            run({QStringLiteral("extract"), work("x.pqs"), QStringLiteral("-o"), work("x.jpg")}),
+            0);
+        QCOMPARE(readAll(work("x.jpg")), jpeg);
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        const QString skinFile = work("u.pqs");
+        QTest::newRow("no command") << QStringList{"--name", "x"} << "no command";
+        QTest::newRow("unknown command") << QStringList{"make", skinFile} << "unknown command";
+        QTest::newRow("build without e-mail")
+            << QStringList{"build", "p.png", "-o", skinFile, "--name", "n", "--author", "a"}
+            << "--email";
+        QTest::newRow("quality above 100")
+            << QStringList{"build",    "p.png", "-o",      skinFile, "--name",    "n",
+                           "--author", "a",     "--email", "e",      "--quality", "101"}
+            << "0 to 100";
+        QTest::newRow("info with a name")
+            << QStringList{"info", skinFile, "--name", "n"} << "no --name";
+        QTest::newRow("extract without output") << QStringList{"extract", skinFile} << "needs -o";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        checkOneLineFailure(run(arguments), 2);
+        QVERIFY2(m_err.contains(reason), qPrintable(m_err));
+        QVERIFY(!QFileInfo::exists(work("u.pqs")));
+    }
+
+    void refusedBuildsWriteNothing_data()
+    {
+        QTest::addColumn<QStringList>("change");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unreadable picture")
+            << QStringList{"build", work("missing.png")} << "missing.png";
+        QTest::newRow("name that cannot name a file")
+            << QStringList{"--name", "../x"} << "skin name";
+        QTest::newRow("author outside the code page")
+            << QStringList{"--author", QStringLiteral("\u4E2D")} << "author name";
+    }
+
+    void refusedBuildsWriteNothing()
+    {
+        QFETCH(QStringList, change);
+        QFETCH(QString, reason);
+        QStringList arguments = buildArguments(work("r.pqs"));
+        if (change.first() == QLatin1String("build"))
+            arguments[1] = change[1];
+        else
+            arguments[arguments.indexOf(change[0]) + 1] = change[1];
+        checkOneLineFailure(run(arguments), 1);
+        QVERIFY2(m_err.contains(reason), qPrintable(m_err));
+        QVERIFY(!QFileInfo::exists(work("r.pqs")));
+    }
+
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("help") << "--help"
+                              << "build PICTURE -o FILE.pqs";
+        QTest::newRow("help with the toolkit's options") << "--help-all"
+                                                         << "Exit status";
+        QTest::newRow("version") << "--version"
+                                 << "skinsmith 1.0";
+    }
+
+    void helpAndVersion()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, shown);
+        QVERIFY(SkinsmithCommandLine::wanted({"skinsmith", option}));
+        QCOMPARE(run({option}), 0);
+        QVERIFY2(m_out.contains(shown), qPrintable(m_out));
+    }
+
+    // The real program: statuses and messages as a script sees them.
+    void theProgramExitsWithReasons_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("window without a display") << QStringList() << 2 << "no display";
+        QTest::newRow("hostile skin")
+            << QStringList{"check", "hostile.pqs"} << 1 << "not a skin file";
+        QTest::newRow("wrong usage") << QStringList{"info"} << 2 << "one skin file";
+    }
+
+    void theProgramExitsWithReasons()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QVERIFY(writeAll(work("hostile.pqs"), le32(0) + skin("1.0", "", "", "", "x", "")));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(SKINSMITH_PROGRAM), arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), status);
+        const QString shown = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(shown.startsWith(QStringLiteral("skinsmith: ")) && shown.contains(err),
+                 qPrintable(shown));
+        QCOMPARE(shown.count(QLatin1Char('\n')), 1);
+    }
+
+    // A skin built by the program's command line, put on a note by the notes
+    // program's own reader and note window.
+    void aBuiltSkinDressesANote()
+    {
+        TestApp app;
+        const QString skins = app.ctx.folders.skinsDir();
+        QProcess process;
+        process.start(QStringLiteral(SKINSMITH_PROGRAM),
+                      buildArguments(skins + QStringLiteral("/Ocean.pqs")));
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QDir(skins).entryList({QStringLiteral("*.pqs")}), QStringList{"Ocean.pqs"});
+
+        SkinReader reader(app.ctx);
+        SkinInfo info;
+        const QString image =
+            reader.ExtractSkinImage(skins + QStringLiteral("/Ocean.pqs"), nullptr, &info);
+        QVERIFY(!image.isEmpty());
+        QCOMPARE(app.prompter.shown.size(), 0);
+        QCOMPARE(QString::fromStdString(info.skinName), QStringLiteral("Ocean"));
+        frmNote note(app.ctx);
+        note.setPicture(QPixmap(image));
+        const QImage worn = note.Picture().toImage();
+        QCOMPARE(worn.size(), QSize(261, 163));
+        const QColor middle = worn.pixelColor(130, 80);
+        QVERIFY(qAbs(middle.red() - 30) < 8 && qAbs(middle.green() - 120) < 8 &&
+                qAbs(middle.blue() - 200) < 8);
+    }
+};
+
+QTEST_MAIN(tst_SkinsmithCommandLine)
+#include "tst_SkinsmithCommandLine.moc"
