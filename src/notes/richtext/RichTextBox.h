@@ -13,6 +13,9 @@ class RichTextModel;
 // which the formatting commands and the alarm marks are written against.
 //
 // - Text: paragraphs joined by "\r\n"; SelStart and SelLength count characters of that text.
+//   A selection set by the program may begin or end between "\r" and "\n" (or inside a
+//   surrogate pair) and reads back as set; text it replaces or writes as RTF is the whole
+//   characters inside it, formats it reads or sets reach the whole characters it touches.
 // - The Sel... formats read the value over the whole selection or, when it mixes values, an
 //   empty optional (the classic null); with nothing selected they read and write the format
 //   of what is typed next. Colours are 0x00BBGGRR.
@@ -104,6 +107,8 @@ private:
     template <typename T, typename Read> std::optional<T> readFormat(Read read) const;
     void applyFormat(const QTextCharFormat &format, bool touchesProtection = false);
     void select(int classicStart, int classicEnd);
+    bool classicSelectionHolds(const QTextCursor &cursor, const RichTextModel &text) const;
+    QTextCursor formatCursor() const;
     void contentChanged();
     void selectionMaybeChanged();
 
@@ -121,6 +126,10 @@ private:
     bool dropAllowed(const QDropEvent &event) const;
     void guardDrag(bool on);
 
+    // The classic selection last set by the program, which may split a line break or a
+    // surrogate pair; -1 once the selection has moved.
+    int m_classicStart = -1;
+    int m_classicEnd = -1;
     int m_depth = 0;
     bool m_changed = false;
     int m_lastSelStart = 0;
