@@ -1,5 +1,7 @@
 #include "notes/frmNote.h"
 
+#include "alarms/AlarmTick.h"
+#include "alarms/frmAlert.h"
 #include "notes/PictureButton.h"
 #include "notes/frmToolTip.h"
 #include "notes/richtext/RichTextBox.h"
@@ -70,7 +72,6 @@ frmNote::frmNote(AppContext &ctx)
     buildMenus();
     applySize();
 
-    tmrAlarms.setInterval(1000);
     tmrMin.setInterval(10);
     tmrRestore.setInterval(10);
     tmrType.setInterval(50);
@@ -316,11 +317,26 @@ void frmNote::Form_Load()
     mnuHelp->setTitle(QStringLiteral("On &Web"));
     mnuHelpVWeb->setVisible(true);
     mnuHelpDWeb->setVisible(true);
+    AlarmTick::attach(m_ctx);
+}
+
+void frmNote::tmrAlarms_Timer()
+{
+    QStringList lines;
+    lines.reserve(lstAlarms->count());
+    for (int row = 0; row < lstAlarms->count(); ++row)
+        lines.append(lstAlarms->item(row)->text());
+    // Run with an empty list too: the check keeps track of clock jumps.
+    const QList<AlarmScheduler::Due> due =
+        m_alarmScheduler.check(lines, m_ctx.clock->now(), [this](int alarmIndex) {
+            return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
+        });
+    for (const AlarmScheduler::Due &one : due)
+        frmAlert::Open(m_ctx, this, one.ListIndex, one.Entry);
 }
 
 void frmNote::Form_Unload()
 {
-    tmrAlarms.stop();
     tmrlblADS->setEnable(false);
     tmrMin.stop();
     tmrRestore.stop();
