@@ -155,9 +155,9 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
         Placement(ctx.vars->LastAlertPos, QSize(ClientWidth, ClientHeight), screenTwips(alert));
     alert->move(Twips::toPixels(place.x()), Twips::toPixels(place.y()));
     alert->show();
-    // Painted at once where the platform allows, so that a second alert of
-    // the same check already cascades from this one.
-    alert->repaint();
+    // Taken as painted at once: the platform paints later, and a second alert
+    // of the same check must not open exactly over this one.
+    alert->rememberPosition();
 
     if (entry.Sound == AlarmEntry::SystemBeep)
         ctx.sound->beep();
@@ -198,6 +198,11 @@ QPoint frmAlert::Placement(const QPoint &lastPainted, const QSize &size, const Q
 void frmAlert::paintEvent(QPaintEvent *event)
 {
     Form::paintEvent(event);
+    rememberPosition();
+}
+
+void frmAlert::rememberPosition()
+{
     m_ctx.vars->LastAlertPos = QPoint(Twips::fromPixels(x()), Twips::fromPixels(y()));
 }
 

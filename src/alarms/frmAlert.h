@@ -94,6 +94,8 @@ private:
     // the window opened if it still holds this alarm, else found by index.
     int EntryPosition() const;
     void senderUnloaded(Form *form);
+    // Where the next alert cascades from: this window's place, in twips.
+    void rememberPosition();
 
     bool m_turnOn = false;
     bool m_blinkCleanUp = false;

@@ -1,6 +1,7 @@
 #include "platform/Folders.h"
 #include "platform/QtSound.h"
 
+#include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTemporaryDir>
