@@ -171,6 +171,9 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     setTabChangesFocus(false);
     document()->setIndentWidth(18);
     m_flagsBeforeDrag = textInteractionFlags();
+    const auto forgetClassicSelection = [this] { m_classicStart = -1; };
+    connect(this, &QTextEdit::cursorPositionChanged, this, forgetClassicSelection);
+    connect(this, &QTextEdit::selectionChanged, this, forgetClassicSelection);
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (removed != 0 || added != 0)
             contentChanged();
@@ -231,23 +234,35 @@ void RichTextBox::setText(const QString &text)
     setTextCursor(QTextCursor(document()));
 }
 
+bool RichTextBox::classicSelectionHolds(const QTextCursor &cursor, const RichTextModel &text) const
+{
+    if (m_classicStart < 0 || m_classicEnd > text.length())
+        return false;
+    const int from = text.toDocument(m_classicStart);
+    return cursor.selectionStart() == from &&
+           cursor.selectionEnd() == std::max(from, text.toDocument(m_classicEnd, false));
+}
+
 int RichTextBox::SelStart() const
 {
-    return model().toClassic(textCursor().selectionStart());
+    const QTextCursor cursor = textCursor();
+    const RichTextModel text = model();
+    if (classicSelectionHolds(cursor, text))
+        return m_classicStart;
+    return text.toClassic(cursor.selectionStart());
 }
 
 void RichTextBox::setSelStart(int start)
 {
-    Operation operation(*this);
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(model().toDocument(start));
-    setTextCursor(cursor);
+    select(start, start);
 }
 
 int RichTextBox::SelLength() const
 {
     const QTextCursor cursor = textCursor();
     const RichTextModel text = model();
+    if (classicSelectionHolds(cursor, text))
+        return m_classicEnd - m_classicStart;
     return text.toClassic(cursor.selectionEnd()) - text.toClassic(cursor.selectionStart());
 }
 
@@ -257,19 +272,33 @@ void RichTextBox::setSelLength(int length)
     select(start, start + std::clamp(length, 0, model().length() - start));
 }
 
+// A selection may begin or end between "\r" and "\n" or inside a surrogate pair, as in the
+// classic control; the document selects the whole characters within it, and SelStart,
+// SelLength and SelText read the classic selection back as long as it stands.
 void RichTextBox::select(int classicStart, int classicEnd)
 {
     Operation operation(*this);
     const RichTextModel text = model();
+    classicStart = std::clamp(classicStart, 0, text.length());
+    classicEnd = std::clamp(classicEnd, classicStart, text.length());
+    const int from = text.toDocument(classicStart);
     QTextCursor cursor = textCursor();
-    cursor.setPosition(text.toDocument(classicStart));
-    cursor.setPosition(text.toDocument(classicEnd), QTextCursor::KeepAnchor);
+    cursor.setPosition(from);
+    cursor.setPosition(std::max(from, text.toDocument(classicEnd, false)), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+    m_classicStart = classicStart;
+    m_classicEnd = classicEnd;
 }
 
 QString RichTextBox::SelText() const
 {
-    return classicText(textCursor().selectedText());
+    const QTextCursor cursor = textCursor();
+    const RichTextModel text = model();
+    if (classicSelectionHolds(cursor, text) &&
+        (m_classicStart != text.toClassic(cursor.selectionStart()) ||
+         m_classicEnd != text.toClassic(cursor.selectionEnd())))
+        return text.text().mid(m_classicStart, m_classicEnd - m_classicStart);
+    return classicText(cursor.selectedText());
 }
 
 void RichTextBox::setSelText(const QString &text)

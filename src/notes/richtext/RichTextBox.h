@@ -104,6 +104,7 @@ private:
     template <typename T, typename Read> std::optional<T> readFormat(Read read) const;
     void applyFormat(const QTextCharFormat &format, bool touchesProtection = false);
     void select(int classicStart, int classicEnd);
+    bool classicSelectionHolds(const QTextCursor &cursor, const RichTextModel &text) const;
     void contentChanged();
     void selectionMaybeChanged();
 
@@ -121,6 +122,10 @@ private:
     bool dropAllowed(const QDropEvent &event) const;
     void guardDrag(bool on);
 
+    // The classic selection last set by the program, which may split a line break or a
+    // surrogate pair; -1 once the selection has moved.
+    int m_classicStart = -1;
+    int m_classicEnd = -1;
     int m_depth = 0;
     bool m_changed = false;
     int m_lastSelStart = 0;

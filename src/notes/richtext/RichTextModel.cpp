@@ -60,7 +60,7 @@ int RichTextModel::toClassic(int documentPosition) const
     return position + m_document.findBlock(position).blockNumber();
 }
 
-int RichTextModel::toDocument(int classicPosition) const
+int RichTextModel::toDocument(int classicPosition, bool roundUp) const
 {
     const int position = std::clamp(classicPosition, 0, length());
     // The paragraph holding it is the last one whose classic start is not after it.
@@ -76,9 +76,14 @@ int RichTextModel::toDocument(int classicPosition) const
     const QTextBlock block = m_document.findBlockByNumber(low);
     const int offset = position - (block.position() + low);
     const int textLength = block.length() - 1;
-    if (offset <= textLength)
-        return block.position() + offset;
-    return block.position() + textLength + 1;
+    if (offset > textLength) // between "\r" and "\n"
+        return block.position() + textLength + (roundUp ? 1 : 0);
+    const int documentPosition = block.position() + offset;
+    if (offset > 0 && offset < textLength &&
+        m_document.characterAt(documentPosition).isLowSurrogate() &&
+        m_document.characterAt(documentPosition - 1).isHighSurrogate())
+        return documentPosition + (roundUp ? 1 : -1);
+    return documentPosition;
 }
 
 QTextCharFormat RichTextModel::charFormatAt(int documentPosition) const

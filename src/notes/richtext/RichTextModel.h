@@ -14,11 +14,12 @@ class QTextDocument;
 //
 // Its plain text joins paragraphs with "\r\n" and writes a line break inside a paragraph as
 // "\v"; positions count characters of that text, so a paragraph break counts 2 where the
-// document counts 1. A position between the "\r" and the "\n" belongs to the start of the
-// next paragraph. Character formats read over a range as one value or as mixed; the paragraph
-// break itself is a character with a format of its own, like the classic control's.
-// A protected character may not be changed or removed by the user, nor may the user insert
-// between two protected characters.
+// document counts 1. A position between the "\r" and the "\n", or between the two halves of a
+// surrogate pair, has no place in the document: it goes to the next whole character (or, when
+// asked, the one before). Character formats read over a range as one value or as mixed; the
+// paragraph break itself is a character with a format of its own, like the classic control's. A
+// protected character may not be changed or removed by the user, nor may the user insert between
+// two protected characters.
 class RichTextModel
 {
 public:
@@ -30,7 +31,7 @@ public:
     QString text() const;
     int length() const;
     int toClassic(int documentPosition) const;
-    int toDocument(int classicPosition) const;
+    int toDocument(int classicPosition, bool roundUp = true) const;
 
     // The format of the character at a document position; a paragraph break has the format
     // the next paragraph starts with.

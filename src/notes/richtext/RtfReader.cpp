@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 
 #include <algorithm>
 #include <limits>
@@ -385,6 +386,10 @@ private:
     {
         resetPending();
         if (m_overflow > 0) {
+            if (!m_overflowSaved.empty() && m_overflowSaved.back().level == m_overflow) {
+                m_groups.back() = m_overflowSaved.back().group;
+                m_overflowSaved.pop_back();
+            }
             --m_overflow;
             return;
         }
@@ -415,6 +420,18 @@ private:
         default:
             break;
         }
+    }
+
+    // Groups nested deeper than maxDepth share the deepest kept group. Its state is kept the
+    // first time a control word may change it at such a depth, and put back when that group
+    // closes, so formats never leak out of a group however deep: the memory grows with the
+    // control words, not with the braces.
+    void keepForOverflow()
+    {
+        if (m_overflow == 0 || m_groups.empty())
+            return;
+        if (m_overflowSaved.empty() || m_overflowSaved.back().level != m_overflow)
+            m_overflowSaved.push_back({m_overflow, m_groups.back()});
     }
 
     void skipGroup()
@@ -496,6 +513,7 @@ private:
             return;
         const char16_t c = in.at(m_pos).unicode();
         if (isLetter(c)) {
+            keepForOverflow();
             const WordToken token = readWord();
             controlWord(token);
         } else {
@@ -860,7 +878,13 @@ private:
                 paragraphBreak();
                 return;
             }
-            if (c == 0 || c == 0xFDD0 || c == 0xFDD1) // the document's own frame marks
+            if (c == u'\v') { // a line break, however it was written
+                character(QChar::LineSeparator);
+                return;
+            }
+            // Other control characters draw as nothing sensible; the document's own frame
+            // marks would damage it.
+            if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1)
                 return;
             resolveMarker();
             append(c, group.chars);
@@ -1060,6 +1084,12 @@ private:
 
     std::vector<Group> m_groups;
     size_t m_overflow = 0;
+    struct SavedGroup
+    {
+        size_t level;
+        Group group;
+    };
+    std::vector<SavedGroup> m_overflowSaved;
     bool m_starred = false;
     int m_unicodeFallback = 0;
     int m_leadByte = -1;
@@ -1100,6 +1130,17 @@ private:
     QTextCharFormat m_breakFormat;
     ParaState m_endPara;
 };
+
+void restoreParagraph(QTextCursor &cursor, QTextBlockFormat format, bool bullet)
+{
+    QTextBlock block = cursor.block();
+    if (QTextList *list = block.textList())
+        list->remove(block);
+    format.setObjectIndex(-1);
+    QTextCursor paragraph(block);
+    paragraph.setBlockFormat(format);
+    RichTextModel::setBullet(paragraph, bullet);
+}
 
 // Where inserted text takes its look from: the first character it replaces, or the
 // insertion format at the caret.
@@ -1152,6 +1193,23 @@ void RtfReader::read(const QByteArray &rtf, QTextCursor &cursor) const
 
 void RtfReader::read(const QString &rtf, QTextCursor &cursor) const
 {
+    // RTF is 8-bit text in the code page it names. Text that reached us decoded as
+    // Windows-1252 (the note files) goes back to its bytes and is read like pasted RTF, so
+    // both decode raw 8-bit text the same way; text no byte can stand for is taken as it is.
+    if (isRtf(rtf)) {
+        QByteArray bytes;
+        bytes.reserve(rtf.size());
+        for (const QChar c : rtf) {
+            const int byte = RtfCodePage::encodeWindows1252(c.unicode());
+            if (byte < 0) {
+                read(rtf, false, cursor);
+                return;
+            }
+            bytes += static_cast<char>(byte);
+        }
+        read(QString::fromLatin1(bytes), true, cursor);
+        return;
+    }
     read(rtf, false, cursor);
 }
 
@@ -1160,6 +1218,12 @@ void RtfReader::read(const QString &rtf, bool bytes, QTextCursor &cursor) const
     const bool whole = m_target == Target::Document;
     cursor.beginEditBlock();
     QTextCharFormat plainFormat;
+    // The paragraph the selection ends in keeps its format for the text after it, wherever
+    // the new paragraph breaks put that text: the classic control keeps a paragraph's format
+    // at its end, the document at its start.
+    const QTextBlock endBlock = cursor.document()->findBlock(cursor.selectionEnd());
+    const QTextBlockFormat endFormat = endBlock.blockFormat();
+    const bool endBullet = endBlock.textList() != nullptr;
     if (whole) {
         cursor.select(QTextCursor::Document);
         cursor.removeSelectedText();
@@ -1170,8 +1234,11 @@ void RtfReader::read(const QString &rtf, bool bytes, QTextCursor &cursor) const
         cursor.removeSelectedText();
     }
     if (isRtf(rtf)) {
+        const int startBlock = cursor.blockNumber();
         Parser parser(cursor, whole, m_keepProtection);
         parser.parse(rtf, bytes);
+        if (!whole && cursor.blockNumber() != startBlock)
+            restoreParagraph(cursor, endFormat, endBullet);
     } else {
         if (!m_keepProtection)
             plainFormat.clearProperty(RichTextModel::ProtectedProperty);

@@ -116,10 +116,19 @@ public:
 
     void lineEnd() { raw("\r\n"); }
 
+    // Half of a surrogate pair alone is no character; it is left out rather than written as
+    // a \u that no reader can make sense of.
     void text(const QString &text)
     {
-        for (const QChar c : text)
-            character(c.unicode());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                character(c.unicode());
+                character(text.at(++i).unicode());
+            } else if (!c.isSurrogate()) {
+                character(c.unicode());
+            }
+        }
     }
 
 private:

@@ -186,13 +186,15 @@ void tst_RichTextBox::positionInsideLineBreak()
 {
     RichTextBox box;
     box.setText(QStringLiteral("ab\r\ncd"));
-    box.setSelStart(3); // between "\r" and "\n"
-    QCOMPARE(box.SelStart(), 4);
+    box.setSelStart(3); // between "\r" and "\n", as the classic control allows
+    QCOMPARE(box.SelStart(), 3);
     box.setSelStart(1);
-    box.setSelLength(2); // "b\r": the selection takes the whole break
+    box.setSelLength(2); // "b\r": half the break, which therefore stays whole in the note
+    QCOMPARE(box.SelText(), QStringLiteral("b\r"));
+    box.setSelLength(box.SelLength() + 1);
     QCOMPARE(box.SelText(), QStringLiteral("b\r\n"));
     box.setSelLength(box.SelLength() - 1);
-    QCOMPARE(box.SelText(), QStringLiteral("b\r\n"));
+    QCOMPARE(box.SelText(), QStringLiteral("b\r"));
     box.setSelLength(1);
     QCOMPARE(box.SelText(), QStringLiteral("b"));
 }
