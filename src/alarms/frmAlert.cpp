@@ -1,6 +1,7 @@
 #include "alarms/frmAlert.h"
 
 #include "alarms/AlarmEntry.h"
+#include "alarms/AlarmMarks.h"
 #include "alarms/AlarmScheduler.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
@@ -282,6 +283,7 @@ void frmAlert::cmdOK_Click()
     const int row = EntryPosition();
     if (row >= 0) {
         delete frmSender->lstAlarms->takeItem(row);
+        AlarmMarks::restore(*frmSender->rtxtMain, iAlarmIndex, sSelTextRTF);
     }
     Unload();
 }

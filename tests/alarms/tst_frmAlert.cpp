@@ -1,5 +1,6 @@
 #include "TestApp.h"
 #include "alarms/AlarmEntry.h"
+#include "alarms/AlarmMarks.h"
 #include "alarms/frmAlert.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
@@ -315,9 +316,34 @@ void tst_frmAlert::dismissRemovesTheRightEntry()
 {
     QFETCH(bool, laterFirst);
     TestApp app;
+    auto *note = new frmNote(app.ctx);
+    note->Load();
+    RichTextBox &box = *note->rtxtMain;
+    box.setText(QStringLiteral("buy milk and call Ann today"));
+    box.setSelStart(17);
+    box.setSelLength(4);
+    box.setSelItalic(true); // "Ann" has a look of its own to get back
+    const QString before = box.TextRTF();
+    const QString plainBefore = box.Text();
+    // Mark "Ann" first, then "milk", so the later mark stands earlier in the text.
+    const auto markAlarm = [&](int index, int start, int length, const QString &time) {
+        box.setSelStart(start);
+        box.setSelLength(length);
+        AlarmEntry entry;
+        entry.Index = index;
+        entry.TimeText = time;
+        entry.Message = QStringLiteral("m");
+        entry.Sound = AlarmEntry::SystemBeep;
+        entry.UnmarkedText = AlarmMarks::mark(box, index);
+        note->lstAlarms->addItem(entry.line());
+    };
+    markAlarm(1, 18, 3, QStringLiteral("8:00 AM"));
     const QString waiting = entryLine(5, QStringLiteral("11:00 PM"));
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM")), waiting,
-                                   entryLine(2, QStringLiteral("8:30 AM"))});
+    note->lstAlarms->addItem(waiting);
+    markAlarm(2, 4, 4, QStringLiteral("8:30 AM"));
+    QVERIFY(box.Text().contains(QStringLiteral("[2milk]")));
+    QVERIFY(box.Text().contains(QStringLiteral("[1Ann]")));
+
     note->tmrAlarms_Timer();
     QList<frmAlert *> open = alerts(app);
     QCOMPARE(open.size(), 2);
@@ -326,9 +352,12 @@ void tst_frmAlert::dismissRemovesTheRightEntry()
     open.at(0)->cmdOK_Click();
     QCOMPARE(lines(note).size(), 2);
     QVERIFY(lines(note).contains(waiting));
+    QCOMPARE(box.Text().count(QLatin1Char('[')), 1);
     open.at(1)->cmdOK_Click();
     QCOMPARE(lines(note), QStringList{waiting});
     QVERIFY(alerts(app).isEmpty());
+    QCOMPARE(box.Text(), plainBefore);
+    QCOMPARE(box.TextRTF(), before);
 }
 
 void tst_frmAlert::snooze_data()
