@@ -1,6 +1,9 @@
 #include "notes/frmNote.h"
 
+#include "alarms/AlarmEntry.h"
+#include "alarms/AlarmMarks.h"
 #include "alarms/AlarmTick.h"
+#include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "notes/PictureButton.h"
 #include "notes/frmToolTip.h"
@@ -25,6 +28,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -86,6 +90,7 @@ frmNote::frmNote(AppContext &ctx)
     connect(&m_scroll, &QTimer::timeout, this, &frmNote::stepTypeScroll);
     connect(tmrlblADS, &MinTimer::Timer, this, &frmNote::tmrlblADS_Timer);
     wireTextEditing();
+    wireAlarms();
 }
 
 frmNote::~frmNote() = default;
@@ -1258,6 +1263,123 @@ void frmNote::rtxtMain_MouseUp(int Button, int, int X, int Y)
 void frmNote::rtxtMain_Click()
 {
     butMenuC->hide();
+    if (!rtxtMain->SelProtected().value_or(false))
+        return;
+    const QString t = QStringLiteral("Alarm set to this text at ") + GetAlarmTime(GetAlarmIndex()) +
+                      QLatin1Char('.');
+    // Typing starts once; a second click on the same mark leaves it running or standing.
+    if (lblAds->text() != t && m_typeText != t) {
+        m_scroll.stop();
+        lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+        m_typeText.clear();
+        m_typePos = 0;
+        lblAds->setText(t);
+        tmrType.start();
+    }
+    rtxtMain->Span(QStringLiteral("["), false, true);
+    rtxtMain->Span(QStringLiteral("]"), true, true);
+}
+
+// ---- alarms ----------------------------------------------------------------
+
+void frmNote::wireAlarms()
+{
+    connect(butAlarm, &PictureButton::MouseDown, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            butAlarmC->show();
+    });
+    connect(butAlarm, &PictureButton::MouseUp, this, [this](Qt::MouseButton button) {
+        if (button != Qt::LeftButton)
+            return;
+        butAlarmC->hide();
+        mnuAlarmSet_Click();
+    });
+    connect(butAlarmC, &PictureButton::MouseUp, this, [this](Qt::MouseButton button) {
+        if (button != Qt::LeftButton)
+            return;
+        mnuAlarmClear_Click();
+        butAlarmC->hide();
+    });
+    connect(mnuAlarmSet, &QAction::triggered, this, &frmNote::mnuAlarmSet_Click);
+    connect(mnuAlarmClear, &QAction::triggered, this, &frmNote::mnuAlarmClear_Click);
+    connect(mnuConSetAlarm, &QAction::triggered, this, &frmNote::mnuConSetAlarm_Click);
+    connect(mnuConRemAlarm, &QAction::triggered, this, &frmNote::mnuConRemAlarm_Click);
+}
+
+void frmNote::mnuAlarmSet_Click()
+{
+    butMenuC->hide();
+    const QString selected = rtxtMain->SelText();
+    if (selected.isEmpty()) {
+        LoadToolTip(QStringLiteral("Please select a text that you want set an alarm to it."), 1,
+                    3000);
+        return;
+    }
+    if (rtxtMain->SelProtected().value_or(true)) {
+        LoadToolTip(QStringLiteral("The text you selected is already an alarm. Please clear the "
+                                   "alarm set to it by right clicking on it and choose 'Clear "
+                                   "Alarm' from menu and then try again"),
+                    1, 4000);
+        return;
+    }
+    frmAlarmSet *dialog = frmAlarmSet::Open(m_ctx);
+    dialog->frmSender = this;
+    // The message is one line: line breaks of the selection become spaces.
+    QString message = selected;
+    message.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    message.replace(QLatin1Char('\v'), QLatin1Char(' '));
+    dialog->txtMsg->setText(message.trimmed());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void frmNote::mnuAlarmClear_Click()
+{
+    const int index = GetAlarmIndex();
+    const int position = FindAlarmEntry(index);
+    if (position < 0)
+        return; // no alarm at the caret: nothing to remove
+    const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->item(position)->text());
+    if (entry->isPlayed()) {
+        LoadToolTip(QStringLiteral("You cannot clear the alarm set to this text because the "
+                                   "alart window for this text is now shown, you can Dismissed "
+                                   "or Snooz it from its alart window."),
+                    1, 4000);
+        return;
+    }
+    delete lstAlarms->takeItem(position);
+    AlarmMarks::restore(*rtxtMain, index, entry->UnmarkedText);
+}
+
+void frmNote::SelectWord()
+{
+    AlarmMarks::selectWord(*rtxtMain);
+}
+
+int frmNote::GetAlarmIndex()
+{
+    return AlarmMarks::indexAtCaret(*rtxtMain);
+}
+
+QString frmNote::GetAlarmTime(int index) const
+{
+    const int position = FindAlarmEntry(index);
+    if (position < 0)
+        return QString();
+    return AlarmEntry::parse(lstAlarms->item(position)->text())->TimeText;
+}
+
+int frmNote::FindAlarmEntry(int index) const
+{
+    if (index <= 0)
+        return -1;
+    for (int row = 0; row < lstAlarms->count(); ++row) {
+        const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->item(row)->text());
+        if (entry && entry->Index == index)
+            return row;
+    }
+    return -1;
 }
 
 void frmNote::mnuFontColor_Click()

@@ -205,6 +205,13 @@ public:
     // The selection holds protected (alarm) text, wholly or in part.
     bool SelectionProtected() const;
 
+    // Alarms on the note's text.
+    void mnuAlarmSet_Click();
+    void mnuAlarmClear_Click();
+    void mnuConSetAlarm_Click() { mnuAlarmSet_Click(); }
+    void mnuConRemAlarm_Click() { mnuAlarmClear_Click(); }
+    void SelectWord();
+
     static constexpr int ReservedColor = 33023;
     static QColor ColorFromValue(int value);
     static int ValueFromColor(const QColor &color);
@@ -268,6 +275,12 @@ private:
     };
     FormatControl control(Format format) const;
     void warnProtected();
+    void wireAlarms();
+    // The index of the mark at the caret (0: none), the time of an alarm ("" when there is
+    // none) and the list position of its entry (-1 when there is none).
+    int GetAlarmIndex();
+    QString GetAlarmTime(int index) const;
+    int FindAlarmEntry(int index) const;
     void sendKeys(int key, Qt::KeyboardModifiers modifiers);
 
     QPixmap m_picture;

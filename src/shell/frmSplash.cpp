@@ -1,5 +1,6 @@
 #include "shell/frmSplash.h"
 
+#include "alarms/AlarmEntry.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Clock.h"
@@ -24,7 +25,9 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -261,6 +264,11 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
     if (m_ctx.vars->OptionIsYes(QStringLiteral("ShowWhenStart")))
         note->setVisible(stored.Visible);
     note->lstAlarms->addItems(stored.Alerts);
+    // New alarms are numbered above every restored one, so an index names one alarm only.
+    for (const QString &line : stored.Alerts)
+        if (const std::optional<AlarmEntry> entry = AlarmEntry::parse(line);
+            entry && entry->Index < std::numeric_limits<int>::max())
+            m_ctx.vars->AlarmCounter = std::max(m_ctx.vars->AlarmCounter, entry->Index);
     note->bolShown = true;
     note->rtxtMain->setTextRTF(stored.TextRTF);
     note->KeepOnScreen();

@@ -348,9 +348,26 @@ void RichTextBox::setTextRTF(const QString &rtf)
     setTextCursor(QTextCursor(document()));
 }
 
+// Formats belong to every character the selection touches: a line break or surrogate pair
+// that the classic selection splits counts whole, as the classic control formats its "\r".
+QTextCursor RichTextBox::formatCursor() const
+{
+    QTextCursor cursor = textCursor();
+    const RichTextModel text = model();
+    if (m_classicStart == m_classicEnd || !classicSelectionHolds(cursor, text))
+        return cursor;
+    const int from = text.toDocument(m_classicStart, false);
+    const int to = std::max(from, text.toDocument(m_classicEnd, true));
+    if (from == cursor.selectionStart() && to == cursor.selectionEnd())
+        return cursor;
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    return cursor;
+}
+
 template <typename T, typename Read> std::optional<T> RichTextBox::readFormat(Read read) const
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = formatCursor();
     if (!cursor.hasSelection())
         return read(cursor.charFormat());
     return model().uniform<T>(cursor.selectionStart(), cursor.selectionEnd(), read);
@@ -359,7 +376,7 @@ template <typename T, typename Read> std::optional<T> RichTextBox::readFormat(Re
 void RichTextBox::applyFormat(const QTextCharFormat &format, bool touchesProtection)
 {
     Operation operation(*this);
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = formatCursor();
     if (!cursor.hasSelection()) {
         cursor.mergeCharFormat(format); // the format of what is typed next
         setTextCursor(cursor);

@@ -105,6 +105,7 @@ private:
     void applyFormat(const QTextCharFormat &format, bool touchesProtection = false);
     void select(int classicStart, int classicEnd);
     bool classicSelectionHolds(const QTextCursor &cursor, const RichTextModel &text) const;
+    QTextCursor formatCursor() const;
     void contentChanged();
     void selectionMaybeChanged();
 

@@ -373,7 +373,7 @@ void tst_RichTextBox::textRtfThroughNewBox()
     second.setTextRTF(first.TextRTF());
     QCOMPARE(second.Text(), first.Text());
     QCOMPARE(second.TextRTF(), first.TextRTF());
-    selectRange(second, 18, 3); // "und" of "underlined"
+    selectRange(second, 19, 3); // "und" of "underlined"
     QCOMPARE(second.SelUnderline(), std::optional<bool>(true));
 }
 

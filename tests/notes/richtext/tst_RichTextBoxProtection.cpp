@@ -279,7 +279,7 @@ void tst_RichTextBoxProtection::typedTextIsNeverProtected()
     QTest::keyClicks(box.get(), QStringLiteral("xy"));
     QTest::keyClick(box.get(), Qt::Key_Return);
     box->setSelStart(4);
-    box->setSelLength(3); // "xy" and the new paragraph break
+    box->setSelLength(4); // "xy" and the new paragraph break
     QCOMPARE(box->SelText(), QStringLiteral("xy\r\n"));
     QCOMPARE(box->SelProtected(), std::optional<bool>(false));
     // Now the user may take them out again.
@@ -473,9 +473,9 @@ void tst_RichTextBoxProtection::protectedParagraphBreak()
     RichTextBox box;
     box.setText(QStringLiteral("x]\r\nnext"));
     box.setSelStart(1);
-    box.setSelLength(2);
+    box.setSelLength(2); // "]" and the "\r": the whole break takes the format
     box.setSelProtected(true);
-    QCOMPARE(box.SelText(), QStringLiteral("]\r\n"));
+    QCOMPARE(box.SelText(), QStringLiteral("]\r"));
     box.setSelStart(4);
     QTest::keyClick(&box, Qt::Key_Backspace);
     box.setSelStart(2);

@@ -356,7 +356,7 @@ void tst_RtfReader::damaged_data()
     QTest::newRow("huge numbers")
         << QByteArray("{\\rtf1\\fs99999999999 a\\cf99999999999 b\\f-99999999999 c\\uc99999 "
                       "\\u5 d}")
-        << QStringLiteral("abc\u0005");
+        << QStringLiteral("abc"); // a control character is dropped
     QTest::newRow("binary past the end")
         << QByteArray("{\\rtf1 a\\bin999999 xyz") << QStringLiteral("a");
     QTest::newRow("star without word")

@@ -1,0 +1,137 @@
+#include "TestApp.h"
+#include "alarms/AlarmEntry.h"
+#include "alarms/frmAlarmSet.h"
+#include "notes/frmNote.h"
+#include "notes/richtext/RichTextBox.h"
+#include "shell/AppInfo.h"
+#include "shell/Startup.h"
+#include "shell/frmSplash.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+// One run of the program on the given session and note files.
+struct Run
+{
+    TestApp app;
+    Startup startup{app.ctx};
+    frmSplash *splash = nullptr;
+
+    Run(const QByteArray &session, const QByteArray &notes)
+    {
+        app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
+                              "ShowWhenStart", "yes");
+        writeAll(app.ctx.folders.profileFile("session.ini"), session);
+        writeAll(app.ctx.folders.dataFile("filecon.pqn"), notes);
+        startup.run();
+        splash = startup.splash();
+        splash->tmrLoad_Timer();
+        app.clock.setTimeOfDay(9, 0);
+    }
+    frmNote *note() const { return splash->restoredNotes().value(0); }
+
+    void setAlarm(const QString &word, const QString &hour)
+    {
+        RichTextBox &box = *note()->rtxtMain;
+        box.setSelStart(static_cast<int>(box.Text().indexOf(word)));
+        box.setSelLength(static_cast<int>(word.size()));
+        note()->mnuAlarmSet_Click();
+        auto *dialog = qobject_cast<frmAlarmSet *>(app.forms.find(QStringLiteral("frmAlarmSet")));
+        QVERIFY(dialog);
+        dialog->txtHour->setText(hour);
+        dialog->txtMin->setText(QStringLiteral("00"));
+        dialog->cboAMPM->setCurrentIndex(1);
+        dialog->cmdOK_Click();
+    }
+    void exit() { startup.menuNote()->mnuTrayExit_Click(); }
+    QList<int> indexes() const
+    {
+        QList<int> found;
+        for (int row = 0; row < note()->lstAlarms->count(); ++row)
+            found << AlarmEntry::parse(note()->lstAlarms->item(row)->text())->Index;
+        return found;
+    }
+};
+
+const QByteArray Session =
+    "[Note1]\r\nLeft=1500\r\nTop=990\r\nMinimized=False\r\nSkin=\r\nVisible=True\r\n"
+    "OnTop=False\r\nAlerts=\r\nTextID=1\r\n[Number of notes]\r\nTotal=1\r\n";
+const QByteArray Notes = "[ID: 1]\r\n{\\rtf1\\ansi alpha beta\\par\r\ngamma delta}\r\n";
+
+} // namespace
+
+class tst_AlarmSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void restoredAlarmsBesideNewOnes();
+};
+
+void tst_AlarmSession::restoredAlarmsBesideNewOnes()
+{
+    QByteArray session;
+    QByteArray notes;
+    {
+        Run first(Session, Notes);
+        first.setAlarm(QStringLiteral("alpha"), QStringLiteral("10"));
+        first.setAlarm(QStringLiteral("delta"), QStringLiteral("11"));
+        QCOMPARE(first.note()->rtxtMain->Text(), QStringLiteral("[1alpha] beta\r\ngamma [2delta]"));
+        first.exit();
+        session = readAll(first.app.ctx.folders.profileFile("session.ini"));
+        notes = readAll(first.app.ctx.folders.dataFile("filecon.pqn"));
+    }
+    Run second(session, notes);
+    QCOMPARE(second.note()->rtxtMain->Text(), QStringLiteral("[1alpha] beta\r\ngamma [2delta]"));
+    QCOMPARE(second.indexes(), (QList<int>{1, 2}));
+    // A new alarm is numbered above the restored ones.
+    second.setAlarm(QStringLiteral("beta"), QStringLiteral("12"));
+    QCOMPARE(second.indexes(), (QList<int>{1, 2, 3}));
+    QCOMPARE(second.note()->rtxtMain->Text(), QStringLiteral("[1alpha] [3beta]\r\ngamma [2delta]"));
+    // Restored and new alarms answer clicks and removal alike.
+    RichTextBox &box = *second.note()->rtxtMain;
+    box.setSelStart(3);
+    second.note()->rtxtMain_Click();
+    QCOMPARE(box.SelText(), QStringLiteral("1alpha"));
+    box.setSelStart(3);
+    second.note()->mnuAlarmClear_Click();
+    box.setSelStart(static_cast<int>(box.Text().indexOf(QStringLiteral("beta"))));
+    second.note()->mnuAlarmClear_Click();
+    QCOMPARE(box.Text(), QStringLiteral("alpha beta\r\ngamma [2delta]"));
+    QCOMPARE(second.indexes(), (QList<int>{2}));
+    second.setAlarm(QStringLiteral("gamma"), QStringLiteral("01"));
+    const QString marked = box.TextRTF();
+    const QStringList entries{second.note()->lstAlarms->item(0)->text(),
+                              second.note()->lstAlarms->item(1)->text()};
+    second.exit();
+
+    Run third(readAll(second.app.ctx.folders.profileFile("session.ini")),
+              readAll(second.app.ctx.folders.dataFile("filecon.pqn")));
+    QCOMPARE(third.note()->rtxtMain->TextRTF(), marked);
+    QCOMPARE(third.note()->lstAlarms->count(), 2);
+    QCOMPARE(third.note()->lstAlarms->item(0)->text(), entries[0]);
+    QCOMPARE(third.note()->lstAlarms->item(1)->text(), entries[1]);
+    QCOMPARE(third.indexes(), (QList<int>{2, 4}));
+}
+
+QTEST_MAIN(tst_AlarmSession)
+#include "tst_AlarmSession.moc"

@@ -1,0 +1,213 @@
+#include "TestApp.h"
+#include "alarms/AlarmEntry.h"
+#include "alarms/AlarmMarks.h"
+#include "notes/PictureButton.h"
+#include "notes/frmNote.h"
+#include "notes/frmToolTip.h"
+#include "notes/richtext/RichTextBox.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+frmNote *loadNote(TestApp &app, const QString &text)
+{
+    auto *note = new frmNote(app.ctx);
+    note->Load();
+    note->rtxtMain->setText(text);
+    return note;
+}
+
+void select(frmNote *note, int start, int length)
+{
+    note->rtxtMain->setSelStart(start);
+    note->rtxtMain->setSelLength(length);
+}
+
+// Marks [start, start + length) as alarm `index` as the dialog's OK does, with its entry.
+void addAlarm(frmNote *note, int start, int length, int index, const QString &state = "in que")
+{
+    select(note, start, length);
+    AlarmEntry entry;
+    entry.Index = index;
+    entry.TimeText = QStringLiteral("10:30 PM");
+    entry.Message = QStringLiteral("m");
+    entry.Sound = AlarmEntry::SystemBeep;
+    entry.State = state;
+    entry.UnmarkedText = AlarmMarks::mark(*note->rtxtMain, index);
+    note->lstAlarms->addItem(entry.line());
+}
+
+QString balloonText(TestApp &app)
+{
+    frmToolTip *balloon = frmToolTip::Loaded(app.ctx);
+    return balloon ? balloon->lblToolTip->text() : QString();
+}
+
+const QString NothingSelected =
+    QStringLiteral("Please select a text that you want set an alarm to it.");
+const QString AlreadyAlarm = QStringLiteral(
+    "The text you selected is already an alarm. Please clear the alarm set to it by right "
+    "clicking on it and choose 'Clear Alarm' from menu and then try again");
+const QString Played = QStringLiteral(
+    "You cannot clear the alarm set to this text because the alart window for this text is now "
+    "shown, you can Dismissed or Snooz it from its alart window.");
+
+} // namespace
+
+class tst_NoteAlarms : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setAlarm_data();
+    void setAlarm();
+    void removeAlarm_data();
+    void removeAlarm();
+    void clickInsideAMark();
+    void contextMenu_data();
+    void contextMenu();
+    void alarmButtonFollowsTheSelection();
+};
+
+void tst_NoteAlarms::setAlarm_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("refusal"); // empty: the dialog opens
+    // "pay [1rent] now today": the mark from 4 to 10, its protected space at 11
+    QTest::newRow("nothing selected") << 2 << 0 << NothingSelected;
+    QTest::newRow("inside a mark") << 6 << 2 << AlreadyAlarm;
+    QTest::newRow("touching a mark") << 0 << 6 << AlreadyAlarm;
+    QTest::newRow("free words") << 16 << 5 << QString();
+}
+
+void tst_NoteAlarms::setAlarm()
+{
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, refusal);
+    TestApp app;
+    frmNote *note = loadNote(app, QStringLiteral("pay rent now today"));
+    addAlarm(note, 4, 4, 1);
+    select(note, start, length);
+    note->mnuAlarmSet_Click();
+    QCOMPARE(balloonText(app), refusal);
+    QCOMPARE(app.forms.find(QStringLiteral("frmAlarmSet")) != nullptr, refusal.isEmpty());
+}
+
+void tst_NoteAlarms::removeAlarm_data()
+{
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal");
+    const QString marked = QStringLiteral("[1a] [12bc] d");
+    QTest::newRow("caret in mark 12") << 8 << "in que"
+                                      << "[1a] bc d" << QString();
+    QTest::newRow("caret in mark 1") << 2 << "in que"
+                                     << "a [12bc] d" << QString();
+    QTest::newRow("alert window open") << 8 << "played" << marked << Played;
+    QTest::newRow("caret outside the marks") << 13 << "in que" << marked << QString();
+}
+
+void tst_NoteAlarms::removeAlarm()
+{
+    QFETCH(int, caret);
+    QFETCH(QString, state);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
+    TestApp app;
+    frmNote *note = loadNote(app, QStringLiteral("a bc d"));
+    addAlarm(note, 2, 2, 12, state);
+    addAlarm(note, 0, 1, 1, state);
+    QCOMPARE(note->rtxtMain->Text(), QStringLiteral("[1a] [12bc] d"));
+    note->rtxtMain->setSelStart(caret);
+    note->mnuAlarmClear_Click();
+    QCOMPARE(note->rtxtMain->Text(), text);
+    QCOMPARE(balloonText(app), refusal);
+    const int removed = text.count(QLatin1Char('[')) == 2 ? 0 : 1;
+    QCOMPARE(note->lstAlarms->count(), 2 - removed);
+}
+
+void tst_NoteAlarms::clickInsideAMark()
+{
+    TestApp app;
+    frmNote *note = loadNote(app, QStringLiteral("Call the dentist today"));
+    addAlarm(note, 5, 11, 1);
+    note->rtxtMain->setSelStart(10);
+    note->rtxtMain_Click();
+    const QString typed = QStringLiteral("Alarm set to this text at 10:30 PM.");
+    QCOMPARE(note->rtxtMain->SelText(), QStringLiteral("1the dentist"));
+    QVERIFY(note->tmrType.isActive());
+    for (int tick = 0; tick < 5; ++tick)
+        note->tmrType_Timer();
+    QCOMPARE(note->lblAds->text(), typed.left(5));
+    // A second click neither restarts the typing nor stops it.
+    note->rtxtMain->setSelStart(12);
+    note->rtxtMain_Click();
+    QCOMPARE(note->lblAds->text(), typed.left(5));
+    for (int tick = 0; tick < 200 && note->tmrType.isActive(); ++tick)
+        note->tmrType_Timer();
+    QVERIFY(typed.startsWith(note->lblAds->text()));
+    // Outside a mark a click types nothing and keeps the caret.
+    note->lblAds->clear();
+    note->rtxtMain->setSelStart(1);
+    note->rtxtMain_Click();
+    QCOMPARE(note->lblAds->text(), QString());
+    QCOMPARE(note->rtxtMain->SelLength(), 0);
+}
+
+void tst_NoteAlarms::contextMenu_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("setEnabled");
+    QTest::addColumn<bool>("removeEnabled");
+    // "see [1Ann] soon": the mark from 4 to 9, its protected space at 10
+    QTest::newRow("caret outside") << 13 << 0 << false << false;
+    QTest::newRow("caret in the mark") << 6 << 0 << false << true;
+    QTest::newRow("partly marked") << 0 << 6 << false << true;
+    QTest::newRow("free text") << 11 << 4 << true << false;
+}
+
+void tst_NoteAlarms::contextMenu()
+{
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(bool, setEnabled);
+    QFETCH(bool, removeEnabled);
+    TestApp app;
+    frmNote *note = loadNote(app, QStringLiteral("see Ann soon"));
+    addAlarm(note, 4, 3, 1);
+    select(note, start, length);
+    note->rtxtMain_MouseUp(2, 0, 1, 1);
+    note->mnuCon->close();
+    QCOMPARE(note->mnuConSetAlarm->isEnabled(), setEnabled);
+    QCOMPARE(note->mnuConRemAlarm->isEnabled(), removeEnabled);
+}
+
+void tst_NoteAlarms::alarmButtonFollowsTheSelection()
+{
+    TestApp app;
+    frmNote *note = loadNote(app, QStringLiteral("see Ann soon"));
+    addAlarm(note, 4, 3, 1);
+    note->rtxtMain->setSelStart(7);
+    QVERIFY(!note->butAlarmC->isHidden());
+    QVERIFY(note->mnuAlarmClear->isEnabled());
+    note->rtxtMain->setSelStart(13);
+    QVERIFY(note->butAlarmC->isHidden());
+    QVERIFY(!note->mnuAlarmClear->isEnabled());
+    // The pressed look removes the alarm at the caret.
+    note->rtxtMain->setSelStart(7);
+    emit note->butAlarmC->MouseUp(Qt::LeftButton, true);
+    QCOMPARE(note->rtxtMain->Text(), QStringLiteral("see Ann soon"));
+    QCOMPARE(note->lstAlarms->count(), 0);
+    QVERIFY(note->butAlarmC->isHidden());
+}
+
+QTEST_MAIN(tst_NoteAlarms)
+#include "tst_NoteAlarms.moc"
