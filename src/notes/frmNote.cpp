@@ -1341,7 +1341,9 @@ void frmNote::mnuAlarmClear_Click()
     if (position < 0)
         return; // no alarm at the caret: nothing to remove
     const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->item(position)->text());
-    if (entry->isPlayed()) {
+    // Refused only while the alert is really open: a "played" entry left
+    // without its window (restored, or its window gone) can be removed.
+    if (frmAlert::OpenFor(*m_ctx.forms, this, index)) {
         LoadToolTip(QStringLiteral("You cannot clear the alarm set to this text because the "
                                    "alart window for this text is now shown, you can Dismissed "
                                    "or Snooz it from its alart window."),
