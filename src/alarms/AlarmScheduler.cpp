@@ -2,10 +2,38 @@
 
 namespace {
 
-QDateTime toMinute(const QDateTime &moment)
+// Local date-times are slow to take apart; the check reads date and time once.
+AlarmScheduler::Minute toMinute(const QDateTime &moment)
 {
     const QTime time = moment.time();
-    return QDateTime(moment.date(), QTime(time.hour(), time.minute()), moment.timeSpec());
+    return {moment.date(), QTime(time.hour(), time.minute())};
+}
+
+// The fields the check reads, found without copying the line: the RTF, by
+// far the longest field, comes last and is never scanned.
+struct Fields
+{
+    int Index = 0;
+    QStringView TimeText;
+    QStringView State;
+};
+
+bool readFields(const QString &line, Fields &fields)
+{
+    QStringView parts[5];
+    qsizetype from = 0;
+    for (QStringView &part : parts) {
+        const qsizetype at = line.indexOf(AlarmEntry::Splitter, from);
+        if (at < 0)
+            return false; // fewer than six fields
+        part = QStringView(line).mid(from, at - from);
+        from = at + AlarmEntry::Splitter.size();
+    }
+    bool ok = false;
+    fields.Index = parts[0].trimmed().toInt(&ok);
+    fields.TimeText = parts[1];
+    fields.State = parts[4];
+    return ok;
 }
 
 } // namespace
@@ -13,20 +41,23 @@ QDateTime toMinute(const QDateTime &moment)
 QList<AlarmScheduler::Due> AlarmScheduler::check(const QStringList &lines, const QDateTime &now,
                                                  const OpenCheck &isOpen)
 {
-    const QDateTime minute = toMinute(now);
+    const Minute minute = toMinute(now);
     QList<Due> due;
     for (int i = 0; i < lines.size(); ++i) {
-        std::optional<AlarmEntry> entry = AlarmEntry::parse(lines.at(i));
-        if (!entry)
+        Fields fields;
+        if (!readFields(lines.at(i), fields))
             continue;
         bool falls = false;
-        if (entry->State == AlarmEntry::Played) {
-            falls = isOpen && !isOpen(entry->Index);
-        } else if (entry->State == AlarmEntry::InQue) {
-            if (const std::optional<QTime> time = AlarmEntry::timeOfDay(entry->TimeText))
-                falls = isDue(*entry, *time, minute);
+        if (fields.State == AlarmEntry::Played) {
+            falls = isOpen && !isOpen(fields.Index);
+        } else if (fields.State == AlarmEntry::InQue) {
+            if (const std::optional<QTime> time = timeOf(fields.TimeText))
+                falls = isDue(fields.Index, fields.TimeText, *time, minute);
         }
         if (!falls)
+            continue;
+        std::optional<AlarmEntry> entry = AlarmEntry::parse(lines.at(i));
+        if (!entry)
             continue;
         m_holds.remove(entry->Index);
         entry->State = AlarmEntry::Played;
@@ -36,17 +67,31 @@ QList<AlarmScheduler::Due> AlarmScheduler::check(const QStringList &lines, const
     return due;
 }
 
-bool AlarmScheduler::isDue(const AlarmEntry &entry, const QTime &time, const QDateTime &now) const
+std::optional<QTime> AlarmScheduler::timeOf(QStringView timeText)
 {
-    const auto hold = m_holds.constFind(entry.Index);
-    if (hold != m_holds.constEnd() && hold->TimeText == entry.TimeText)
+    // The same few time texts are read every second.
+    const auto known = m_times.constFind(timeText.toString());
+    if (known != m_times.constEnd())
+        return *known;
+    if (m_times.size() > 1024)
+        m_times.clear();
+    const std::optional<QTime> time = AlarmEntry::timeOfDay(timeText.toString());
+    m_times.insert(timeText.toString(), time);
+    return time;
+}
+
+bool AlarmScheduler::isDue(int index, QStringView timeText, const QTime &time,
+                           const Minute &now) const
+{
+    const auto hold = m_holds.constFind(index);
+    if (hold != m_holds.constEnd() && hold->TimeText == timeText)
         return now >= hold->Due;
-    if (time <= now.time())
+    if (time <= now.Time)
         return true;
     // Still ahead today; but a forward jump over midnight may have passed it by.
-    if (!m_lastCheck.isValid() || m_lastCheck.date() >= now.date())
+    if (!m_lastCheck.Date.isValid() || m_lastCheck.Date >= now.Date)
         return false;
-    return m_lastCheck.date().daysTo(now.date()) > 1 || time > m_lastCheck.time();
+    return m_lastCheck.Date.daysTo(now.Date) > 1 || time > m_lastCheck.Time;
 }
 
 void AlarmScheduler::holdUntil(int alarmIndex, const QString &timeText, const QDateTime &due)
@@ -56,5 +101,6 @@ void AlarmScheduler::holdUntil(int alarmIndex, const QString &timeText, const QD
 
 QDateTime AlarmScheduler::snoozeTime(const QDateTime &now, int minutes)
 {
-    return toMinute(now.addSecs(static_cast<qint64>(minutes) * 60));
+    const Minute due = toMinute(now.addSecs(static_cast<qint64>(minutes) * 60));
+    return QDateTime(due.Date, due.Time, now.timeSpec());
 }

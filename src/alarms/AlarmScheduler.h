@@ -35,19 +35,36 @@ public:
     // One check at `now` over the note's lines, in list order.
     QList<Due> check(const QStringList &lines, const QDateTime &now, const OpenCheck &isOpen);
 
+    // The check of an empty list: nothing to read, not even the clock, and
+    // no clock jump to carry over to entries added later.
+    void checkEmpty() { m_lastCheck = {}; }
+
     // A snooze rewrote the entry to `timeText`; it falls due at `due`.
     void holdUntil(int alarmIndex, const QString &timeText, const QDateTime &due);
     // The moment a snooze of `minutes` made at `now` falls due, seconds dropped.
     static QDateTime snoozeTime(const QDateTime &now, int minutes);
 
+    // A moment to the minute.
+    struct Minute
+    {
+        QDate Date;
+        QTime Time;
+        bool operator>=(const Minute &other) const
+        {
+            return Date != other.Date ? Date > other.Date : Time >= other.Time;
+        }
+    };
+
 private:
     struct Hold
     {
         QString TimeText;
-        QDateTime Due;
+        Minute Due;
     };
-    bool isDue(const AlarmEntry &entry, const QTime &time, const QDateTime &now) const;
+    bool isDue(int index, QStringView timeText, const QTime &time, const Minute &now) const;
+    std::optional<QTime> timeOf(QStringView timeText);
 
-    QDateTime m_lastCheck; // minute of the last check; invalid before the first
+    Minute m_lastCheck; // invalid before the first check
     QHash<int, Hold> m_holds;
+    QHash<QString, std::optional<QTime>> m_times;
 };

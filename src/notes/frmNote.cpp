@@ -327,11 +327,15 @@ void frmNote::Form_Load()
 
 void frmNote::tmrAlarms_Timer()
 {
+    const int count = lstAlarms->count();
+    if (count == 0) {
+        m_alarmScheduler.checkEmpty(); // most notes: kept cheap
+        return;
+    }
     QStringList lines;
-    lines.reserve(lstAlarms->count());
-    for (int row = 0; row < lstAlarms->count(); ++row)
+    lines.reserve(count);
+    for (int row = 0; row < count; ++row)
         lines.append(lstAlarms->item(row)->text());
-    // Run with an empty list too: the check keeps track of clock jumps.
     const QList<AlarmScheduler::Due> due =
         m_alarmScheduler.check(lines, m_ctx.clock->now(), [this](int alarmIndex) {
             return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;

@@ -35,6 +35,7 @@ private slots:
     void dueEntries_data();
     void dueEntries();
     void fallsDueOnce();
+    void alarmAddedAfterAnEmptySpell();
     void snooze_data();
     void snooze();
 };
@@ -129,6 +130,23 @@ void tst_AlarmScheduler::fallsDueOnce()
     lines[0] = first.at(0).Entry.line();
     QVERIFY(scheduler.check(lines, QDateTime(Day, QTime(22, 30, 2)), isOpen).isEmpty());
     QVERIFY(scheduler.check(lines, QDateTime(Day, QTime(23, 0)), isOpen).isEmpty());
+}
+
+void tst_AlarmScheduler::alarmAddedAfterAnEmptySpell()
+{
+    // Checked at night with alarms, then empty for a while: an alarm set
+    // after midnight for the evening waits, as no jump passed it by.
+    AlarmScheduler scheduler;
+    const auto isOpen = [](int) { return false; };
+    QVERIFY(
+        scheduler
+            .check({entryLine(1, QStringLiteral("11:30 PM"))}, QDateTime(Day, QTime(22, 0)), isOpen)
+            .isEmpty());
+    scheduler.checkEmpty();
+    const QStringList added = {entryLine(2, QStringLiteral("11:00 PM"))};
+    QVERIFY(scheduler.check(added, QDateTime(Day.addDays(1), QTime(0, 30)), isOpen).isEmpty());
+    QCOMPARE(positions(scheduler.check(added, QDateTime(Day.addDays(1), QTime(23, 0)), isOpen)),
+             QList<int>{0});
 }
 
 void tst_AlarmScheduler::snooze_data()
