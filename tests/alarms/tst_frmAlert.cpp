@@ -118,6 +118,7 @@ private slots:
     void closeButtonSnoozes();
     void deletedNoteClosesItsAlerts();
     void restoredPlayedEntryReopens();
+    void withoutNotificationService();
 };
 
 void tst_frmAlert::layout()
@@ -470,6 +471,17 @@ void tst_frmAlert::restoredPlayedEntryReopens()
     QCOMPARE(alerts(app).size(), 1);
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).size(), 1);
+}
+
+void tst_frmAlert::withoutNotificationService()
+{
+    TestApp app;
+    app.notifier.available = false; // and no tray either: the window alone tells
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+    QVERIFY(app.notifier.shown.isEmpty());
+    QCOMPARE(app.sound.played, QStringList{"beep"}); // one sound only
 }
 
 QTEST_MAIN(tst_frmAlert)
