@@ -18,6 +18,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +27,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +55,9 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
 {
     setWindowTitle(QStringLiteral("Alarm Set"));
     setFixedSize(Twips::toPixels(4680), Twips::toPixels(3075));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    setFont(tahoma);
 
     fraMain = place(new QGroupBox(QStringLiteral("Set Alarm"), this), 90, 60, 3300, 2910);
     lblTime = place(new QLabel(QStringLiteral("Time:"), fraMain), 135, 315, 1410, 300);
@@ -113,6 +119,11 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     connect(optCusSound, &QRadioButton::clicked, this, &frmAlarmSet::optCusSound_Click);
     for (QLineEdit *box : {txtHour, txtMin, txtMsg, txtCusSound})
         box->installEventFilter(this);
+    // Where this desktop's font draws wider than the classic one, captions grow rather than
+    // being cut off.
+    for (QWidget *caption :
+         std::initializer_list<QWidget *>{lblTime, lblMsg, optSysBeep, optCusSound, cboAMPM})
+        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
 }
 
 frmAlarmSet *frmAlarmSet::Open(AppContext &ctx)
@@ -290,6 +301,25 @@ void frmAlarmSet::cmdOK_Click()
 void frmAlarmSet::cmdCancel_Click()
 {
     Unload();
+}
+
+// Enter is OK (or the button that has the focus), Esc is Cancel.
+void frmAlarmSet::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        else
+            cmdOK->click();
+        break;
+    case Qt::Key_Escape:
+        cmdCancel->click();
+        break;
+    default:
+        Form::keyPressEvent(event);
+    }
 }
 
 void frmAlarmSet::closeEvent(QCloseEvent *event)

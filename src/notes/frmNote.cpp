@@ -1269,10 +1269,11 @@ void frmNote::rtxtMain_Click()
     butMenuC->hide();
     if (!rtxtMain->SelProtected().value_or(false))
         return;
-    const QString t = QStringLiteral("Alarm set to this text at ") + GetAlarmTime(GetAlarmIndex()) +
-                      QLatin1Char('.');
+    const QString time = GetAlarmTime(GetAlarmIndex());
+    const QString t = QStringLiteral("Alarm set to this text at ") + time + QLatin1Char('.');
     // Typing starts once; a second click on the same mark leaves it running or standing.
-    if (lblAds->text() != t && m_typeText != t) {
+    // Protected text without an alarm entry has no time to tell.
+    if (!time.isEmpty() && lblAds->text() != t && m_typeText != t) {
         m_scroll.stop();
         lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
         m_typeText.clear();

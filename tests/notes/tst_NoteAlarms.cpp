@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -68,8 +67,6 @@ private slots:
     void removeAlarm_data();
     void removeAlarm();
     void clickInsideAMark();
-    void contextMenu_data();
-    void contextMenu();
     void alarmButtonFollowsTheSelection();
 };
 
@@ -166,35 +163,11 @@ void tst_NoteAlarms::clickInsideAMark()
     note->rtxtMain_Click();
     QCOMPARE(note->lblAds->text(), QString());
     QCOMPARE(note->rtxtMain->SelLength(), 0);
-}
-
-void tst_NoteAlarms::contextMenu_data()
-{
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<bool>("setEnabled");
-    QTest::addColumn<bool>("removeEnabled");
-    // "see [1Ann] soon": the mark from 4 to 9, its protected space at 10
-    QTest::newRow("caret outside") << 13 << 0 << false << false;
-    QTest::newRow("caret in the mark") << 6 << 0 << false << true;
-    QTest::newRow("partly marked") << 0 << 6 << false << true;
-    QTest::newRow("free text") << 11 << 4 << true << false;
-}
-
-void tst_NoteAlarms::contextMenu()
-{
-    QFETCH(int, start);
-    QFETCH(int, length);
-    QFETCH(bool, setEnabled);
-    QFETCH(bool, removeEnabled);
-    TestApp app;
-    frmNote *note = loadNote(app, QStringLiteral("see Ann soon"));
-    addAlarm(note, 4, 3, 1);
-    select(note, start, length);
-    note->rtxtMain_MouseUp(2, 0, 1, 1);
-    note->mnuCon->close();
-    QCOMPARE(note->mnuConSetAlarm->isEnabled(), setEnabled);
-    QCOMPARE(note->mnuConRemAlarm->isEnabled(), removeEnabled);
+    // A mark without an entry has no time to type.
+    note->lstAlarms->clear();
+    note->rtxtMain->setSelStart(10);
+    note->rtxtMain_Click();
+    QCOMPARE(note->lblAds->text(), QString());
 }
 
 void tst_NoteAlarms::alarmButtonFollowsTheSelection()

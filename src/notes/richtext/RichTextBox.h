@@ -13,6 +13,9 @@ class RichTextModel;
 // which the formatting commands and the alarm marks are written against.
 //
 // - Text: paragraphs joined by "\r\n"; SelStart and SelLength count characters of that text.
+//   A selection set by the program may begin or end between "\r" and "\n" (or inside a
+//   surrogate pair) and reads back as set; text it replaces or writes as RTF is the whole
+//   characters inside it, formats it reads or sets reach the whole characters it touches.
 // - The Sel... formats read the value over the whole selection or, when it mixes values, an
 //   empty optional (the classic null); with nothing selected they read and write the format
 //   of what is typed next. Colours are 0x00BBGGRR.
