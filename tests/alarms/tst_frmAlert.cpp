@@ -104,6 +104,7 @@ private slots:
     void snoozeMenu();
     void fallsDueOnce();
     void twoInOneCheckCascade();
+    void movedAlertPaintsItsPlace();
     void placement_data();
     void placement();
     void effectChain_data();
@@ -230,6 +231,20 @@ void tst_frmAlert::twoInOneCheckCascade()
     note->lstAlarms->addItem(entryLine(4, QStringLiteral("2:00 PM")));
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).last()->pos() - secondAt, step);
+}
+
+void tst_frmAlert::movedAlertPaintsItsPlace()
+{
+    TestApp app;
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
+    note->tmrAlarms_Timer();
+    frmAlert *alert = alerts(app).first();
+    alert->move(40, 60); // the user put it elsewhere
+    alert->update();
+    QTRY_COMPARE(app.vars.LastAlertPos, QPoint(600, 900));
+    note->lstAlarms->addItem(entryLine(2, QStringLiteral("8:00 AM")));
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).last()->pos(), QPoint(40, 60) + QPoint(67, 67));
 }
 
 void tst_frmAlert::placement_data()
