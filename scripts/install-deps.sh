@@ -6,13 +6,13 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
-  libqt6multimedia6 libgl-dev
+  libqt6multimedia6 libqt6dbus6 libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
 )
 # Extra tools for looking at the program headless and fuzzing: --dev
 if [[ "${1:-}" == "--dev" ]]; then
-  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev)
+  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev pulseaudio pulseaudio-utils dbus xdotool)
 fi
 
 missing=()

@@ -2,8 +2,9 @@
 
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
+#include "alarms/AlarmTick.h"
 #include "alarms/frmAlarmSet.h"
-
+#include "alarms/frmAlert.h"
 #include "notes/PictureButton.h"
 #include "notes/frmToolTip.h"
 #include "notes/richtext/RichTextBox.h"
@@ -76,7 +77,6 @@ frmNote::frmNote(AppContext &ctx)
     buildMenus();
     applySize();
 
-    tmrAlarms.setInterval(1000);
     tmrMin.setInterval(10);
     tmrRestore.setInterval(10);
     tmrType.setInterval(50);
@@ -323,11 +323,30 @@ void frmNote::Form_Load()
     mnuHelp->setTitle(QStringLiteral("On &Web"));
     mnuHelpVWeb->setVisible(true);
     mnuHelpDWeb->setVisible(true);
+    AlarmTick::attach(m_ctx);
+}
+
+void frmNote::tmrAlarms_Timer()
+{
+    const int count = lstAlarms->count();
+    if (count == 0) {
+        m_alarmScheduler.checkEmpty(); // most notes: kept cheap
+        return;
+    }
+    QStringList lines;
+    lines.reserve(count);
+    for (int row = 0; row < count; ++row)
+        lines.append(lstAlarms->item(row)->text());
+    const QList<AlarmScheduler::Due> due =
+        m_alarmScheduler.check(lines, m_ctx.clock->now(), [this](int alarmIndex) {
+            return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
+        });
+    for (const AlarmScheduler::Due &one : due)
+        frmAlert::Open(m_ctx, this, one.ListIndex, one.Entry);
 }
 
 void frmNote::Form_Unload()
 {
-    tmrAlarms.stop();
     tmrlblADS->setEnable(false);
     tmrMin.stop();
     tmrRestore.stop();
@@ -1328,7 +1347,9 @@ void frmNote::mnuAlarmClear_Click()
     if (position < 0)
         return; // no alarm at the caret: nothing to remove
     const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->item(position)->text());
-    if (entry->isPlayed()) {
+    // Refused only while the alert is really open: a "played" entry left
+    // without its window (restored, or its window gone) can be removed.
+    if (frmAlert::OpenFor(*m_ctx.forms, this, index)) {
         LoadToolTip(QStringLiteral("You cannot clear the alarm set to this text because the "
                                    "alart window for this text is now shown, you can Dismissed "
                                    "or Snooz it from its alart window."),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarms/AlarmScheduler.h"
 #include "notes/CoolMenu.h"
 #include "shell/Form.h"
 #include "tips/TipChooser.h"
@@ -78,8 +79,7 @@ public:
     PictureButton *butGrow = nullptr, *butGrowC = nullptr;
     CoolMenu CMMain;
 
-    // Timers.
-    QTimer tmrAlarms;
+    // Timers. The alarm check runs on the program's one-second AlarmTick.
     MinTimer *tmrlblADS = nullptr;
     QTimer tmrMin;
     QTimer tmrRestore;
@@ -154,6 +154,9 @@ public:
     void tmrRestore_Timer();
     void tmrType_Timer();
     void tmrlblADS_Timer();
+    // One check of the note's alarms: every due entry opens its alert window.
+    void tmrAlarms_Timer();
+    AlarmScheduler &alarmScheduler() { return m_alarmScheduler; }
 
     // The tray menu's commands; they run on the hidden menu note.
     void mnuTrayNew_Click();
@@ -296,4 +299,5 @@ private:
     int m_typePos = 0;
     int m_scrollTopTw = 0;
     QTimer m_scroll;
+    AlarmScheduler m_alarmScheduler;
 };

@@ -1,43 +1,78 @@
 #include "platform/QtSound.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QSoundEffect>
-#include <QUrl>
 
 QtSound::QtSound() = default;
 QtSound::~QtSound() = default;
 
 void QtSound::play(const QString &wavePath)
 {
-    stop();
-    if (wavePath.isEmpty())
+    if (wavePath.isEmpty()) {
+        stop();
         return;
-    if (!QFileInfo(wavePath).isFile()) {
+    }
+    const QFileInfo file(wavePath);
+    if (!file.isFile() || !file.isReadable()) {
         beep();
         return;
     }
-    m_effect = std::make_unique<QSoundEffect>();
-    QSoundEffect *effect = m_effect.get();
-    // The file is decoded asynchronously; one that turns out unplayable beeps.
-    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
-        if (effect->status() == QSoundEffect::Ready)
-            effect->play();
-        else if (effect->status() == QSoundEffect::Error)
-            beep();
-    });
-    effect->setSource(QUrl::fromLocalFile(wavePath));
+    start(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
 void QtSound::stop()
 {
+    m_wanted = false;
     if (m_effect) {
         m_effect->stop();
-        m_effect.reset();
+        m_effect->setSource(QUrl());
     }
 }
 
 void QtSound::beep()
 {
-    QApplication::beep();
+    start(QUrl(BeepSource));
+}
+
+QUrl QtSound::source() const
+{
+    return m_effect ? m_effect->source() : QUrl();
+}
+
+bool QtSound::isPlaying() const
+{
+    return m_effect && m_effect->isPlaying();
+}
+
+void QtSound::start(const QUrl &source)
+{
+    if (!m_effect) {
+        // Made on first use, once the application object exists.
+        m_effect = std::make_unique<QSoundEffect>();
+        QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, m_effect.get(),
+                         [this] { statusChanged(); });
+    }
+    m_effect->stop();
+    m_wanted = true;
+    if (m_effect->source() == source && m_effect->status() == QSoundEffect::Ready) {
+        m_effect->play();
+        m_wanted = false;
+        return;
+    }
+    // Loading is asynchronous; statusChanged plays it or falls back to the beep.
+    m_effect->setSource(source);
+}
+
+void QtSound::statusChanged()
+{
+    if (!m_wanted)
+        return;
+    if (m_effect->status() == QSoundEffect::Ready) {
+        m_wanted = false;
+        m_effect->play();
+    } else if (m_effect->status() == QSoundEffect::Error) {
+        m_wanted = false;
+        if (m_effect->source() != QUrl(BeepSource))
+            beep();
+    }
 }

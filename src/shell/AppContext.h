@@ -5,6 +5,7 @@
 class Clock;
 class Prompter;
 class Sound;
+class Notifier;
 class ShellOpener;
 class RandomSource;
 class UserRegistry;
@@ -20,6 +21,7 @@ struct AppContext
     Clock *clock = nullptr;
     Prompter *prompter = nullptr;
     Sound *sound = nullptr;
+    Notifier *notifier = nullptr;
     ShellOpener *shell = nullptr;
     RandomSource *random = nullptr;
     UserRegistry *registry = nullptr;

@@ -8,6 +8,7 @@ ProgramContext::ProgramContext(const Folders &folders, const QString &autostartD
     ctx.clock = &m_clock;
     ctx.prompter = &m_prompter;
     ctx.sound = &m_sound;
+    ctx.notifier = &m_notifier;
     ctx.shell = &m_shell;
     ctx.random = &m_random;
     ctx.registry = &m_registry;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopNotifier.h"
 #include "platform/DesktopShell.h"
 #include "platform/LogonEntry.h"
 #include "platform/QtPrompter.h"
@@ -29,6 +30,7 @@ private:
     SystemClock m_clock;
     QtPrompter m_prompter;
     QtSound m_sound;
+    DesktopNotifier m_notifier;
     DesktopShell m_shell;
     SystemRandom m_random;
     UserRegistry m_registry;

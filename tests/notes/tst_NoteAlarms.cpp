@@ -102,13 +102,16 @@ void tst_NoteAlarms::removeAlarm_data()
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("refusal");
+    QTest::addColumn<bool>("alertsOpen"); // a check has opened the alert windows
     const QString marked = QStringLiteral("[1a] [12bc] d");
     QTest::newRow("caret in mark 12") << 8 << "in que"
-                                      << "[1a] bc d" << QString();
+                                      << "[1a] bc d" << QString() << false;
     QTest::newRow("caret in mark 1") << 2 << "in que"
-                                     << "a [12bc] d" << QString();
-    QTest::newRow("alert window open") << 8 << "played" << marked << Played;
-    QTest::newRow("caret outside the marks") << 13 << "in que" << marked << QString();
+                                     << "a [12bc] d" << QString() << false;
+    QTest::newRow("alert window open") << 8 << "played" << marked << Played << true;
+    QTest::newRow("played, no alert window") << 8 << "played"
+                                             << "[1a] bc d" << QString() << false;
+    QTest::newRow("caret outside the marks") << 13 << "in que" << marked << QString() << false;
 }
 
 void tst_NoteAlarms::removeAlarm()
@@ -117,11 +120,15 @@ void tst_NoteAlarms::removeAlarm()
     QFETCH(QString, state);
     QFETCH(QString, text);
     QFETCH(QString, refusal);
+    QFETCH(bool, alertsOpen);
     TestApp app;
     frmNote *note = loadNote(app, QStringLiteral("a bc d"));
     addAlarm(note, 2, 2, 12, state);
     addAlarm(note, 0, 1, 1, state);
     QCOMPARE(note->rtxtMain->Text(), QStringLiteral("[1a] [12bc] d"));
+    if (alertsOpen)
+        note->tmrAlarms_Timer();
+    QCOMPARE(app.forms.formsNamed(QStringLiteral("frmAlert")).size(), alertsOpen ? 2 : 0);
     note->rtxtMain->setSelStart(caret);
     note->mnuAlarmClear_Click();
     QCOMPARE(note->rtxtMain->Text(), text);

@@ -1,4 +1,5 @@
 #include "TestApp.h"
+#include "alarms/AlarmTick.h"
 #include "notes/PictureButton.h"
 #include "notes/frmNote.h"
 #include "notes/frmToolTip.h"
@@ -61,7 +62,9 @@ private slots:
         QCOMPARE(note->butS->toolTip(), QStringLiteral("Stikethrough"));
         QCOMPARE(note->butAlarmC->toolTip(), QStringLiteral("Remove Alarm"));
         QCOMPARE(note->tmrType.interval(), 50);
-        QCOMPARE(note->tmrAlarms.interval(), 1000);
+        // The note's alarm check runs on the program's one-second tick.
+        QCOMPARE(AlarmTick::attach(app.ctx)->tmrAlarms.interval(), 1000);
+        QVERIFY(AlarmTick::attach(app.ctx)->tmrAlarms.isActive());
     }
 
     void menuCaptions_data()

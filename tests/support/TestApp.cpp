@@ -11,6 +11,7 @@ TestApp::TestApp()
     ctx.clock = &clock;
     ctx.prompter = &prompter;
     ctx.sound = &sound;
+    ctx.notifier = &notifier;
     ctx.shell = &shell;
     ctx.random = &random;
     ctx.registry = &registry;

@@ -29,6 +29,7 @@ public:
     FixedClock clock;
     ScriptedPrompter prompter;
     RecordingSound sound;
+    RecordingNotifier notifier;
     RecordingShell shell;
     ScriptedRandom random;
     UserRegistry registry;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Notifier.h"
 #include "platform/RandomSource.h"
 #include "platform/ShellOpener.h"
 #include "platform/Sound.h"
@@ -30,6 +31,21 @@ public:
     void play(const QString &wavePath) override { played.append(wavePath); }
     void stop() override { played.append(QString()); }
     void beep() override { played.append(QStringLiteral("beep")); }
+};
+
+// Keeps the notifications; `available` false stands for a desktop without a
+// notification service.
+class RecordingNotifier : public Notifier
+{
+public:
+    bool available = true;
+    QStringList shown; // "summary: body"
+    bool notify(const QString &summary, const QString &body) override
+    {
+        if (available)
+            shown.append(summary + QStringLiteral(": ") + body);
+        return available;
+    }
 };
 
 class RecordingShell : public ShellOpener

@@ -1,0 +1,503 @@
+#include "TestApp.h"
+#include "alarms/AlarmEntry.h"
+#include "alarms/AlarmMarks.h"
+#include "alarms/frmAlert.h"
+#include "notes/frmNote.h"
+#include "notes/richtext/RichTextBox.h"
+#include "shell/Twips.h"
+#include "widgets/lcd/LCDEffect.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QString entryLine(int index, const QString &time, const QString &sound = AlarmEntry::SystemBeep,
+                  const QString &state = AlarmEntry::InQue)
+{
+    AlarmEntry entry;
+    entry.Index = index;
+    entry.TimeText = time;
+    entry.Message = QStringLiteral("Message %1").arg(index);
+    entry.Sound = sound;
+    entry.State = state;
+    entry.UnmarkedText = QStringLiteral("{\\rtf1 text %1}").arg(index);
+    return entry.line();
+}
+
+frmNote *noteWith(TestApp &app, const QStringList &lines)
+{
+    auto *note = new frmNote(app.ctx);
+    note->Load();
+    note->bolShown = true;
+    note->lstAlarms->addItems(lines);
+    return note;
+}
+
+QList<frmAlert *> alerts(TestApp &app)
+{
+    QList<frmAlert *> result;
+    for (Form *form : app.forms.formsNamed(QStringLiteral("frmAlert")))
+        result.append(qobject_cast<frmAlert *>(form));
+    return result;
+}
+
+QStringList lines(const frmNote *note)
+{
+    QStringList result;
+    for (int row = 0; row < note->lstAlarms->count(); ++row)
+        result.append(note->lstAlarms->item(row)->text());
+    return result;
+}
+
+QString field(const QString &line, int number)
+{
+    return line.section(AlarmEntry::Splitter, number - 1, number - 1);
+}
+
+int litLights(const LCDEffect *panel)
+{
+    int lit = 0;
+    for (int row = 1; row <= 10; ++row)
+        for (int column = 1; column <= 10; ++column)
+            lit += panel->LightColor(row, column) == 255 ? 1 : 0;
+    return lit;
+}
+
+// Ticks whichever effect runs until it ends; the lights lit at that moment.
+int runEffect(LCDEffect *panel)
+{
+    int lit = -1;
+    const auto connection =
+        QObject::connect(panel, &LCDEffect::EffectFinished, [&] { lit = litLights(panel); });
+    const std::pair<QTimer *, void (LCDEffect::*)()> timers[] = {
+        {&panel->tmrBarRight, &LCDEffect::tmrBarRight_Timer},
+        {&panel->tmrRoll, &LCDEffect::tmrRoll_Timer},
+        {&panel->tmrSlice, &LCDEffect::tmrSlice_Timer},
+        {&panel->tmrSlideOver, &LCDEffect::tmrSlideOver_Timer},
+        {&panel->tmrBandsOver, &LCDEffect::tmrBandsOver_Timer},
+        {&panel->tmrBlink, &LCDEffect::tmrBlink_Timer},
+        {&panel->tmrCircle, &LCDEffect::tmrCircle_Timer},
+        {&panel->tmrCleanUp, &LCDEffect::tmrCleanUp_Timer}};
+    for (int tick = 0; tick < 500 && lit < 0; ++tick)
+        for (const auto &[timer, handler] : timers)
+            if (timer->isActive()) {
+                (panel->*handler)();
+                break;
+            }
+    QObject::disconnect(connection);
+    return lit;
+}
+
+} // namespace
+
+class tst_frmAlert : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layout();
+    void snoozeMenu();
+    void fallsDueOnce();
+    void twoInOneCheckCascade();
+    void movedAlertPaintsItsPlace();
+    void placement_data();
+    void placement();
+    void effectChain_data();
+    void effectChain();
+    void sound_data();
+    void sound();
+    void dismissRemovesTheRightEntry_data();
+    void dismissRemovesTheRightEntry();
+    void snooze_data();
+    void snooze();
+    void keys();
+    void closeButtonSnoozes();
+    void deletedNoteClosesItsAlerts();
+    void restoredPlayedEntryReopens();
+    void withoutNotificationService();
+};
+
+void tst_frmAlert::layout()
+{
+    TestApp app;
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"))});
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+    frmAlert *alert = alerts(app).first();
+    QCOMPARE(alert->windowTitle(), QStringLiteral("Alarm"));
+    QVERIFY(!alert->windowIcon().isNull());
+    QCOMPARE(alert->size(), QSize(312, 129));
+    QCOMPARE(alert->LCDEffect->geometry(), QRect(4, 5, 88, 86));
+    QCOMPARE(alert->txtMsg->geometry(), QRect(95, 5, 212, 85));
+    QCOMPARE(alert->Image1->geometry(), QRect(5, 92, 32, 32));
+    QCOMPARE(alert->Image1->pixmap().size(), QSize(32, 32));
+    QCOMPARE(alert->cmdOK->geometry(), QRect(231, 102, 72, 22));
+    QCOMPARE(alert->cmdSnooz->geometry(), QRect(152, 102, 72, 22));
+    QCOMPARE(alert->cmdOK->text(), QStringLiteral("&Dismiss"));
+    QCOMPARE(alert->cmdSnooz->text(), QStringLiteral("&Snooz"));
+    QCOMPARE(alert->txtMsg->toPlainText(), QStringLiteral("Message 1"));
+    QCOMPARE(alert->LCDEffect->LightColorOff(), 128);
+    QCOMPARE(alert->LCDEffect->LightColorOn(), 255);
+    // Tab order: Dismiss, the message, Snooz.
+    QCOMPARE(alert->cmdOK->nextInFocusChain(), alert->txtMsg);
+    QWidget *afterMsg = alert->txtMsg->nextInFocusChain();
+    while (afterMsg && afterMsg->focusPolicy() == Qt::NoFocus)
+        afterMsg = afterMsg->nextInFocusChain();
+    QCOMPARE(afterMsg, alert->cmdSnooz);
+}
+
+void tst_frmAlert::snoozeMenu()
+{
+    TestApp app;
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"))});
+    note->tmrAlarms_Timer();
+    frmAlert *alert = alerts(app).first();
+    QStringList captions;
+    for (QAction *action : alert->mnuSnooz->actions())
+        captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(captions,
+             (QStringList{"1 Minute", "2 Minutes", "3 Minutes", "5 Minutes", "-", "10 Minutes",
+                          "15 Minutes", "20 Minutes", "30 Minutes", "45 Minutes", "1 Hour"}));
+    QCOMPARE(alert->mnuSnooz->defaultAction(), alert->mnu5Min);
+    alert->cmdSnooz_Click();
+    QTRY_VERIFY(alert->mnuSnooz->isVisible());
+    const QPoint below = alert->cmdSnooz->mapToGlobal(QPoint(0, alert->cmdSnooz->height()));
+    QCOMPARE(alert->mnuSnooz->pos(), below);
+    QCOMPARE(alert->mnuSnooz->activeAction(), alert->mnu5Min);
+    // Choosing nothing leaves the window open.
+    alert->mnuSnooz->hide();
+    QVERIFY(alert->isLoaded());
+    QCOMPARE(field(lines(note).at(0), 5), AlarmEntry::Played);
+}
+
+void tst_frmAlert::fallsDueOnce()
+{
+    TestApp app;
+    app.clock.setTimeOfDay(22, 29, 59);
+    frmNote *note = noteWith(app, {entryLine(3, QStringLiteral("10:30 PM"))});
+    note->tmrAlarms_Timer();
+    QVERIFY(alerts(app).isEmpty());
+    app.clock.setTimeOfDay(22, 30, 0);
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+    frmAlert *alert = alerts(app).first();
+    QCOMPARE(alert->frmSender.data(), note);
+    QCOMPARE(alert->iAlarmIndex, 3);
+    QCOMPARE(alert->iListIndex, 0);
+    QCOMPARE(alert->sSelTextRTF, QStringLiteral("{\\rtf1 text 3}"));
+    QVERIFY(alert->isVisible());
+    QCOMPARE(lines(note), QStringList{entryLine(3, QStringLiteral("10:30 PM"),
+                                                AlarmEntry::SystemBeep, AlarmEntry::Played)});
+    QCOMPARE(app.notifier.shown, QStringList{QStringLiteral("Pennyquill alarm: Message 3")});
+    for (int second = 1; second < 5; ++second) {
+        app.clock.setTimeOfDay(22, 30, second);
+        note->tmrAlarms_Timer();
+    }
+    QCOMPARE(alerts(app).size(), 1);
+    QCOMPARE(frmAlert::OpenFor(app.forms, note, 3), alert);
+}
+
+void tst_frmAlert::twoInOneCheckCascade()
+{
+    TestApp app;
+    app.clock.setTimeOfDay(14, 0);
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("2:00 PM")),
+                                   entryLine(2, QStringLiteral("3:00 PM")),
+                                   entryLine(3, QStringLiteral("1:59 PM"))});
+    note->tmrAlarms_Timer();
+    const QList<frmAlert *> open = alerts(app);
+    QCOMPARE(open.size(), 2);
+    QCOMPARE(open.at(0)->iAlarmIndex, 1);
+    QCOMPARE(open.at(1)->iAlarmIndex, 3);
+    QCOMPARE(open.at(1)->iListIndex, 2);
+    // The first is centred; the second sits one step down and right of it.
+    const QRect px = open.at(0)->screen()->availableGeometry();
+    const QRect screen(Twips::fromPixels(px.x()), Twips::fromPixels(px.y()),
+                       Twips::fromPixels(px.width()), Twips::fromPixels(px.height()));
+    const QPoint centre =
+        frmAlert::Placement(QPoint(), QSize(frmAlert::ClientWidth, frmAlert::ClientHeight), screen);
+    QCOMPARE(open.at(0)->pos(), QPoint(Twips::toPixels(centre.x()), Twips::toPixels(centre.y())));
+    const QPoint step(Twips::toPixels(frmAlert::CascadeStep),
+                      Twips::toPixels(frmAlert::CascadeStep));
+    QCOMPARE(open.at(1)->pos() - open.at(0)->pos(), step);
+    // Later alerts follow the last one painted, even when it has closed.
+    const QPoint secondAt = open.at(1)->pos();
+    open.at(1)->cmdOK_Click();
+    note->lstAlarms->addItem(entryLine(4, QStringLiteral("2:00 PM")));
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).last()->pos() - secondAt, step);
+}
+
+void tst_frmAlert::movedAlertPaintsItsPlace()
+{
+    TestApp app;
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
+    note->tmrAlarms_Timer();
+    frmAlert *alert = alerts(app).first();
+    alert->move(40, 60); // the user put it elsewhere
+    alert->update();
+    QTRY_COMPARE(app.vars.LastAlertPos, QPoint(600, 900));
+    note->lstAlarms->addItem(entryLine(2, QStringLiteral("8:00 AM")));
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).last()->pos(), QPoint(40, 60) + QPoint(67, 67));
+}
+
+void tst_frmAlert::placement_data()
+{
+    QTest::addColumn<QPoint>("last");
+    QTest::addColumn<QPoint>("expected");
+    // On a screen of 1024 x 768 pixels.
+    QTest::newRow("first of the run: centred") << QPoint(0, 0) << QPoint(5340, 4793);
+    QTest::newRow("cascade") << QPoint(5340, 4793) << QPoint(6340, 5793);
+    QTest::newRow("last fits exactly") << QPoint(9680, 8585) << QPoint(10680, 9585);
+    QTest::newRow("would leave at the right") << QPoint(9681, 100) << QPoint(5340, 4793);
+    QTest::newRow("would leave at the bottom") << QPoint(100, 8586) << QPoint(5340, 4793);
+    QTest::newRow("last was off the top") << QPoint(-2000, 300) << QPoint(5340, 4793);
+}
+
+void tst_frmAlert::placement()
+{
+    QFETCH(QPoint, last);
+    QFETCH(QPoint, expected);
+    const QRect screen(0, 0, 15360, 11520);
+    QCOMPARE(
+        frmAlert::Placement(last, QSize(frmAlert::ClientWidth, frmAlert::ClientHeight), screen),
+        expected);
+}
+
+void tst_frmAlert::effectChain_data()
+{
+    QTest::addColumn<QList<double>>("picks"); // k = pick * 8 + 1
+    QTest::addColumn<QList<int>>("litAtEnds");
+    // Bar right paints the whole panel in the colour it was started with.
+    QTest::newRow("on, off, on") << QList<double>{0.15, 0.15, 0.15, 0.15}
+                                 << QList<int>{100, 0, 100};
+    QTest::newRow("blink before an effect that paints on: cleared")
+        << QList<double>{0.15, 0.3, 0.15} << QList<int>{100, 0};
+    QTest::newRow("blink before an effect that paints off: kept")
+        << QList<double>{0.15, 0.15, 0.3, 0.15} << QList<int>{100, 0, 100};
+    QTest::newRow("the top of the range picks slide over")
+        << QList<double>{0.99, 0.99} << QList<int>{100};
+}
+
+void tst_frmAlert::effectChain()
+{
+    QFETCH(QList<double>, picks);
+    QFETCH(QList<int>, litAtEnds);
+    TestApp app;
+    for (double pick : picks)
+        app.random.numbers.enqueue(pick);
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"))});
+    note->tmrAlarms_Timer();
+    frmAlert *alert = alerts(app).first();
+    QList<int> lit;
+    for (int end = 0; end < litAtEnds.size(); ++end)
+        lit.append(runEffect(alert->LCDEffect));
+    QCOMPARE(lit, litAtEnds);
+}
+
+void tst_frmAlert::sound_data()
+{
+    QTest::addColumn<QString>("sound");
+    QTest::addColumn<QStringList>("played");
+    QTest::newRow("system beep") << AlarmEntry::SystemBeep << QStringList{"beep", ""};
+    QTest::newRow("wave file") << QStringLiteral("/home/ann/ring.wav")
+                               << QStringList{"/home/ann/ring.wav", ""};
+}
+
+void tst_frmAlert::sound()
+{
+    QFETCH(QString, sound);
+    QFETCH(QStringList, played);
+    TestApp app;
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"), sound)});
+    note->tmrAlarms_Timer();
+    alerts(app).first()->cmdOK_Click();
+    QCOMPARE(app.sound.played, played);
+}
+
+void tst_frmAlert::dismissRemovesTheRightEntry_data()
+{
+    QTest::addColumn<bool>("laterFirst");
+    QTest::newRow("in list order") << false;
+    QTest::newRow("later one first") << true;
+}
+
+void tst_frmAlert::dismissRemovesTheRightEntry()
+{
+    QFETCH(bool, laterFirst);
+    TestApp app;
+    auto *note = new frmNote(app.ctx);
+    note->Load();
+    RichTextBox &box = *note->rtxtMain;
+    box.setText(QStringLiteral("buy milk and call Ann today"));
+    box.setSelStart(17);
+    box.setSelLength(4);
+    box.setSelItalic(true); // "Ann" has a look of its own to get back
+    const QString before = box.TextRTF();
+    const QString plainBefore = box.Text();
+    // Mark "Ann" first, then "milk", so the later mark stands earlier in the text.
+    const auto markAlarm = [&](int index, int start, int length, const QString &time) {
+        box.setSelStart(start);
+        box.setSelLength(length);
+        AlarmEntry entry;
+        entry.Index = index;
+        entry.TimeText = time;
+        entry.Message = QStringLiteral("m");
+        entry.Sound = AlarmEntry::SystemBeep;
+        entry.UnmarkedText = AlarmMarks::mark(box, index);
+        note->lstAlarms->addItem(entry.line());
+    };
+    markAlarm(1, 18, 3, QStringLiteral("8:00 AM"));
+    const QString waiting = entryLine(5, QStringLiteral("11:00 PM"));
+    note->lstAlarms->addItem(waiting);
+    markAlarm(2, 4, 4, QStringLiteral("8:30 AM"));
+    QVERIFY(box.Text().contains(QStringLiteral("[2milk]")));
+    QVERIFY(box.Text().contains(QStringLiteral("[1Ann]")));
+
+    note->tmrAlarms_Timer();
+    QList<frmAlert *> open = alerts(app);
+    QCOMPARE(open.size(), 2);
+    if (laterFirst)
+        std::swap(open[0], open[1]);
+    open.at(0)->cmdOK_Click();
+    QCOMPARE(lines(note).size(), 2);
+    QVERIFY(lines(note).contains(waiting));
+    QCOMPARE(box.Text().count(QLatin1Char('[')), 1);
+    open.at(1)->cmdOK_Click();
+    QCOMPARE(lines(note), QStringList{waiting});
+    QVERIFY(alerts(app).isEmpty());
+    QCOMPARE(box.Text(), plainBefore);
+    QCOMPARE(box.TextRTF(), before);
+}
+
+void tst_frmAlert::snooze_data()
+{
+    QTest::addColumn<QTime>("at");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("timeText");
+    QTest::addColumn<QTime>("before");
+    QTest::addColumn<QTime>("due");
+    QTest::newRow("5 minutes at 2:10:40 PM") << QTime(14, 10, 40) << "mnu5Min"
+                                             << "02:15 PM" << QTime(14, 14, 59) << QTime(14, 15);
+    QTest::newRow("1 minute") << QTime(9, 0, 5) << "mnu1Min"
+                              << "09:01 AM" << QTime(9, 0, 59) << QTime(9, 1);
+    QTest::newRow("1 hour over noon") << QTime(11, 40) << "mnu1Hour"
+                                      << "12:40 PM" << QTime(12, 39, 59) << QTime(12, 40);
+    QTest::newRow("5 minutes at 11:58 PM") << QTime(23, 58) << "mnu5Min"
+                                           << "12:03 AM" << QTime(0, 2, 59) << QTime(0, 3);
+}
+
+void tst_frmAlert::snooze()
+{
+    QFETCH(QTime, at);
+    QFETCH(QString, item);
+    QFETCH(QString, timeText);
+    QFETCH(QTime, before);
+    QFETCH(QTime, due);
+    TestApp app;
+    app.clock.time.setTime(at);
+    frmNote *note =
+        noteWith(app, {entryLine(6, QStringLiteral("%1:%2").arg(at.hour()).arg(at.minute()))});
+    note->tmrAlarms_Timer();
+    frmAlert *alert = alerts(app).first();
+    alert->findChild<QAction *>(item)->trigger();
+    QCOMPARE(app.sound.played.last(), QString()); // stopped
+    QVERIFY(alerts(app).isEmpty());
+    AlarmEntry expected = *AlarmEntry::parse(entryLine(6, timeText));
+    QCOMPARE(lines(note), QStringList{expected.line()});
+    // Every check up to the moment before: nothing; then a new window.
+    const QDateTime start = app.clock.time;
+    QDateTime last = start;
+    last.setTime(before);
+    if (before < at)
+        last = last.addDays(1);
+    for (QDateTime when = start; when <= last; when = when.addSecs(20)) {
+        app.clock.time = when;
+        note->tmrAlarms_Timer();
+    }
+    app.clock.time = last;
+    note->tmrAlarms_Timer();
+    QVERIFY(alerts(app).isEmpty());
+    app.clock.time = last.addSecs(1);
+    QCOMPARE(app.clock.time.time(), due);
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+}
+
+void tst_frmAlert::keys()
+{
+    TestApp app;
+    frmNote *note = noteWith(
+        app, {entryLine(1, QStringLiteral("9:00 AM")), entryLine(2, QStringLiteral("9:00 AM"))});
+    note->tmrAlarms_Timer();
+    QList<frmAlert *> open = alerts(app);
+    // Esc opens the snooze menu; the window stays.
+    open.at(0)->txtMsg->setFocus();
+    QTest::keyClick(open.at(0)->txtMsg, Qt::Key_Escape);
+    QTRY_VERIFY(open.at(0)->mnuSnooz->isVisible());
+    open.at(0)->mnuSnooz->hide();
+    QVERIFY(open.at(0)->isLoaded());
+    // Enter dismisses, also from the message box.
+    QTest::keyClick(open.at(0)->txtMsg, Qt::Key_Return);
+    QVERIFY(!open.at(0)->isLoaded());
+    QTest::keyClick(open.at(1)->cmdOK, Qt::Key_Enter);
+    QVERIFY(!open.at(1)->isLoaded());
+    QVERIFY(lines(note).isEmpty());
+}
+
+void tst_frmAlert::closeButtonSnoozes()
+{
+    TestApp app;
+    app.clock.setTimeOfDay(16, 20, 30);
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("4:20 PM"))});
+    note->tmrAlarms_Timer();
+    QVERIFY(alerts(app).first()->close());
+    QVERIFY(alerts(app).isEmpty());
+    QCOMPARE(field(lines(note).at(0), 2), QStringLiteral("04:25 PM"));
+    QCOMPARE(field(lines(note).at(0), 5), AlarmEntry::InQue);
+}
+
+void tst_frmAlert::deletedNoteClosesItsAlerts()
+{
+    TestApp app;
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
+    frmNote *other = noteWith(app, {entryLine(2, QStringLiteral("8:00 AM"))});
+    note->tmrAlarms_Timer();
+    other->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 2);
+    note->Unload();
+    QCOMPARE(alerts(app).size(), 1);
+    QCOMPARE(alerts(app).first()->frmSender.data(), other);
+}
+
+void tst_frmAlert::restoredPlayedEntryReopens()
+{
+    TestApp app;
+    // Saved while its alert was open, for a time still ahead today.
+    frmNote *note = noteWith(app, {entryLine(4, QStringLiteral("11:00 PM"), AlarmEntry::SystemBeep,
+                                             AlarmEntry::Played)});
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+}
+
+void tst_frmAlert::withoutNotificationService()
+{
+    TestApp app;
+    app.notifier.available = false; // and no tray either: the window alone tells
+    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+    QVERIFY(app.notifier.shown.isEmpty());
+    QCOMPARE(app.sound.played, QStringList{"beep"}); // one sound only
+}
+
+QTEST_MAIN(tst_frmAlert)
+#include "tst_frmAlert.moc"
