@@ -310,13 +310,22 @@ QString RichTextBox::TextRTF() const
     return QString::fromLatin1(RtfWriter::write(*document()));
 }
 
-void RichTextBox::setTextRTF(const QString &rtf)
+void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &interrupted)
 {
     Operation operation(*this);
-    QTextCursor cursor(document());
-    RtfReader(RtfReader::Target::Document).read(rtf, cursor);
-    document()->clearUndoRedoStacks();
-    setTextCursor(QTextCursor(document()));
+    QTextDocument *text = document();
+    // A document without a page size is not laid out while it changes; given its size back
+    // it is laid out once, lazily.
+    const QSizeF pageSize = text->pageSize();
+    text->setUndoRedoEnabled(false);
+    text->setPageSize(QSizeF(0, 0));
+    QTextCursor cursor(text);
+    RtfReader reader(RtfReader::Target::Document);
+    reader.setInterrupt(interrupted);
+    reader.read(rtf, cursor);
+    text->setPageSize(pageSize);
+    text->setUndoRedoEnabled(true);
+    setTextCursor(QTextCursor(text));
 }
 
 template <typename T, typename Read> std::optional<T> RichTextBox::readFormat(Read read) const
