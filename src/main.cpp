@@ -61,15 +61,11 @@ int main(int argc, char **argv)
 
     // No edit is lost when the desktop session ends or the program is told to
     // stop: the session is written first.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&startup](QSessionManager &) {
-        if (frmSplash *splash = startup.splash())
-            splash->SaveSession();
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [&startup](QSessionManager &) { startup.SaveRequested(); });
     TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, [&forms] {
-        forms.unloadAll();
-        QCoreApplication::quit();
-    });
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested,
+                     [&startup] { startup.StopRequested(); });
 
     const int result = QApplication::exec();
     forms.unloadAll();

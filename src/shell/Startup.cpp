@@ -1,9 +1,12 @@
 #include "shell/Startup.h"
 
 #include "notes/frmNote.h"
+#include "platform/TerminationWatcher.h"
 #include "shell/AppContext.h"
+#include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 QString Startup::CleanCommandLine(const QStringList &arguments)
@@ -24,6 +27,21 @@ void Startup::run()
     m_menuNote->mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
 
     m_splash = new frmSplash(m_ctx);
+    m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
     m_splash->Load();
     m_splash->show();
+}
+
+void Startup::SaveRequested()
+{
+    if (m_splash && m_splash->sessionLoaded())
+        m_splash->SaveSession();
+    else
+        StopRequested();
+}
+
+void Startup::StopRequested()
+{
+    m_ctx.forms->endProgram();
+    QCoreApplication::quit();
 }
