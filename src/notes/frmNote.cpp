@@ -104,7 +104,10 @@ void frmNote::buildControls()
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(6.75);
     lblAds->setFont(verdana);
-    lblAds->setStyleSheet(QStringLiteral("color: #6b4a0e; background: transparent;"));
+    // A palette rather than a style sheet: a sheet per note is costly to build and to polish.
+    QPalette adsColors = lblAds->palette();
+    adsColors.setColor(QPalette::WindowText, QColor(0x6b, 0x4a, 0x0e));
+    lblAds->setPalette(adsColors);
     lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
     lblAds->hide();
 
@@ -1014,7 +1017,7 @@ void frmNote::mnuTrayExit_Click()
     if (auto *splash = qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash"))))
         if (splash->TrayIcon)
             splash->TrayIcon->hide();
-    m_ctx.forms->unloadAll();
+    m_ctx.forms->endProgram();
 }
 
 // ---- text editing and formatting -------------------------------------------
