@@ -1,6 +1,7 @@
 #include "notes/frmNote.h"
 
 #include "notes/PictureButton.h"
+#include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Clock.h"
@@ -92,7 +93,7 @@ frmNote::~frmNote() = default;
 void frmNote::buildControls()
 {
     imgBase = new QLabel(this);
-    imgBase->setPixmap(QPixmap(res(QStringLiteral("baseskin"))));
+    imgBase->setPixmap(SharedPictures::get(res(QStringLiteral("baseskin"))));
     imgBase->setGeometry(twipsRect(3660, 2265, 3915, 2445));
     imgBase->hide();
     m_picture = imgBase->pixmap();
@@ -128,7 +129,7 @@ void frmNote::buildControls()
     pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
 
     picBullet = new QLabel(this);
-    picBullet->setPixmap(QPixmap(res(QStringLiteral("bullet"))));
+    picBullet->setPixmap(SharedPictures::get(res(QStringLiteral("bullet"))));
     picBullet->setGeometry(0, 0, BulletWidthPx, BulletHeightPx);
     picBullet->setMouseTracking(true);
     picBullet->installEventFilter(this);
@@ -336,13 +337,16 @@ void frmNote::Form_Unload()
 void frmNote::HookMenu()
 {
     setHeight(FullHeight);
-    CMMain.setPicture(QStringLiteral("&New Note"), QPixmap(res(QStringLiteral("menu2"))));
-    CMMain.setPicture(QStringLiteral("&Save As..."), QPixmap(res(QStringLiteral("menu1"))));
-    CMMain.setPicture(QStringLiteral("&Options..."), QPixmap(res(QStringLiteral("menu3"))));
-    CMMain.setPicture(QStringLiteral("&Help"), QPixmap(res(QStringLiteral("menu4"))));
-    CMMain.setPicture(QStringLiteral("&Font"), QPixmap(res(QStringLiteral("menu5"))));
+    CMMain.setPicture(QStringLiteral("&New Note"),
+                      SharedPictures::get(res(QStringLiteral("menu2"))));
+    CMMain.setPicture(QStringLiteral("&Save As..."),
+                      SharedPictures::get(res(QStringLiteral("menu1"))));
+    CMMain.setPicture(QStringLiteral("&Options..."),
+                      SharedPictures::get(res(QStringLiteral("menu3"))));
+    CMMain.setPicture(QStringLiteral("&Help"), SharedPictures::get(res(QStringLiteral("menu4"))));
+    CMMain.setPicture(QStringLiteral("&Font"), SharedPictures::get(res(QStringLiteral("menu5"))));
     // The help menu is captioned "On &Web" at load; it keeps the help picture.
-    mnuHelp->menuAction()->setIcon(QIcon(QPixmap(res(QStringLiteral("menu4")))));
+    mnuHelp->menuAction()->setIcon(QIcon(SharedPictures::get(res(QStringLiteral("menu4")))));
 }
 
 void frmNote::setPicture(const QPixmap &picture)

@@ -323,9 +323,12 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     RtfReader reader(RtfReader::Target::Document);
     reader.setInterrupt(interrupted);
     reader.read(rtf, cursor);
+    // The box's caret was carried to the end by the reading; moved back while nothing is
+    // laid out, it does not make the box lay out the whole text to repaint the old place.
+    setTextCursor(QTextCursor(text));
     text->setPageSize(pageSize);
     text->setUndoRedoEnabled(true);
-    setTextCursor(QTextCursor(text));
+    ensureCursorVisible();
 }
 
 template <typename T, typename Read> std::optional<T> RichTextBox::readFormat(Read read) const
