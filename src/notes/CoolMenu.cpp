@@ -1,36 +1,10 @@
 #include "notes/CoolMenu.h"
 
+#include "notes/MenuTitle.h"
+
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QWidgetAction>
-
-namespace {
-
-// The title of a "(-)" separator. Every note carries a few; the label is made only when a
-// menu first shows one, so notes whose menus are never opened pay nothing for it.
-class TitleAction : public QWidgetAction
-{
-public:
-    TitleAction(const QString &text, QObject *parent) : QWidgetAction(parent)
-    {
-        setText(text);
-        setEnabled(false);
-    }
-
-protected:
-    QWidget *createWidget(QWidget *parent) override
-    {
-        auto *label = new QLabel(text(), parent);
-        label->setObjectName(QStringLiteral("menuTitle"));
-        label->setStyleSheet(
-            QStringLiteral("QLabel { color: #7a5410; font-weight: bold; font-size: 10px;"
-                           " padding: 3px 8px 2px 8px; border-bottom: 1px solid #d9b65a; }"));
-        return label;
-    }
-};
-
-} // namespace
 
 CoolMenu::Caption CoolMenu::parse(const QString &stored)
 {
@@ -62,10 +36,15 @@ QAction *CoolMenu::add(QMenu *menu, const QString &name, const QString &stored)
     case Caption::Kind::Separator:
         action = menu->addSeparator();
         break;
-    case Caption::Kind::TitledSeparator:
-        action = new TitleAction(caption.text, menu);
-        menu->addAction(action);
+    case Caption::Kind::TitledSeparator: {
+        auto *title = new QWidgetAction(menu);
+        title->setDefaultWidget(new MenuTitle(caption.text));
+        title->setText(caption.text);
+        title->setEnabled(false);
+        menu->addAction(title);
+        action = title;
         break;
+    }
     case Caption::Kind::CheckItem:
         action = menu->addAction(caption.text);
         action->setCheckable(true);
