@@ -254,13 +254,17 @@ def run_once(program, count, idle, args):
         server_before = rss_kib(xvfb.proc.pid)
         watcher = MapWatcher(xvfb.display)
         start = time.monotonic()
-        proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+        errors = open(os.path.join(work, "stderr.txt"), "w+")
+        proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=errors)
         shown = watcher.wait_for(count, args.timeout)
         result["cpu_start"] = cpu_seconds(proc.pid)
         result["shown_s"] = (shown - start) if shown else float("nan")
         watcher.close()
         time.sleep(args.settle)
+        if proc.poll() is not None:
+            errors.seek(0)
+            raise RuntimeError(f"{command[0]} ended by itself ({proc.returncode}) after "
+                               f"{result['shown_s']:.1f} s:\n{errors.read()[-2000:]}")
         result["rss_kib"], result["pss_kib"] = memory_kib(proc.pid)
         result["xres_kib"] = (xres_bytes(xvfb.display) or float("nan")) / 1024
         result["xserver_kib"] = rss_kib(xvfb.proc.pid) - server_before

@@ -54,7 +54,10 @@ int main(int argc, char **argv)
     forms.setFactory(QStringLiteral("frmAbout"), [&ctx] { return new frmAbout(ctx); });
     forms.setFactory(QStringLiteral("frmSupport"), [&ctx] { return new frmSupport(ctx); });
     forms.setFactory(QStringLiteral("frmOptions"), [&ctx] { return new frmOptions(ctx); });
-    QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app, &QCoreApplication::quit);
+    // exit, not quit: quit would first close every window one by one, which with the
+    // notes still on screen takes a time that grows with the square of their number.
+    QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app,
+                     [] { QCoreApplication::exit(0); });
 
     Startup startup(ctx);
     startup.run();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -9,4 +10,6 @@ class SharedPictures
 {
 public:
     static QPixmap get(const QString &resource);
+    // The same picture as an icon (a window's or a menu item's), made once.
+    static QIcon icon(const QString &resource);
 };

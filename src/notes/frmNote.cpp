@@ -62,7 +62,7 @@ frmNote::frmNote(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(AppInfo::Title);
-    setWindowIcon(QIcon(QStringLiteral(":/note/icon48.png")));
+    setWindowIcon(SharedPictures::icon(QStringLiteral(":/note/icon48.png")));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
@@ -346,7 +346,7 @@ void frmNote::HookMenu()
     CMMain.setPicture(QStringLiteral("&Help"), SharedPictures::get(res(QStringLiteral("menu4"))));
     CMMain.setPicture(QStringLiteral("&Font"), SharedPictures::get(res(QStringLiteral("menu5"))));
     // The help menu is captioned "On &Web" at load; it keeps the help picture.
-    mnuHelp->menuAction()->setIcon(QIcon(SharedPictures::get(res(QStringLiteral("menu4")))));
+    mnuHelp->menuAction()->setIcon(SharedPictures::icon(res(QStringLiteral("menu4"))));
 }
 
 void frmNote::setPicture(const QPixmap &picture)

@@ -43,5 +43,5 @@ void Startup::SaveRequested()
 void Startup::StopRequested()
 {
     m_ctx.forms->endProgram();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
