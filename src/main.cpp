@@ -12,8 +12,12 @@
 #include "tips/frmOptions.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QSessionManager>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -72,5 +76,10 @@ int main(int argc, char **argv)
 
     const int result = QApplication::exec();
     forms.unloadAll();
-    return result;
+    // Everything is written by now. Taking every window down one by one would wait on the
+    // window system once per window (seconds with many notes); it drops them all at once
+    // when the program ends. Only the single-instance lock is let go first.
+    QFile::remove(instance.lockPath());
+    std::fflush(nullptr);
+    std::_Exit(result);
 }
