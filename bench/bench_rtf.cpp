@@ -113,6 +113,14 @@ int main(int argc, char **argv)
     const QString asText = QString::fromLatin1(mebibyte);
     report("TextRTF = into the box (with layout)",
            millisecondsOf(repeats, [&] { box.setTextRTF(asText); }), mebibyte.size());
+    // As the user first sees it: the text set and the box painted once.
+    report("TextRTF = and the box painted",
+           millisecondsOf(repeats,
+                          [&] {
+                              box.setTextRTF(asText);
+                              box.repaint();
+                          }),
+           mebibyte.size());
     report("TextRTF from the box", millisecondsOf(repeats, [&] { (void)box.TextRTF(); }),
            written.size());
     std::printf("  %d paragraphs, %lld characters\n", read.blockCount(),
@@ -144,5 +152,18 @@ int main(int argc, char **argv)
                               box.setSelLength(5);
                           }),
            noteRtf.size());
+
+    // Empty paragraphs: the cost must grow in step with their number.
+    std::printf("\nEmpty paragraphs into the box and painted (one run each):\n");
+    for (int paragraphs : {125000, 250000, 500000}) {
+        const QString empty = QStringLiteral("{\\rtf1\\ansi ") +
+                              QStringLiteral("\\par\r\n").repeated(paragraphs) + QLatin1Char('}');
+        const double ms = millisecondsOf(1, [&] {
+            box.setTextRTF(empty);
+            box.repaint();
+        });
+        std::printf("  %7d paragraphs %9.1f ms  %6.2f us per paragraph\n", paragraphs, ms,
+                    1000.0 * ms / paragraphs);
+    }
     return 0;
 }

@@ -81,6 +81,8 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     startup.splash()->tmrLoad_Timer();
+    while (!startup.splash()->sessionLoaded())
+        QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     const qint64 restoreMs = timer.elapsed();
     const long after = residentKiB();

@@ -10,9 +10,9 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
 )
-# Extra tools for looking at the program headless and fuzzing: --dev
+# Extra tools for looking at the program headless, fuzzing and profiling: --dev
 if [[ "${1:-}" == "--dev" ]]; then
-  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev pulseaudio pulseaudio-utils dbus xdotool)
+  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind)
 fi
 
 missing=()

@@ -13,8 +13,12 @@
 #include "tips/frmOptions.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QSessionManager>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -62,7 +66,10 @@ int main(int argc, char **argv)
     forms.setFactory(QStringLiteral("frmSupport"), [&ctx] { return new frmSupport(ctx); });
     forms.setFactory(QStringLiteral("frmOptions"), [&ctx] { return new frmOptions(ctx); });
     forms.setFactory(QStringLiteral("frmSkins"), [&ctx] { return new frmSkins(ctx); });
-    QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app, &QCoreApplication::quit);
+    // exit, not quit: quit would first close every window one by one, which with the
+    // notes still on screen takes a time that grows with the square of their number.
+    QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app,
+                     [] { QCoreApplication::exit(0); });
 
     Startup startup(ctx);
     startup.setArguments(QApplication::arguments().mid(1));
@@ -70,17 +77,18 @@ int main(int argc, char **argv)
 
     // No edit is lost when the desktop session ends or the program is told to
     // stop: the session is written first.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&startup](QSessionManager &) {
-        if (frmSplash *splash = startup.splash())
-            splash->SaveSession();
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [&startup](QSessionManager &) { startup.SaveRequested(); });
     TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, [&forms] {
-        forms.unloadAll();
-        QCoreApplication::quit();
-    });
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested,
+                     [&startup] { startup.StopRequested(); });
 
     const int result = QApplication::exec();
     forms.unloadAll();
-    return result;
+    // Everything is written by now. Taking every window down one by one would wait on the
+    // window system once per window (seconds with many notes); it drops them all at once
+    // when the program ends. Only the single-instance lock is let go first.
+    QFile::remove(instance.lockPath());
+    std::fflush(nullptr);
+    std::_Exit(result);
 }

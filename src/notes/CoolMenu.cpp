@@ -1,7 +1,8 @@
 #include "notes/CoolMenu.h"
 
+#include "notes/MenuTitle.h"
+
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QWidgetAction>
 
@@ -37,12 +38,7 @@ QAction *CoolMenu::add(QMenu *menu, const QString &name, const QString &stored)
         break;
     case Caption::Kind::TitledSeparator: {
         auto *title = new QWidgetAction(menu);
-        auto *label = new QLabel(caption.text);
-        label->setObjectName(QStringLiteral("menuTitle"));
-        label->setStyleSheet(
-            QStringLiteral("QLabel { color: #7a5410; font-weight: bold; font-size: 10px;"
-                           " padding: 3px 8px 2px 8px; border-bottom: 1px solid #d9b65a; }"));
-        title->setDefaultWidget(label);
+        title->setDefaultWidget(new MenuTitle(caption.text));
         title->setText(caption.text);
         title->setEnabled(false);
         menu->addAction(title);

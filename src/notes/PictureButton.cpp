@@ -1,10 +1,12 @@
 #include "notes/PictureButton.h"
 
+#include "notes/SharedPictures.h"
+
 #include <QMouseEvent>
 
 PictureButton::PictureButton(const QString &resource, QWidget *parent) : QLabel(parent)
 {
-    setPixmap(QPixmap(resource));
+    setPixmap(SharedPictures::get(resource));
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -6,6 +6,7 @@
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "notes/PictureButton.h"
+#include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Clock.h"
@@ -68,7 +69,7 @@ frmNote::frmNote(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(AppInfo::Title);
-    setWindowIcon(QIcon(QStringLiteral(":/note/icon48.png")));
+    setWindowIcon(SharedPictures::icon(QStringLiteral(":/note/icon48.png")));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
@@ -99,7 +100,7 @@ frmNote::~frmNote() = default;
 void frmNote::buildControls()
 {
     imgBase = new QLabel(this);
-    imgBase->setPixmap(QPixmap(res(QStringLiteral("baseskin"))));
+    imgBase->setPixmap(SharedPictures::get(res(QStringLiteral("baseskin"))));
     imgBase->setGeometry(twipsRect(3660, 2265, 3915, 2445));
     imgBase->hide();
     m_picture = imgBase->pixmap();
@@ -111,7 +112,10 @@ void frmNote::buildControls()
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(6.75);
     lblAds->setFont(verdana);
-    lblAds->setStyleSheet(QStringLiteral("color: #6b4a0e; background: transparent;"));
+    // A palette rather than a style sheet: a sheet per note is costly to build and to polish.
+    QPalette adsColors = lblAds->palette();
+    adsColors.setColor(QPalette::WindowText, QColor(0x6b, 0x4a, 0x0e));
+    lblAds->setPalette(adsColors);
     lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
     lblAds->hide();
 
@@ -132,7 +136,7 @@ void frmNote::buildControls()
     pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
 
     picBullet = new QLabel(this);
-    picBullet->setPixmap(QPixmap(res(QStringLiteral("bullet"))));
+    picBullet->setPixmap(SharedPictures::get(res(QStringLiteral("bullet"))));
     picBullet->setGeometry(0, 0, BulletWidthPx, BulletHeightPx);
     picBullet->setMouseTracking(true);
     picBullet->installEventFilter(this);
@@ -359,13 +363,16 @@ void frmNote::Form_Unload()
 void frmNote::HookMenu()
 {
     setHeight(FullHeight);
-    CMMain.setPicture(QStringLiteral("&New Note"), QPixmap(res(QStringLiteral("menu2"))));
-    CMMain.setPicture(QStringLiteral("&Save As..."), QPixmap(res(QStringLiteral("menu1"))));
-    CMMain.setPicture(QStringLiteral("&Options..."), QPixmap(res(QStringLiteral("menu3"))));
-    CMMain.setPicture(QStringLiteral("&Help"), QPixmap(res(QStringLiteral("menu4"))));
-    CMMain.setPicture(QStringLiteral("&Font"), QPixmap(res(QStringLiteral("menu5"))));
+    CMMain.setPicture(QStringLiteral("&New Note"),
+                      SharedPictures::get(res(QStringLiteral("menu2"))));
+    CMMain.setPicture(QStringLiteral("&Save As..."),
+                      SharedPictures::get(res(QStringLiteral("menu1"))));
+    CMMain.setPicture(QStringLiteral("&Options..."),
+                      SharedPictures::get(res(QStringLiteral("menu3"))));
+    CMMain.setPicture(QStringLiteral("&Help"), SharedPictures::get(res(QStringLiteral("menu4"))));
+    CMMain.setPicture(QStringLiteral("&Font"), SharedPictures::get(res(QStringLiteral("menu5"))));
     // The help menu is captioned "On &Web" at load; it keeps the help picture.
-    mnuHelp->menuAction()->setIcon(QIcon(QPixmap(res(QStringLiteral("menu4")))));
+    mnuHelp->menuAction()->setIcon(SharedPictures::icon(res(QStringLiteral("menu4"))));
 }
 
 void frmNote::setPicture(const QPixmap &picture)
@@ -1040,7 +1047,7 @@ void frmNote::mnuTrayExit_Click()
     if (auto *splash = qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash"))))
         if (splash->TrayIcon)
             splash->TrayIcon->hide();
-    m_ctx.forms->unloadAll();
+    m_ctx.forms->endProgram();
 }
 
 // ---- text editing and formatting -------------------------------------------

@@ -9,9 +9,11 @@
 namespace {
 
 int g_pipe[2] = {-1, -1};
+volatile std::sig_atomic_t g_requested = 0;
 
 void onSignal(int number)
 {
+    g_requested = 1;
     // Only async-signal-safe work here: hand the number to the event loop.
     const auto byte = static_cast<unsigned char>(number);
     [[maybe_unused]] const auto written = ::write(g_pipe[0], &byte, 1);
@@ -42,6 +44,12 @@ TerminationWatcher::~TerminationWatcher()
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
+    g_requested = 0;
+}
+
+bool TerminationWatcher::requested()
+{
+    return g_requested != 0;
 }
 
 void TerminationWatcher::readSignal()

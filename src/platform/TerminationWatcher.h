@@ -13,6 +13,10 @@ public:
     explicit TerminationWatcher(QObject *parent = nullptr);
     ~TerminationWatcher() override;
 
+    // A stop signal has come in, even if the event loop has not seen it yet: long work
+    // asks this to end early.
+    static bool requested();
+
 signals:
     void terminationRequested(int signalNumber);
 

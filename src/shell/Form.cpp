@@ -38,3 +38,14 @@ void Form::Unload()
         m_ctx.forms->removed(this);
     deleteLater();
 }
+
+void Form::UnloadAtExit()
+{
+    if (!m_loaded || m_unloading)
+        return;
+    m_unloading = true;
+    Form_Unload();
+    m_loaded = false;
+    if (m_ctx.forms)
+        m_ctx.forms->removed(this);
+}

@@ -23,6 +23,9 @@ public:
     // Runs Form_Unload, removes the form from the loaded forms and deletes it
     // once control returns to the event loop.
     void Unload();
+    // The program is ending: runs Form_Unload and leaves the loaded forms, but keeps the
+    // window as it is; it goes with the program.
+    void UnloadAtExit();
 
 protected:
     virtual void Form_Load() {}

@@ -45,6 +45,14 @@ void FormRegistry::unloadAll()
             form->Unload();
 }
 
+void FormRegistry::endProgram()
+{
+    const QList<Form *> snapshot = m_forms;
+    for (Form *form : snapshot)
+        if (m_forms.contains(form))
+            form->UnloadAtExit();
+}
+
 void FormRegistry::added(Form *form)
 {
     m_forms.append(form);

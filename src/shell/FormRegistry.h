@@ -29,6 +29,10 @@ public:
 
     // Unloads every loaded form, one after the other, in load order.
     void unloadAll();
+    // The program ends: every loaded form's unload handler runs, in load order (the
+    // splash, which writes the session, before any session note), and the list empties.
+    // Windows are not hidden or deleted one by one: they go when the program ends, next.
+    void endProgram();
 
     // Called by Form.
     void added(Form *form);

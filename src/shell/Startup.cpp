@@ -2,11 +2,14 @@
 
 #include "notes/frmNote.h"
 #include "platform/Prompter.h"
+#include "platform/TerminationWatcher.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
 #include "skins/SkinInstaller.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 QString Startup::CleanCommandLine(const QStringList &arguments)
@@ -39,6 +42,21 @@ void Startup::run()
 
     m_splash = new frmSplash(m_ctx);
     m_splash->CommandLineSkin = m_skinFile;
+    m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
     m_splash->Load();
     m_splash->show();
+}
+
+void Startup::SaveRequested()
+{
+    if (m_splash && m_splash->sessionLoaded())
+        m_splash->SaveSession();
+    else
+        StopRequested();
+}
+
+void Startup::StopRequested()
+{
+    m_ctx.forms->endProgram();
+    QCoreApplication::exit(0);
 }

@@ -31,6 +31,13 @@ public:
     // Loads the hidden menu note and shows the splash.
     void run();
 
+    // The desktop asks for the session to be saved (it is ending). While the notes are
+    // still loading there is nothing safe to write: the program ends without writing.
+    void SaveRequested();
+    // A stop signal: the program ends; the session is written only when it was fully
+    // loaded.
+    void StopRequested();
+
     frmNote *menuNote() const { return m_menuNote; }
     frmSplash *splash() const { return m_splash; }
 

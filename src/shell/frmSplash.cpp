@@ -17,7 +17,6 @@
 #include "skins/frmSkins.h"
 #include "tips/MinTimer.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,6 +30,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -94,6 +94,8 @@ frmSplash::frmSplash(AppContext &ctx)
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(SaveDelayMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &frmSplash::SaveSession);
+    m_restoreStep.setInterval(0);
+    connect(&m_restoreStep, &QTimer::timeout, this, &frmSplash::restoreNextNote);
 }
 
 frmSplash::~frmSplash() = default;
@@ -145,6 +147,7 @@ void frmSplash::Form_Unload()
     tmrMoveInfo.stop();
     tmrLoad.stop();
     m_scrollStep.stop();
+    m_restoreStep.stop();
     m_saveTimer.stop();
     if (TrayIcon)
         TrayIcon->hide();
@@ -152,6 +155,8 @@ void frmSplash::Form_Unload()
     // that ends before its notes came back has nothing new to write.
     if (m_loaded)
         SaveSession();
+    // The notes leave after it: what is left of the session is not for writing.
+    m_loaded = false;
 }
 
 frmNote *frmSplash::menuNote() const
@@ -214,29 +219,34 @@ void frmSplash::placeInfo()
 void frmSplash::tmrLoad_Timer()
 {
     tmrLoad.stop();
-    restoreNotes();
-    const bool skinNoteAdded = installCommandLineSkin();
-    hide();
-    // The skin lookup is done; a dialog the user opened meanwhile stays.
-    if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
-        lookup->Unload();
-    m_loaded = true;
-    if (skinNoteAdded)
-        ScheduleSave();
-    if (!m_trayAvailable)
-        tellAboutMissingTray();
-    emit loadFinished();
+    m_restored.clear();
+    const mdlVariables &vars = *m_ctx.vars;
+    m_tipSettings.delay = vars.Option(QStringLiteral("TipDelay")).trimmed().toInt();
+    m_tipSettings.showTips = vars.OptionIsYes(QStringLiteral("ShowTipText"));
+    m_tipSettings.random = vars.OptionIsYes(QStringLiteral("ShowRnd"));
+    m_tipSettings.showWhenStart = vars.OptionIsYes(QStringLiteral("ShowWhenStart"));
+    m_session = SessionFile(m_ctx.folders).load();
+    m_nextNote = 0;
+    m_restoreStep.start();
 }
 
-void frmSplash::restoreNotes()
+void frmSplash::restoreNextNote()
 {
-    m_restored.clear();
-    SessionFile session(m_ctx.folders);
-    const SessionFile::LoadResult result = session.load();
-    for (const SessionFile::Note &stored : result.notes) {
-        QCoreApplication::processEvents();
-        restoreNote(stored);
+    if (stopRequested && stopRequested()) {
+        m_restoreStep.stop();
+        return;
     }
+    if (m_nextNote < m_session.notes.size()) {
+        restoreNote(m_session.notes.at(m_nextNote++));
+        return;
+    }
+    m_restoreStep.stop();
+    finishLoading();
+}
+
+void frmSplash::finishLoading()
+{
+    const SessionFile::LoadResult result = std::exchange(m_session, {});
     if (!result.restoredFrom.isEmpty())
         m_ctx.prompter->message(
             this,
@@ -252,6 +262,17 @@ void frmSplash::restoreNotes()
                 "the damaged files were kept beside them (\"session.ini.damaged\" and "
                 "\"filecon.pqn.damaged\")."),
             AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    const bool skinNoteAdded = installCommandLineSkin();
+    hide();
+    // The skin lookup is done; a dialog the user opened meanwhile stays.
+    if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
+        lookup->Unload();
+    m_loaded = true;
+    if (skinNoteAdded)
+        ScheduleSave();
+    if (!m_trayAvailable)
+        tellAboutMissingTray();
+    emit loadFinished();
 }
 
 void frmSplash::restoreNote(const SessionFile::Note &stored)
@@ -271,7 +292,7 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
     note->Skin = stored.Skin;
     putStoredSkin(note);
     applyTipSettings(note);
-    if (m_ctx.vars->OptionIsYes(QStringLiteral("ShowWhenStart")))
+    if (m_tipSettings.showWhenStart)
         note->setVisible(stored.Visible);
     note->lstAlarms->addItems(stored.Alerts);
     // New alarms are numbered above every restored one, so an index names one alarm only.
@@ -280,19 +301,17 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
             entry && entry->Index < std::numeric_limits<int>::max())
             m_ctx.vars->AlarmCounter = std::max(m_ctx.vars->AlarmCounter, entry->Index);
     note->bolShown = true;
-    note->rtxtMain->setTextRTF(stored.TextRTF);
+    note->rtxtMain->setTextRTF(stored.TextRTF, stopRequested);
     note->KeepOnScreen();
     m_restored.append(note);
 }
 
 void frmSplash::applyTipSettings(frmNote *note)
 {
-    mdlVariables &vars = *m_ctx.vars;
-    note->tmrlblADS->setInterval(vars.Option(QStringLiteral("TipDelay")).trimmed().toInt());
-    const bool showTips = vars.OptionIsYes(QStringLiteral("ShowTipText"));
-    note->tmrlblADS->setEnable(showTips);
-    note->lblAds->setVisible(showTips);
-    vars.RandomTips = vars.OptionIsYes(QStringLiteral("ShowRnd"));
+    note->tmrlblADS->setInterval(m_tipSettings.delay);
+    note->tmrlblADS->setEnable(m_tipSettings.showTips);
+    note->lblAds->setVisible(m_tipSettings.showTips);
+    m_ctx.vars->RandomTips = m_tipSettings.random;
 }
 
 void frmSplash::putStoredSkin(frmNote *note)
@@ -369,6 +388,8 @@ void frmSplash::ScheduleSave()
 bool frmSplash::SaveSession()
 {
     m_saveTimer.stop();
+    if (!m_loaded)
+        return false;
     QList<SessionFile::Note> notes;
     for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
         auto *note = qobject_cast<frmNote *>(form);

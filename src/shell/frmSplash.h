@@ -4,6 +4,7 @@
 #include "shell/SessionFile.h"
 
 #include <QTimer>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -55,7 +56,14 @@ public:
     // commands are reached from every note's menu.
     bool trayAvailable() const { return m_trayAvailable; }
 
-    // Writes the session now; false (after telling the user) when it failed.
+    // The session's notes are all back (until then nothing is saved).
+    bool sessionLoaded() const { return m_loaded; }
+    // Asked between notes and while a note's text is read: true stops the loading, because
+    // the program has been asked to end.
+    std::function<bool()> stopRequested;
+
+    // Writes the session now; false (after telling the user) when it failed. A session that
+    // is not fully loaded is never written: false, and nothing is said.
     bool SaveSession();
     // Writes the session a few seconds after the first change that is not
     // saved yet, once, however many changes come in the meantime.
@@ -78,7 +86,8 @@ protected:
 private:
     void MoveInfoStep();
     void placeInfo();
-    void restoreNotes();
+    void restoreNextNote();
+    void finishLoading();
     void restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
     void putStoredSkin(frmNote *note);
@@ -91,6 +100,19 @@ private:
     int m_infoTop = 0;
     QTimer m_scrollStep;
     QTimer m_saveTimer;
+    // One note per tick, so the splash keeps painting and a stop request is heard
+    // between notes.
+    QTimer m_restoreStep;
+    SessionFile::LoadResult m_session;
+    // The tip options every restored note gets, read once per load.
+    struct TipSettings
+    {
+        int delay = 0;
+        bool showTips = false;
+        bool random = false;
+        bool showWhenStart = false;
+    } m_tipSettings;
+    qsizetype m_nextNote = 0;
     bool m_trayAvailable = false;
     bool m_loaded = false;
     bool m_saveFailureShown = false;

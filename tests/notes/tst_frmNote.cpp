@@ -130,6 +130,18 @@ private slots:
         QVERIFY(!note->mnuDelete->isCheckable());
         QVERIFY(!note->mnuDash1->isSeparator()); // a titled separator is a label
         QVERIFY(note->mnuDash2->isSeparator());
+        // The title's label is there when the menu shows.
+        note->mnuMain->popup(QPoint(0, 0));
+        QTRY_VERIFY(note->mnuMain->isVisible());
+        QStringList titles;
+        for (const QLabel *label : note->mnuMain->findChildren<QLabel *>("menuTitle"))
+            titles << label->text();
+        QCOMPARE(titles, QStringList({"Saving", "Others"}));
+        note->mnuMain->hide();
+        // Every note shows the same pictures, held once.
+        frmNote *other = loadNote(app);
+        QCOMPARE(other->butB->pixmap().cacheKey(), note->butB->pixmap().cacheKey());
+        QCOMPARE(other->imgBase->pixmap().cacheKey(), note->imgBase->pixmap().cacheKey());
     }
 
     void minimizeThenRestoreGivesFullSize_data()

@@ -339,13 +339,25 @@ QString RichTextBox::TextRTF() const
     return QString::fromLatin1(RtfWriter::write(*document()));
 }
 
-void RichTextBox::setTextRTF(const QString &rtf)
+void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &interrupted)
 {
     Operation operation(*this);
-    QTextCursor cursor(document());
-    RtfReader(RtfReader::Target::Document).read(rtf, cursor);
-    document()->clearUndoRedoStacks();
-    setTextCursor(QTextCursor(document()));
+    QTextDocument *text = document();
+    // A document without a page size is not laid out while it changes; given its size back
+    // it is laid out once, lazily.
+    const QSizeF pageSize = text->pageSize();
+    text->setUndoRedoEnabled(false);
+    text->setPageSize(QSizeF(0, 0));
+    QTextCursor cursor(text);
+    RtfReader reader(RtfReader::Target::Document);
+    reader.setInterrupt(interrupted);
+    reader.read(rtf, cursor);
+    // The box's caret was carried to the end by the reading; moved back while nothing is
+    // laid out, it does not make the box lay out the whole text to repaint the old place.
+    setTextCursor(QTextCursor(text));
+    text->setPageSize(pageSize);
+    text->setUndoRedoEnabled(true);
+    ensureCursorVisible();
 }
 
 // Formats belong to every character the selection touches: a line break or surrogate pair

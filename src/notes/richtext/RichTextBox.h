@@ -5,6 +5,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <functional>
 #include <optional>
 
 class RichTextModel;
@@ -47,7 +48,11 @@ public:
     QString SelRTF() const;
     void setSelRTF(const QString &rtf);
     QString TextRTF() const;
-    void setTextRTF(const QString &rtf);
+    // Replaces the whole text. It is built without layout or undo history and laid out once
+    // at the end, a screenful at once and the rest while the program waits for input, so the
+    // cost stays linear in the size of the text. Reading stops early when `interrupted`
+    // answers true (the program is asked to end).
+    void setTextRTF(const QString &rtf, const std::function<bool()> &interrupted = {});
 
     std::optional<bool> SelBold() const;
     void setSelBold(bool on);

@@ -336,9 +336,11 @@ bool looksLikeBullet(const QString &marker)
 class Parser
 {
 public:
-    Parser(QTextCursor &cursor, bool whole, bool keepProtection)
+    Parser(QTextCursor &cursor, bool whole, bool keepProtection,
+           const std::function<bool()> &interrupted)
         : m_cursor(cursor), m_whole(whole), m_keepProtection(keepProtection),
-          m_newBlockFormat(whole ? QTextBlockFormat() : cursor.blockFormat())
+          m_newBlockFormat(whole ? QTextBlockFormat() : cursor.blockFormat()),
+          m_interrupted(interrupted)
     {
     }
 
@@ -347,7 +349,10 @@ public:
         m_in = &input;
         m_bytes = bytes;
         const qsizetype size = input.size();
+        unsigned steps = 0;
         while (m_pos < size && !m_done) {
+            if (++steps % InterruptCheckSteps == 0 && m_interrupted && m_interrupted())
+                break;
             const char16_t c = input.at(m_pos++).unicode();
             switch (c) {
             case u'{':
@@ -987,8 +992,12 @@ private:
 
     void applyParagraph(const ParaState &para)
     {
+        // Most paragraphs have no bullet and get none: nothing to do for them.
+        const bool bullet = isBullet(para);
+        if (!bullet && !m_cursor.block().textList())
+            return;
         QTextCursor paragraph = m_cursor;
-        RichTextModel::setBullet(paragraph, isBullet(para));
+        RichTextModel::setBullet(paragraph, bullet);
     }
 
     bool isBullet(const ParaState &para) const
@@ -1071,10 +1080,14 @@ private:
         m_listId = 0;
     }
 
+    // About a millisecond of reading between two questions.
+    static constexpr unsigned InterruptCheckSteps = 1U << 14;
+
     QTextCursor &m_cursor;
     const bool m_whole;
     const bool m_keepProtection;
     const QTextBlockFormat m_newBlockFormat;
+    const std::function<bool()> &m_interrupted;
 
     const QString *m_in = nullptr;
     qsizetype m_pos = 0;
@@ -1235,7 +1248,7 @@ void RtfReader::read(const QString &rtf, bool bytes, QTextCursor &cursor) const
     }
     if (isRtf(rtf)) {
         const int startBlock = cursor.blockNumber();
-        Parser parser(cursor, whole, m_keepProtection);
+        Parser parser(cursor, whole, m_keepProtection, m_interrupted);
         parser.parse(rtf, bytes);
         if (!whole && cursor.blockNumber() != startBlock)
             restoreParagraph(cursor, endFormat, endBullet);

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QTextCursor;
 
 // Reads RTF as the classic rich-text control does, from what that control wrote and from what
@@ -29,6 +31,10 @@ public:
     // text he pasted would be text he could never remove.
     explicit RtfReader(Target target, bool keepProtection = true);
 
+    // Asked now and then while reading; when it answers true the reading stops where it is,
+    // so that a request to end the program need not wait for a huge text.
+    void setInterrupt(std::function<bool()> interrupted) { m_interrupted = std::move(interrupted); }
+
     static bool isRtf(const QByteArray &text);
     static bool isRtf(const QString &text);
 
@@ -42,4 +48,5 @@ private:
 
     Target m_target;
     bool m_keepProtection;
+    std::function<bool()> m_interrupted;
 };

@@ -3,7 +3,10 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <functional>
@@ -121,6 +124,8 @@ private slots:
     void selTextReplacesSelection();
     void selRtfPastedElsewhereKeepsLook();
     void textRtfThroughNewBox();
+    void textRtfIntoAShownBox_data();
+    void textRtfIntoAShownBox();
     void notRtfIsPlainText();
     void span_data();
     void span();
@@ -375,6 +380,54 @@ void tst_RichTextBox::textRtfThroughNewBox()
     QCOMPARE(second.TextRTF(), first.TextRTF());
     selectRange(second, 19, 3); // "und" of "underlined"
     QCOMPARE(second.SelUnderline(), std::optional<bool>(true));
+}
+
+void tst_RichTextBox::textRtfIntoAShownBox_data()
+{
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<int>("stopAtQuestion"); // 0: never asked to stop
+    QTest::newRow("short note") << 2 << 0;
+    QTest::newRow("long note") << 20000 << 0;
+    QTest::newRow("long note, stop asked at once") << 20000 << 1;
+    QTest::newRow("long note, stop asked later") << 20000 << 3;
+}
+
+// A text replaced in a box the user sees: caret and view at the start, nothing to undo, the
+// first lines drawn at once and the whole text scrollable soon after; reading stops early
+// when the caller asks it to.
+void tst_RichTextBox::textRtfIntoAShownBox()
+{
+    QFETCH(int, paragraphs);
+    QFETCH(int, stopAtQuestion);
+    RichTextBox box;
+    box.resize(260, 160);
+    box.show();
+    box.setText(QString("old\r\n").repeated(500) + "end");
+    box.setSelStart(box.Text().size());
+    box.setSelText("x");
+    QString rtf = "{\\rtf1\\ansi ";
+    for (int i = 0; i < paragraphs; ++i)
+        rtf += QString("line %1\\par\r\n").arg(i);
+    rtf += "}";
+    int questions = 0;
+    box.setTextRTF(rtf, [&] { return stopAtQuestion > 0 && ++questions >= stopAtQuestion; });
+    const int blocks = box.document()->blockCount();
+    if (stopAtQuestion > 0) {
+        QVERIFY(blocks > 1);
+        QVERIFY(blocks < paragraphs);
+    } else {
+        QCOMPARE(blocks, paragraphs);
+        QVERIFY(box.Text().startsWith("line 0\r\nline 1"));
+    }
+    QCOMPARE(box.SelStart(), 0);
+    QVERIFY(!box.document()->isUndoAvailable());
+    box.repaint();
+    QCOMPARE(box.verticalScrollBar()->value(), 0);
+    QVERIFY(box.document()->firstBlock().layout()->lineCount() > 0);
+    if (blocks > 100)
+        QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0 &&
+                                     box.verticalScrollBar()->maximum() > 100 * 10,
+                                 20000);
 }
 
 void tst_RichTextBox::notRtfIsPlainText()
