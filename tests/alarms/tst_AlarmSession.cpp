@@ -44,7 +44,8 @@ struct Run
         writeAll(app.ctx.folders.dataFile("filecon.pqn"), notes);
         startup.run();
         splash = startup.splash();
-        splash->tmrLoad_Timer();
+        if (!TestApp::loadSession(splash))
+            qFatal("the session did not load");
         app.clock.setTimeOfDay(9, 0);
     }
     frmNote *note() const { return splash->restoredNotes().value(0); }

@@ -39,15 +39,6 @@ const QByteArray Session =
     "<splitter>in que<splitter>{\\rtf1 y}\r\nTextID=3\r\n"
     "[Number of notes]\r\nTotal=3\r\n";
 
-// Brings the session back now, without the splash's scroll, and waits until it is all in.
-void loadNow(frmSplash *splash)
-{
-    splash->tmrMoveInfo.stop();
-    splash->tmrLoad_Timer();
-    if (!QTest::qWaitFor([splash] { return splash->sessionLoaded(); }, 10000))
-        qWarning("the session did not load");
-}
-
 const QByteArray Text =
     "[ID: 1]\r\n{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs16 Groceries\\par\r\n"
     "milk}\r\n"
@@ -76,7 +67,7 @@ struct Run
         }
         startup.run();
         splash = startup.splash();
-        loadNow(splash);
+        QVERIFY(TestApp::loadSession(splash));
     }
     QList<frmNote *> notes() const { return splash->restoredNotes(); }
 };
@@ -211,7 +202,7 @@ private slots:
             // The next start in the same folders creates no note.
             Startup again(run.app.ctx);
             again.run();
-            loadNow(again.splash());
+            QVERIFY(TestApp::loadSession(again.splash()));
             QCOMPARE(again.splash()->restoredNotes().size(), 0);
         }
     }
@@ -266,7 +257,7 @@ private slots:
         QCOMPARE(told, 1);
         Startup again(run.app.ctx);
         again.run();
-        loadNow(again.splash());
+        QVERIFY(TestApp::loadSession(again.splash()));
         told = 0;
         for (const auto &shown : run.app.prompter.shown)
             told += shown.text.contains("All Notes");

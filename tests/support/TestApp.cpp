@@ -1,6 +1,9 @@
 #include "TestApp.h"
 
 #include "shell/Form.h"
+#include "shell/frmSplash.h"
+
+#include <QTest>
 
 TestApp::TestApp()
     : registry(m_dir.path() + QStringLiteral("/registry.ini")),
@@ -26,4 +29,11 @@ TestApp::~TestApp()
     const auto loaded = forms.all();
     for (Form *form : loaded)
         delete form;
+}
+
+bool TestApp::loadSession(frmSplash *splash)
+{
+    splash->tmrMoveInfo.stop();
+    splash->tmrLoad_Timer();
+    return QTest::qWaitFor([splash] { return splash->sessionLoaded(); }, 10000);
 }

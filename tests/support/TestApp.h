@@ -10,6 +10,8 @@
 
 #include <QTemporaryDir>
 
+class frmSplash;
+
 // A whole program context for one test: its own empty profile and data
 // folders in a temporary folder, and test doubles for the outside world.
 class TestApp
@@ -21,6 +23,10 @@ public:
     TestApp &operator=(const TestApp &) = delete;
 
     QString home() const { return m_dir.path(); }
+
+    // Brings the session back now, without the splash's scroll, and waits until
+    // every note is in; false when that does not happen in time.
+    static bool loadSession(frmSplash *splash);
 
 private:
     QTemporaryDir m_dir; // first: everything below lives in it
