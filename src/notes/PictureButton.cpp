@@ -1,10 +1,12 @@
 #include "notes/PictureButton.h"
 
+#include "platform/Artwork.h"
+
 #include <QMouseEvent>
 
 PictureButton::PictureButton(const QString &resource, QWidget *parent) : QLabel(parent)
 {
-    setPixmap(QPixmap(resource));
+    setPixmap(Artwork::pixmap(resource));
     setCursor(Qt::PointingHandCursor);
 }
 
