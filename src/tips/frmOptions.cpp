@@ -166,8 +166,7 @@ void frmOptions::buildGeneral()
     lblName->setBuddy(txtName);
     chkShowNote =
         new QCheckBox(QStringLiteral("&Show my notes when Pennyquill starts."), fraGeneral);
-    chkRunOnStart =
-        new QCheckBox(QStringLiteral("&Run Pennyquill when Windows starts."), fraGeneral);
+    chkRunOnStart = new QCheckBox(LogonEntry::caption(), fraGeneral);
 
     auto *layout = new QVBoxLayout(fraGeneral);
     layout->setContentsMargins(14, 14, 14, 14);
