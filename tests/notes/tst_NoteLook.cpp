@@ -4,6 +4,7 @@
 #include "platform/Artwork.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 
@@ -23,9 +24,9 @@ private slots:
     void bulletPictureFillsItsShape()
     {
         QFETCH(qreal, scale);
-        const QImage picture =
-            Artwork::pixmap(":/note/bullet.png", scale).toImage().convertToFormat(
-                QImage::Format_ARGB32);
+        const QImage picture = Artwork::pixmap(":/note/bullet.png", scale)
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(picture.size(), QSize(35, 34) * scale);
         const QRegion shape = frmNote::BulletShape();
         int inside = 0;
@@ -79,17 +80,17 @@ private slots:
         for (qreal scale : {1.0, 2.0}) {
             const QByteArray at = scale == 1.0 ? " at 1" : " at 2";
             QTest::newRow("bullet" + at) << ":/note/bullet.png" << QSize(35, 34) << scale << scale;
-            QTest::newRow("skin" + at) << ":/note/baseskin.png" << QSize(261, 163) << scale
-                                       << scale;
+            QTest::newRow("skin" + at)
+                << ":/note/baseskin.png" << QSize(261, 163) << scale << scale;
             QTest::newRow("bold" + at) << ":/note/butBC.png" << QSize(10, 11) << scale << scale;
             QTest::newRow("menu" + at) << ":/note/butMenu.png" << QSize(30, 9) << scale << scale;
             QTest::newRow("grow" + at) << ":/note/butGrow.png" << QSize(9, 9) << scale << scale;
             QTest::newRow("menu picture" + at)
                 << ":/note/menu3.png" << QSize(16, 16) << scale << scale;
-            QTest::newRow("splash" + at) << ":/splash/image1.png" << QSize(96, 96) << scale
-                                         << scale;
-            QTest::newRow("about" + at) << ":/about/product.png" << QSize(211, 108) << scale
-                                        << scale;
+            QTest::newRow("splash" + at)
+                << ":/splash/image1.png" << QSize(96, 96) << scale << scale;
+            QTest::newRow("about" + at)
+                << ":/about/product.png" << QSize(211, 108) << scale << scale;
         }
         // Pictures without a large one are used as they are.
         QTest::newRow("icon at 2") << ":/note/icon16.png" << QSize(16, 16) << 2.0 << 1.0;

@@ -18,6 +18,7 @@ printf '[HKEY_CURRENT_USER\\Software\\Corvane\\Pennyquill 1.0]\nShowWhenStart=ye
   > "$home/registry.ini"
 printf '[Note1]\r\nLeft=1500\r\nTop=990\r\nVisible=False\r\nTextID=1\r\n[Number of notes]\r\nTotal=1\r\n' \
   > "$home/session.ini"
+printf '[ID: 1]\r\n{\\rtf1\\ansi Hidden}\r\n' > "$home/filecon.pqn"
 
 dest=(--session --dest example.corvane.Pennyquill --object-path /Pennyquill)
 "$program" & pid=$!
@@ -35,7 +36,7 @@ kill -TERM "$pid"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then echo "FAIL: SIGTERM did not end it"; exit 1; fi
 tr -d '\r' < "$home/session.ini" > "$home/saved.txt"
-grep -q "^Total=2$" "$home/saved.txt" || { echo "FAIL: NewNote made no note"; exit 1; }
+grep -q "^Total=2$" "$home/saved.txt" || { echo "FAIL: NewNote made no note"; cat "$home/saved.txt"; exit 1; }
 [[ $(grep -c "^Visible=True$" "$home/saved.txt") == 2 ]] \
   || { echo "FAIL: ShowAllNotes left a note hidden"; cat "$home/saved.txt"; exit 1; }
 echo "the bus interface showed the hidden note and made a new one"

@@ -113,7 +113,7 @@ QImage bullet()
     // Painted a little beyond the shape and cut by it, the rim lies on the
     // shape's edge.
     p.setClipRegion(bulletDisc());
-    p.setPen(QPen(QColor(160, 110, 20), 2));
+    p.setPen(QPen(QColor(160, 110, 20), 3));
     p.setBrush(ball);
     p.drawEllipse(QRectF(2, 2, 31, 31));
     // Three little text lines: a note, folded small.
