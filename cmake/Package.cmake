@@ -7,8 +7,8 @@ set(CPACK_PACKAGE_VENDOR Corvane)
 set(CPACK_PACKAGE_CONTACT "Corvane <support@corvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sticky notes with rich text, bullets, alarms and skins")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pennyquill keeps small notes on the desktop: rich text, round bullets, alarms on a piece\n"
-    "of text, skins of your own. Skinsmith, the companion tool, makes the skins.")
+    "Pennyquill keeps small notes on the desktop: rich text, round bullets, alarms on a piece \
+of text, skins of your own. Skinsmith, the companion tool, makes the skins.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://corvane.example/products/pennyquill/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
