@@ -28,6 +28,7 @@ printf '%s\r\n' '[Note1]' 'Left=1507' 'Top=992' 'Minimized=False' 'Visible=True'
   '[Note2]' 'Left=6000' 'Top=3015' 'Minimized=False' 'Visible=True' 'TextID=2' \
   '[Note3]' 'Left=9001' 'Top=601' 'Minimized=True' 'Visible=True' 'TextID=3' \
   '[Number of notes]' 'Total=3' > "$PENNYQUILL_HOME/session.ini"
+printf '[ID: %d]\r\n{\\rtf1\\ansi Note %d}\r\n' 1 1 2 2 3 3 > "$PENNYQUILL_HOME/filecon.pqn"
 places() { tr -d '\r' < "$PENNYQUILL_HOME/session.ini" | grep -E '^(Left|Top)='; }
 places > "$home/before.txt"
 
@@ -54,6 +55,9 @@ places > "$home/after.txt"
 if ! cmp -s "$home/before.txt" "$home/after.txt"; then
   echo "FAIL: the stored places changed"; diff "$home/before.txt" "$home/after.txt"; exit 1
 fi
+# The program did write its session (a whole new pair): the check is not void.
+grep -q '^Skin=' <(tr -d '\r' < "$PENNYQUILL_HOME/session.ini") \
+  || { echo "FAIL: the program wrote no session"; exit 1; }
 echo "every Left/Top line is unchanged:"; paste -sd' ' "$home/after.txt"
 
 echo "== XWayland"
