@@ -93,32 +93,6 @@ class tst_NotesBus : public QObject
     Q_OBJECT
 
 private slots:
-    void commands_data()
-    {
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("live");
-        QTest::addColumn<int>("visible");
-        QTest::newRow("nothing") << QStringList() << 1 << 1;
-        QTest::newRow("hide all") << QStringList{"HideAllNotes"} << 1 << 0;
-        QTest::newRow("hide then show") << QStringList{"HideAllNotes", "ShowAllNotes"} << 1 << 1;
-        QTest::newRow("new note") << QStringList{"NewNote"} << 2 << 2;
-        QTest::newRow("new, hide") << QStringList{"NewNote", "HideAllNotes"} << 2 << 0;
-        QTest::newRow("two new, hide, show")
-            << QStringList{"NewNote", "NewNote", "HideAllNotes", "ShowAllNotes"} << 3 << 3;
-    }
-    void commands()
-    {
-        QFETCH(QStringList, commands);
-        QFETCH(int, live);
-        QFETCH(int, visible);
-        Run run;
-        for (const QString &command : commands)
-            QVERIFY(QMetaObject::invokeMethod(&run.bus, command.toLatin1().constData()));
-        QCOMPARE(run.liveNotes(false), live);
-        QCOMPARE(run.liveNotes(true), visible);
-        QVERIFY(!run.startup.menuNote()->isVisible());
-    }
-
     void withoutBusTheProgramRunsOn()
     {
         Run run;
@@ -154,6 +128,10 @@ private slots:
         const QDBusMessage shown = callAndWait(script, NotesBus::ServiceName, "ShowAllNotes");
         QCOMPARE(shown.type(), QDBusMessage::ReplyMessage);
         QCOMPARE(run.liveNotes(true), 1);
+        callAndWait(script, NotesBus::ServiceName, "NewNote");
+        QCOMPARE(run.liveNotes(false), 2);
+        QCOMPARE(run.liveNotes(true), 2);
+        QVERIFY(!run.startup.menuNote()->isVisible());
 
         AlarmListener listener;
         QVERIFY(script.connect(NotesBus::ServiceName, NotesBus::ObjectPath, NotesBus::ServiceName,
