@@ -9,10 +9,15 @@ packages=(
   libqt6multimedia6 libqt6dbus6 libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
+  # Qt D-Bus comes with qt6-base-dev; the bus and gdbus are for its tests.
+  dbus-daemon libglib2.0-bin
 )
-# Extra tools for looking at the program headless, fuzzing and profiling: --dev
+# Extra tools for looking at the program headless, on a Wayland compositor,
+# checking the desktop files, fuzzing and profiling: --dev
 if [[ "${1:-}" == "--dev" ]]; then
-  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind)
+  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
+    pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind
+    weston xwayland qt6-wayland appstream desktop-file-utils)
 fi
 
 missing=()

@@ -4,8 +4,10 @@
 #include "platform/SingleInstance.h"
 #include "platform/TerminationWatcher.h"
 #include "shell/AppInfo.h"
+#include "shell/CommandLine.h"
 #include "shell/FormRegistry.h"
 #include "shell/InitialSettings.h"
+#include "shell/NotesBus.h"
 #include "shell/ProgramContext.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
@@ -13,10 +15,10 @@
 #include "tips/frmOptions.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFile>
 #include <QIcon>
 #include <QSessionManager>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,12 +36,36 @@ void preferXWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// The help, the version, or the error (on the error stream).
+void print(const CommandLine &line)
+{
+    FILE *stream = line.action() == CommandLine::Action::Fail ? stderr : stdout;
+    std::fputs(line.output().toLocal8Bit().constData(), stream);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // Help and version need no display, so they are answered first.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine early(rawArguments);
+    if (early.action() == CommandLine::Action::Help ||
+        early.action() == CommandLine::Action::Version) {
+        print(early);
+        return early.exitCode();
+    }
+
     preferXWayland();
     QApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style ...) out by now.
+    const CommandLine commandLine(QApplication::arguments());
+    if (commandLine.action() != CommandLine::Action::Run) {
+        print(commandLine);
+        return commandLine.exitCode();
+    }
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setOrganizationName(AppInfo::MakerName);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/note/icon128.png")));
@@ -74,6 +100,10 @@ int main(int argc, char **argv)
     Startup startup(ctx);
     startup.setArguments(QApplication::arguments().mid(1));
     startup.run();
+
+    NotesBus bus(ctx);
+    if (bus.registerOn(QDBusConnection::sessionBus()))
+        ctx.bus = &bus;
 
     // No edit is lost when the desktop session ends or the program is told to
     // stop: the session is written first.

@@ -1,5 +1,6 @@
 #include "about/frmAbout.h"
 
+#include "platform/Artwork.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
@@ -32,7 +33,7 @@ constexpr int ButtonStripTop = 2640;
 QLabel *pictureLabel(QWidget *parent, const QString &resource)
 {
     auto *label = new QLabel(parent);
-    label->setPixmap(QPixmap(resource));
+    label->setPixmap(Artwork::pixmap(resource));
     return label;
 }
 

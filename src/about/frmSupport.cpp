@@ -1,5 +1,6 @@
 #include "about/frmSupport.h"
 
+#include "platform/Artwork.h"
 #include "platform/ShellOpener.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
@@ -41,8 +42,8 @@ frmSupport::frmSupport(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmSupport"),
            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                Qt::MSWindowsFixedSizeDialogHint),
-      m_linkCursor(QPixmap(QStringLiteral(":/about/link_cursor.png")), LinkCursorHotSpot.x(),
-                   LinkCursorHotSpot.y())
+      m_linkCursor(Artwork::pixmap(QStringLiteral(":/about/link_cursor.png")),
+                   LinkCursorHotSpot.x(), LinkCursorHotSpot.y())
 {
     setWindowTitle(QStringLiteral("Support information"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));

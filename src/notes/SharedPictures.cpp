@@ -1,5 +1,7 @@
 #include "notes/SharedPictures.h"
 
+#include "platform/Artwork.h"
+
 #include <QCoreApplication>
 #include <QHash>
 
@@ -28,7 +30,7 @@ QPixmap SharedPictures::get(const QString &resource)
     }
     auto found = g_loaded->constFind(resource);
     if (found == g_loaded->constEnd())
-        found = g_loaded->insert(resource, QPixmap(resource));
+        found = g_loaded->insert(resource, Artwork::pixmap(resource));
     return *found;
 }
 

@@ -37,6 +37,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSystemTrayIcon>
 #include <QTextDocument>
 #include <algorithm>
@@ -66,7 +67,8 @@ QRect twipsRect(int left, int top, int width, int height)
 } // namespace
 
 frmNote::frmNote(AppContext &ctx)
-    : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint)
+    : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint),
+      m_place(ctx.windowPositionsKnown)
 {
     setWindowTitle(AppInfo::Title);
     setWindowIcon(SharedPictures::icon(QStringLiteral(":/note/icon48.png")));
@@ -107,6 +109,7 @@ void frmNote::buildControls()
 
     rtxtMain = new RichTextBox(this);
     rtxtMain->setGeometry(twipsRect(75, 525, 3735, 1335));
+    styleScrollBars();
 
     lblAds = new QLabel(this);
     QFont verdana(QStringLiteral("Verdana"));
@@ -164,7 +167,7 @@ PictureButton *frmNote::button(const QString &name, int leftTw, int topTw, QWidg
     auto *b = new PictureButton(res(name), parent ? parent : this);
     b->setObjectName(name);
     b->move(Frame + Twips::toPixels(leftTw), Frame + Twips::toPixels(topTw));
-    b->resize(b->pixmap().size());
+    b->resize(b->pixmap().deviceIndependentSize().toSize());
     return b;
 }
 
@@ -378,20 +381,52 @@ void frmNote::HookMenu()
 void frmNote::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    styleScrollBars();
     update();
     emit NoteChanged();
+}
+
+QColor frmNote::ScrollBarColor(const QPixmap &skin)
+{
+    // The skin's own colour, deepened so that it reads on the skin.
+    const QImage average =
+        skin.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QColor color = average.isNull() ? QColor(251, 226, 118) : average.pixelColor(0, 0);
+    color = color.darker(175);
+    color.setAlpha(170);
+    return color;
+}
+
+void frmNote::styleScrollBars()
+{
+    // A long note gets a thin bar in the skin's colours instead of the
+    // desktop's grey one.
+    const QColor handle = ScrollBarColor(m_picture);
+    const QString sheet =
+        QStringLiteral("QScrollBar { background: transparent; margin: 0; border: none; }"
+                       "QScrollBar:vertical { width: 6px; }"
+                       "QScrollBar:horizontal { height: 6px; }"
+                       "QScrollBar::handle { background: %1; border-radius: 3px; }"
+                       "QScrollBar::handle:vertical { min-height: 14px; }"
+                       "QScrollBar::handle:horizontal { min-width: 14px; }"
+                       "QScrollBar::handle:hover { background: %2; }"
+                       "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+                       "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+            .arg(handle.name(QColor::HexArgb), handle.darker(130).name(QColor::HexArgb));
+    rtxtMain->verticalScrollBar()->setStyleSheet(sheet);
+    rtxtMain->horizontalScrollBar()->setStyleSheet(sheet);
 }
 
 // ---- position and size in twips ------------------------------------------
 
 int frmNote::Left() const
 {
-    return Twips::toPixels(m_leftTw) == x() ? m_leftTw : Twips::fromPixels(x());
+    return m_place.place(pos()).x();
 }
 
 int frmNote::Top() const
 {
-    return Twips::toPixels(m_topTw) == y() ? m_topTw : Twips::fromPixels(y());
+    return m_place.place(pos()).y();
 }
 
 void frmNote::setLeft(int twips)
@@ -406,8 +441,7 @@ void frmNote::setTop(int twips)
 
 void frmNote::Move(int leftTwips, int topTwips)
 {
-    m_leftTw = leftTwips;
-    m_topTw = topTwips;
+    m_place.set(QPoint(leftTwips, topTwips));
     move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
 }
 
@@ -445,7 +479,15 @@ void frmNote::setBulletShape()
     butMenuC->hide();
     picBullet->show();
     picBullet->raise();
-    setMask(QRegion(QRect(QPoint(2, 2), QPoint(34, 34)), QRegion::Ellipse));
+    setMask(BulletShape());
+}
+
+QRegion frmNote::BulletShape()
+{
+    // The disc of the bullet picture (tools/artwork paints it to this shape):
+    // whole within the bullet's 35 x 34 pixels, so neither the restored bullet
+    // nor a freshly minimized one is cut flat.
+    return QRegion(QRect(2, 2, 31, 31), QRegion::Ellipse);
 }
 
 void frmNote::ShowBullet()
@@ -457,6 +499,9 @@ void frmNote::ShowBullet()
 
 void frmNote::KeepOnScreen()
 {
+    // Where the window system keeps places to itself, the stored one is kept.
+    if (!m_place.reported())
+        return;
     const QRect frame(x(), y(), width(), height());
     const QList<QScreen *> screens = QGuiApplication::screens();
     QScreen *nearest = nullptr;
@@ -495,14 +540,13 @@ void frmNote::paintEvent(QPaintEvent *)
 
 void frmNote::startDrag(const QPoint &pos)
 {
-    m_dragStart = QPoint(Twips::fromPixels(pos.x()), Twips::fromPixels(pos.y()));
+    m_place.beginDrag(pos, this->pos());
 }
 
 void frmNote::dragTo(const QPoint &pos)
 {
-    const int x = Twips::fromPixels(pos.x());
-    const int y = Twips::fromPixels(pos.y());
-    Move(Left() + x - m_dragStart.x(), Top() + y - m_dragStart.y());
+    const QPoint to = m_place.dragTo(pos, this->pos());
+    Move(to.x(), to.y());
 }
 
 void frmNote::mousePressEvent(QMouseEvent *event)

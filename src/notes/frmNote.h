@@ -3,9 +3,11 @@
 #include "alarms/AlarmScheduler.h"
 #include "notes/CoolMenu.h"
 #include "shell/Form.h"
+#include "shell/WindowPlace.h"
 #include "tips/TipChooser.h"
 
 #include <QPixmap>
+#include <QRegion>
 #include <QTimer>
 #include <optional>
 
@@ -42,7 +44,8 @@ public:
     void setPicture(const QPixmap &picture);
 
     // Position and size in twips. They stay exact while the window has not
-    // been moved, so positions read from a session are written back unchanged.
+    // been moved, so positions read from a session are written back unchanged;
+    // where the window system does not tell positions, only a drag moves them.
     int Left() const;
     int Top() const;
     int Width() const { return m_widthTw; }
@@ -55,6 +58,10 @@ public:
 
     // The note is shrunk to its round bullet.
     bool isBullet() const;
+    // The colour of a note's scroll bars on a skin.
+    static QColor ScrollBarColor(const QPixmap &skin);
+    // The bullet's round window shape, which its picture fills exactly.
+    static QRegion BulletShape();
     // Shows the bullet with its round window shape, at the bullet's size.
     void ShowBullet();
     // Brings a note that lies off every screen back onto the nearest one.
@@ -260,6 +267,7 @@ private:
     void unloadToolTip();
     void hideMenuPressed();
     void setBulletShape();
+    void styleScrollBars();
     QList<frmNote *> noteWindows() const;
     void showForm(const QString &name);
     void wireTextEditing();
@@ -285,11 +293,9 @@ private:
 
     QPixmap m_picture;
     TipChooser m_tips;
-    int m_leftTw = 0;
-    int m_topTw = 0;
+    WindowPlace m_place;
     int m_widthTw = FullWidth;
     int m_heightTw = FullHeight;
-    QPoint m_dragStart; // twips within the window
     bool m_widthDone = false;
     bool m_heightDone = false;
     QTimer m_minimizeStep;

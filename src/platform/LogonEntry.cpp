@@ -28,6 +28,16 @@ QString execQuoted(const QString &path)
 
 LogonEntry::LogonEntry(const QString &autostartDir) : m_dir(autostartDir) {}
 
+QString LogonEntry::caption()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("&Run Pennyquill when Windows starts.");
+#else
+    // The program starts with the user's desktop session, not with the system.
+    return QStringLiteral("&Run Pennyquill when I log in.");
+#endif
+}
+
 QString LogonEntry::defaultDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

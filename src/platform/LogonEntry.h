@@ -11,6 +11,8 @@ public:
 
     // $XDG_CONFIG_HOME/autostart (or ~/.config/autostart).
     static QString defaultDir();
+    // The options dialog's caption for this switch, in the platform's words.
+    static QString caption();
 
     QString filePath() const;
     bool exists() const;

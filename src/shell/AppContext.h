@@ -12,6 +12,7 @@ class UserRegistry;
 class LogonEntry;
 class FormRegistry;
 class mdlVariables;
+class NotesBus;
 
 // What the composition root (the program's main, or a test) hands to every
 // form: the outside world, behind interfaces, and the run's shared values.
@@ -28,4 +29,8 @@ struct AppContext
     LogonEntry *logon = nullptr;
     FormRegistry *forms = nullptr;
     mdlVariables *vars = nullptr;
+    // The session-bus interface; absent in tests and without a bus.
+    NotesBus *bus = nullptr;
+    // The window system tells where windows are (not so on Wayland): see WindowPlace.
+    bool windowPositionsKnown = true;
 };

@@ -3,6 +3,9 @@
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 Form::Form(AppContext &ctx, const QString &formName, Qt::WindowFlags flags)
     : QWidget(nullptr, flags), m_ctx(ctx), m_formName(formName)
 {
@@ -48,4 +51,17 @@ void Form::UnloadAtExit()
     m_loaded = false;
     if (m_ctx.forms)
         m_ctx.forms->removed(this);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    const Qt::WindowType type = windowType();
+    if ((type == Qt::Dialog || type == Qt::SplashScreen) && !testAttribute(Qt::WA_Moved)) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), frameGeometry().size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
 }

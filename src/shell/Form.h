@@ -30,6 +30,9 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // A dialog or splash that the program has not placed opens centred on the
+    // screen: without a window manager it would stand at 0, 0, over a note.
+    void showEvent(QShowEvent *event) override;
 
     AppContext &m_ctx;
 

@@ -1,5 +1,7 @@
 #include "shell/ProgramContext.h"
 
+#include "shell/WindowPlace.h"
+
 ProgramContext::ProgramContext(const Folders &folders, const QString &autostartDir)
     : m_registry(folders.profileFile(QStringLiteral("registry.ini"))), m_logon(autostartDir)
 {
@@ -15,4 +17,5 @@ ProgramContext::ProgramContext(const Folders &folders, const QString &autostartD
     ctx.logon = &m_logon;
     ctx.forms = &forms;
     ctx.vars = &vars;
+    ctx.windowPositionsKnown = WindowPlace::systemReportsPositions();
 }

@@ -3,6 +3,7 @@
 #include "alarms/AlarmEntry.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
+#include "platform/Artwork.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
 #include "platform/Prompter.h"
@@ -49,11 +50,11 @@ frmSplash::frmSplash(AppContext &ctx)
     setWindowTitle(AppInfo::Title);
 
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/splash/image1.png")));
+    Image1->setPixmap(Artwork::pixmap(QStringLiteral(":/splash/image1.png")));
     Image1->setGeometry(22, 22, 96, 96);
 
     Image3 = new QLabel(this);
-    Image3->setPixmap(QPixmap(QStringLiteral(":/splash/image3.png")));
+    Image3->setPixmap(Artwork::pixmap(QStringLiteral(":/splash/image3.png")));
     Image3->setGeometry(width() - 96, 132, 72, 60);
 
     Shape1 = new QFrame(this);

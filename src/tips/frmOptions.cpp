@@ -77,6 +77,13 @@ void setBoxColor(QWidget *box, QPalette::ColorRole from)
 frmOptions::frmOptions(AppContext &ctx) : Form(ctx, QStringLiteral("frmOptions"), Qt::Dialog)
 {
     setWindowTitle(QStringLiteral("Options"));
+    // Frames carry their caption in their top edge, as frames do, whatever the
+    // style: Fusion's caption above a plain box read as a stray label.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px;"
+        " margin-top: 0.75em; padding: 0.6em 4px 4px 4px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 8px; padding: 0 3px; }"));
 
     tbsOptions = new QTabBar(this);
     tbsOptions->setDrawBase(false);
@@ -166,8 +173,7 @@ void frmOptions::buildGeneral()
     lblName->setBuddy(txtName);
     chkShowNote =
         new QCheckBox(QStringLiteral("&Show my notes when Pennyquill starts."), fraGeneral);
-    chkRunOnStart =
-        new QCheckBox(QStringLiteral("&Run Pennyquill when Windows starts."), fraGeneral);
+    chkRunOnStart = new QCheckBox(LogonEntry::caption(), fraGeneral);
 
     auto *layout = new QVBoxLayout(fraGeneral);
     layout->setContentsMargins(14, 14, 14, 14);

@@ -94,7 +94,7 @@ private slots:
         QTest::newRow("chkShowNote") << "chkShowNote"
                                      << "&Show my notes when Pennyquill starts.";
         QTest::newRow("chkRunOnStart") << "chkRunOnStart"
-                                       << "&Run Pennyquill when Windows starts.";
+                                       << "&Run Pennyquill when I log in.";
         QTest::newRow("fraTip") << "fraTip"
                                 << "Tip Text";
         QTest::newRow("lblTip") << "lblTip"

@@ -15,9 +15,14 @@ namespace {
 const QColor Slate(38, 56, 84);
 const QColor Ink(34, 58, 124);
 
+// The scale being painted ("@2x" pictures at 2); painters draw in the
+// pictures' own pixels.
+int Scale = 1;
+
 QImage blank(int w, int h)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * Scale, h * Scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(Scale);
     img.fill(Qt::transparent);
     return img;
 }
@@ -267,8 +272,13 @@ int main(int argc, char **argv)
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.exists() && !QDir().mkpath(dir.path()))
         return 1;
-    bool ok = save(makerLogo(), dir, QStringLiteral("maker_logo.png"));
-    ok = save(productArt(), dir, QStringLiteral("product.png")) && ok;
-    ok = save(linkCursor(), dir, QStringLiteral("link_cursor.png")) && ok;
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        Scale = scale;
+        const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = save(makerLogo(), dir, "maker_logo" + x + ".png") && ok;
+        ok = save(productArt(), dir, "product" + x + ".png") && ok;
+        ok = save(linkCursor(), dir, "link_cursor" + x + ".png") && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // Paints the note window's artwork: the base skin, the bullet, every picture
 // button in its normal and pressed/"on" look, the five menu pictures and the
-// program icon.
+// program icon. Each picture is painted twice: at its size for screens of
+// scale 1, and at twice its size ("name@2x.png") for screens of scale 2.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QRegion>
 
 namespace {
 
@@ -17,9 +19,13 @@ const QColor PaperBottom(251, 226, 118);
 const QColor Band(245, 206, 92);
 const QColor OnFace(214, 150, 34);
 
+// The scale being painted; painters draw in the pictures' own pixels.
+int Scale = 1;
+
 QImage canvas(int w, int h)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * Scale, h * Scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(Scale);
     img.fill(Qt::transparent);
     return img;
 }
@@ -86,6 +92,15 @@ QImage baseSkin()
     return img;
 }
 
+// The bullet window's round shape (its mask): the disc fills it exactly, so no
+// pixel of the window's own background shows and no edge of the disc is cut.
+QRegion bulletDisc()
+{
+    // In the picture's own pixels: at scale 2 it is cut as the window system
+    // cuts the window, whose shape it scales.
+    return QRegion(QRect(2, 2, 31, 31), QRegion::Ellipse);
+}
+
 QImage bullet()
 {
     QImage img = canvas(35, 34);
@@ -95,9 +110,12 @@ QImage bullet()
     ball.setColorAt(0, QColor(255, 251, 214));
     ball.setColorAt(0.55, QColor(252, 224, 110));
     ball.setColorAt(1, QColor(220, 160, 40));
-    p.setPen(QPen(QColor(160, 110, 20), 1));
+    // Painted a little beyond the shape and cut by it, the rim lies on the
+    // shape's edge.
+    p.setClipRegion(bulletDisc());
+    p.setPen(QPen(QColor(160, 110, 20), 3));
     p.setBrush(ball);
-    p.drawEllipse(QRectF(2.5, 2.5, 32, 31));
+    p.drawEllipse(QRectF(2, 2, 31, 31));
     // Three little text lines: a note, folded small.
     p.setPen(QPen(QColor(140, 96, 22, 170), 1.3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 22), QPointF(22, 22));
@@ -346,24 +364,31 @@ int main(int argc, char **argv)
     if (args.size() < 2)
         return 2;
     const QString dir = args.at(1);
-    bool ok = save(baseSkin(), dir, "baseskin") && save(bullet(), dir, "bullet");
-    for (bool on : {false, true}) {
-        const QString c = on ? QStringLiteral("C") : QString();
-        ok = ok && save(letterButton("B", on, false, false, false), dir, "butB" + c) &&
-             save(letterButton("I", on, true, false, false), dir, "butI" + c) &&
-             save(letterButton("U", on, false, true, false), dir, "butU" + c) &&
-             save(letterButton("S", on, false, false, true), dir, "butS" + c) &&
-             save(bulletButton(on), dir, "butBullet" + c) &&
-             save(alarmButton(on), dir, "butAlarm" + c) &&
-             save(smallButton(Glyph::Minimize, on), dir, "butMin" + c) &&
-             save(smallButton(Glyph::Hide, on), dir, "butHide" + c) &&
-             save(smallButton(Glyph::Close, on), dir, "butClose" + c) &&
-             save(smallButton(Glyph::Grow, on), dir, "butGrow" + c) &&
-             save(menuButton(on), dir, "butMenu" + c);
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        Scale = scale;
+        const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = ok && save(baseSkin(), dir, "baseskin" + x) && save(bullet(), dir, "bullet" + x);
+        for (bool on : {false, true}) {
+            const QString c = (on ? QStringLiteral("C") : QString()) + x;
+            ok = ok && save(letterButton("B", on, false, false, false), dir, "butB" + c) &&
+                 save(letterButton("I", on, true, false, false), dir, "butI" + c) &&
+                 save(letterButton("U", on, false, true, false), dir, "butU" + c) &&
+                 save(letterButton("S", on, false, false, true), dir, "butS" + c) &&
+                 save(bulletButton(on), dir, "butBullet" + c) &&
+                 save(alarmButton(on), dir, "butAlarm" + c) &&
+                 save(smallButton(Glyph::Minimize, on), dir, "butMin" + c) &&
+                 save(smallButton(Glyph::Hide, on), dir, "butHide" + c) &&
+                 save(smallButton(Glyph::Close, on), dir, "butClose" + c) &&
+                 save(smallButton(Glyph::Grow, on), dir, "butGrow" + c) &&
+                 save(menuButton(on), dir, "butMenu" + c);
+        }
+        for (int i = 1; i <= 5; ++i)
+            ok = ok && save(menuPicture(i), dir, "menu" + QString::number(i) + x);
     }
-    for (int i = 1; i <= 5; ++i)
-        ok = ok && save(menuPicture(i), dir, "menu" + QString::number(i));
-    for (int size : {16, 32, 48, 128})
+    // The icon comes in the icon theme's sizes instead.
+    Scale = 1;
+    for (int size : {16, 32, 48, 64, 128, 256})
         ok = ok && save(programIcon(size), dir, "icon" + QString::number(size));
     return ok ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 // Paints the start-up window's pictures: the quill emblem (Image1) and the
-// stack of little notes (Image3).
+// stack of little notes (Image3), at scale 1 and at scale 2 ("@2x").
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,11 +10,21 @@
 
 namespace {
 
+// The scale being painted; painters draw in the pictures' own pixels.
+int Scale = 1;
+
+QImage canvas(int w, int h)
+{
+    QImage img(w * Scale, h * Scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(Scale);
+    img.fill(Qt::transparent);
+    return img;
+}
+
 QImage emblem()
 {
     const int s = 96;
-    QImage img(s, s, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = canvas(s, s);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -56,8 +66,7 @@ QImage emblem()
 QImage noteStack()
 {
     const int w = 72, h = 60;
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = canvas(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colours[] = {QColor(150, 214, 255), QColor(255, 180, 196), QColor(255, 236, 130)};
@@ -92,5 +101,12 @@ int main(int argc, char **argv)
     if (args.size() < 2)
         return 2;
     const QString dir = args.at(1);
-    return emblem().save(dir + "/image1.png") && noteStack().save(dir + "/image3.png") ? 0 : 1;
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        Scale = scale;
+        const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = ok && emblem().save(dir + "/image1" + x + ".png") &&
+             noteStack().save(dir + "/image3" + x + ".png");
+    }
+    return ok ? 0 : 1;
 }

@@ -1,0 +1,43 @@
+#include "shell/CommandLine.h"
+
+#include "shell/AppInfo.h"
+#include "shell/Startup.h"
+
+#include <QCommandLineParser>
+
+CommandLine::CommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Sticky notes for the desktop. Given a skin file (.pqs), installs it "
+                       "and shows it on a new note."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and ends."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and ends."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
+                                 QStringLiteral("[skin]"));
+    const bool parsed = parser.parse(arguments);
+    // Help and version win over anything else on the line, so they also work
+    // when the window system's own options are still in it.
+    if (parser.isSet(help)) {
+        m_action = Action::Help;
+        // The usage line names the program as typed, whatever its file is called.
+        m_output = parser.helpText();
+        const QString usage = QStringLiteral("Usage: ");
+        const qsizetype end = m_output.indexOf(QStringLiteral(" [options]"));
+        if (m_output.startsWith(usage) && end > usage.size())
+            m_output.replace(usage.size(), end - usage.size(), QStringLiteral("pennyquill"));
+    } else if (parser.isSet(version)) {
+        m_action = Action::Version;
+        m_output = QStringLiteral("pennyquill ") + AppInfo::Version + QLatin1Char('\n');
+    } else if (!parsed) {
+        m_action = Action::Fail;
+        m_output = QStringLiteral("pennyquill: ") + parser.errorText() +
+                   QStringLiteral(" Try 'pennyquill --help'.\n");
+    } else {
+        m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the notes program was asked on its command line: its help, its
+// version, or a normal start with an optional skin file. Anything else that
+// looks like an option is refused with a one-line message.
+class CommandLine
+{
+public:
+    enum class Action { Run, Help, Version, Fail };
+
+    // The program's arguments, the program's own name first.
+    explicit CommandLine(const QStringList &arguments);
+
+    Action action() const { return m_action; }
+    // The help text, the version line or the error line, ending in a line break.
+    QString output() const { return m_output; }
+    // The skin file to install at start, cleaned as Startup::CleanCommandLine does.
+    QString skinPath() const { return m_skinPath; }
+    // The exit status that goes with the action.
+    int exitCode() const { return m_action == Action::Fail ? 2 : 0; }
+
+private:
+    Action m_action = Action::Run;
+    QString m_output;
+    QString m_skinPath;
+};

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# cmake --install into a scratch prefix: the program, its menu entries, icons in
+# the icon theme's sizes, AppStream metainfo and man pages land where desktops
+# look for them, and the validators (when installed) find nothing wrong.
+set -euo pipefail
+build=${1:?build folder}
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() { echo "FAIL: $*"; exit 1; }
+for file in bin/pennyquill \
+    share/applications/pennyquill.desktop share/applications/skinsmith.desktop \
+    share/metainfo/example.corvane.pennyquill.metainfo.xml \
+    share/metainfo/example.corvane.skinsmith.metainfo.xml \
+    share/man/man1/pennyquill.1 share/man/man1/skinsmith.1; do
+  [[ -f "$prefix/$file" ]] || fail "$file not installed"
+done
+[[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"
+
+# Each icon is a PNG of the size its folder names (width and height from its header).
+for size in 16 32 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/pennyquill.png"
+  [[ -f "$icon" ]] || fail "no ${size}x${size} icon"
+  read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$icon")
+  [[ "$w" == "$size" && "$h" == "$size" ]] || fail "${size}x${size} icon is ${w}x${h}"
+done
+
+grep -q '^Exec=pennyquill %f$' "$prefix/share/applications/pennyquill.desktop" \
+  || fail "pennyquill.desktop does not start pennyquill with a file"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix"/share/applications/*.desktop || fail "desktop files"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null || fail "metainfo"
+fi
+if command -v groff >/dev/null; then
+  for page in "$prefix"/share/man/man1/*.1; do
+    warnings=$(groff -man -ww -z "$page" 2>&1)
+    [[ -z "$warnings" ]] || fail "$page: $warnings"
+  done
+fi
+echo "installed and valid: $(cd "$prefix" && find . -type f | wc -l) files"

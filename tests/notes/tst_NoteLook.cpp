@@ -1,0 +1,142 @@
+#include "TestApp.h"
+#include "notes/frmNote.h"
+#include "notes/richtext/RichTextBox.h"
+#include "platform/Artwork.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+class tst_NoteLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every pixel of the bullet picture that the round window shape shows is
+    // the bullet's own, and nothing of the picture lies outside the shape.
+    void bulletPictureFillsItsShape_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("scale 1") << 1.0;
+        QTest::newRow("scale 2") << 2.0;
+    }
+    void bulletPictureFillsItsShape()
+    {
+        QFETCH(qreal, scale);
+        const QImage picture = Artwork::pixmap(":/note/bullet.png", scale)
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(picture.size(), QSize(35, 34) * scale);
+        const QRegion shape = frmNote::BulletShape();
+        int inside = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const bool shown = shape.contains(QPoint(int(x / scale), int(y / scale)));
+                const int alpha = qAlpha(picture.pixel(x, y));
+                if (shown != (alpha == 255) || (!shown && alpha != 0))
+                    QFAIL(qPrintable(QString("pixel %1,%2: alpha %3, %4 the shape")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(alpha)
+                                         .arg(shown ? "inside" : "outside")));
+                inside += shown;
+            }
+        QVERIFY(inside > 600 * scale * scale);
+    }
+
+    // The shape is whole in the window both ways a note becomes a bullet.
+    void bulletShapeIsWholeInTheWindow_data()
+    {
+        QTest::addColumn<bool>("restoredFromSession");
+        QTest::newRow("restored from a session") << true;
+        QTest::newRow("freshly minimized") << false;
+    }
+    void bulletShapeIsWholeInTheWindow()
+    {
+        QFETCH(bool, restoredFromSession);
+        TestApp app;
+        auto *note = new frmNote(app.ctx);
+        note->Load();
+        note->show();
+        if (restoredFromSession) {
+            note->ShowBullet();
+        } else {
+            note->tmrMin_Timer();
+            QVERIFY(QTest::qWaitFor([note] { return note->isBullet(); }, 10000));
+        }
+        QCOMPARE(note->mask(), frmNote::BulletShape());
+        QVERIFY(note->rect().contains(note->mask().boundingRect()));
+        QVERIFY(note->picBullet->geometry().contains(note->mask().boundingRect()));
+        note->Unload();
+    }
+
+    void artworkAtTheScreensScale_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<qreal>("ratio");
+        for (qreal scale : {1.0, 2.0}) {
+            const QByteArray at = scale == 1.0 ? " at 1" : " at 2";
+            QTest::newRow("bullet" + at) << ":/note/bullet.png" << QSize(35, 34) << scale << scale;
+            QTest::newRow("skin" + at)
+                << ":/note/baseskin.png" << QSize(261, 163) << scale << scale;
+            QTest::newRow("bold" + at) << ":/note/butBC.png" << QSize(10, 11) << scale << scale;
+            QTest::newRow("menu" + at) << ":/note/butMenu.png" << QSize(30, 9) << scale << scale;
+            QTest::newRow("grow" + at) << ":/note/butGrow.png" << QSize(9, 9) << scale << scale;
+            QTest::newRow("menu picture" + at)
+                << ":/note/menu3.png" << QSize(16, 16) << scale << scale;
+            QTest::newRow("splash" + at)
+                << ":/splash/image1.png" << QSize(96, 96) << scale << scale;
+            QTest::newRow("about" + at)
+                << ":/about/product.png" << QSize(211, 108) << scale << scale;
+        }
+        // Pictures without a large one are used as they are.
+        QTest::newRow("icon at 2") << ":/note/icon16.png" << QSize(16, 16) << 2.0 << 1.0;
+        QTest::newRow("scale 1.25 uses the large one")
+            << ":/note/bullet.png" << QSize(35, 34) << 1.25 << 2.0;
+    }
+    void artworkAtTheScreensScale()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QFETCH(qreal, scale);
+        QFETCH(qreal, ratio);
+        const QPixmap picture = Artwork::pixmap(path, scale);
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), size);
+        QCOMPARE(picture.size(), size * ratio);
+    }
+
+    // A long note's scroll bar is thin and takes the skin's colours.
+    void scrollBarsSuitTheSkin_data()
+    {
+        QTest::addColumn<QColor>("skin");
+        QTest::newRow("yellow") << QColor(251, 226, 118);
+        QTest::newRow("sea blue") << QColor(40, 90, 170);
+        QTest::newRow("white") << QColor(255, 255, 255);
+    }
+    void scrollBarsSuitTheSkin()
+    {
+        QFETCH(QColor, skin);
+        TestApp app;
+        auto *note = new frmNote(app.ctx);
+        note->Load();
+        QPixmap picture(261, 163);
+        picture.fill(skin);
+        note->setPicture(picture);
+        const QColor bar = frmNote::ScrollBarColor(picture);
+        QCOMPARE(bar.hue(), skin.hue());
+        QVERIFY(bar.value() < skin.value());
+        QVERIFY(bar.alpha() > 100 && bar.alpha() < 255);
+        QScrollBar *vertical = note->rtxtMain->verticalScrollBar();
+        QVERIFY(vertical->styleSheet().contains(bar.name(QColor::HexArgb)));
+        QVERIFY(vertical->sizeHint().width() <= 8);
+        note->Unload();
+    }
+};
+
+QTEST_MAIN(tst_NoteLook)
+#include "tst_NoteLook.moc"

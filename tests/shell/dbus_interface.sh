@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The real program on a session bus of its own: the interface is there and
+# introspectable, ShowAllNotes shows a hidden note, NewNote adds one, and the
+# session written on SIGTERM says so.
+set -euo pipefail
+program=${1:?path to pennyquill}
+if ! command -v dbus-run-session >/dev/null || ! command -v gdbus >/dev/null; then
+  echo "SKIP: dbus-run-session or gdbus missing (scripts/install-deps.sh)"; exit 77
+fi
+[[ -n "${PQ_TEST_BUS:-}" ]] || PQ_TEST_BUS=1 exec dbus-run-session -- "$0" "$@"
+
+home=$(mktemp -d)
+trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/config"
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '[HKEY_CURRENT_USER\\Software\\Corvane\\Pennyquill 1.0]\nShowWhenStart=yes\n' \
+  > "$home/registry.ini"
+printf '[Note1]\r\nLeft=1500\r\nTop=990\r\nVisible=False\r\nTextID=1\r\n[Number of notes]\r\nTotal=1\r\n' \
+  > "$home/session.ini"
+printf '[ID: 1]\r\n{\\rtf1\\ansi Hidden}\r\n' > "$home/filecon.pqn"
+
+dest=(--session --dest example.corvane.Pennyquill --object-path /Pennyquill)
+"$program" & pid=$!
+for _ in $(seq 100); do
+  gdbus introspect "${dest[@]}" >"$home/introspect.txt" 2>/dev/null && break; sleep 0.1
+done
+for member in NewNote ShowAllNotes HideAllNotes AlarmDue; do
+  grep -q "$member" "$home/introspect.txt" || { echo "FAIL: $member not offered"; exit 1; }
+done
+sleep 1 # the session is back by now
+gdbus call "${dest[@]}" --method example.corvane.Pennyquill.ShowAllNotes
+gdbus call "${dest[@]}" --method example.corvane.Pennyquill.NewNote
+
+kill -TERM "$pid"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then echo "FAIL: SIGTERM did not end it"; exit 1; fi
+tr -d '\r' < "$home/session.ini" > "$home/saved.txt"
+grep -q "^Total=2$" "$home/saved.txt" || { echo "FAIL: NewNote made no note"; cat "$home/saved.txt"; exit 1; }
+[[ $(grep -c "^Visible=True$" "$home/saved.txt") == 2 ]] \
+  || { echo "FAIL: ShowAllNotes left a note hidden"; cat "$home/saved.txt"; exit 1; }
+echo "the bus interface showed the hidden note and made a new one"
