@@ -39,7 +39,8 @@ struct Run
                               "ShowWhenStart", "yes");
         writeAll(app.ctx.folders.profileFile("session.ini"), Session);
         startup.run();
-        startup.splash()->tmrLoad_Timer();
+        if (!TestApp::loadSession(startup.splash()))
+            qFatal("the session did not load");
     }
     QList<frmNote *> notes() const { return startup.splash()->restoredNotes(); }
     QString saved(const QString &section, const QString &key) const
