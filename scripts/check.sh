@@ -21,7 +21,7 @@ echo "== sanitizer build and suite"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPQ_WERROR=ON \
   -DPQ_SANITIZE=ON -DPQ_BENCH=OFF >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
-(cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+(cd build-asan && QT_QPA_PLATFORM=offscreen PQ_COMPOSITOR_CHECKS=1 ctest --output-on-failure --parallel "$(nproc)")
 
 echo "== fuzzing, ${seconds} s per target"
 summary=()
