@@ -1,8 +1,8 @@
 #include "platform/LogonEntry.h"
 
+#include "platform/Folders.h"
 #include "platform/SafeFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -30,6 +30,11 @@ LogonEntry::LogonEntry(const QString &autostartDir) : m_dir(autostartDir) {}
 
 QString LogonEntry::defaultDir()
 {
+    // A home of its own (tests, portable use) holds the entry too, so that
+    // ticking the option there never touches the user's real log-on list.
+    const QString home = qEnvironmentVariable("PENNYQUILL_HOME");
+    if (!home.isEmpty())
+        return home + QStringLiteral("/autostart");
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/autostart");
 }
@@ -46,7 +51,7 @@ bool LogonEntry::exists() const
 
 bool LogonEntry::set(const QString &programPath)
 {
-    if (!QDir().mkpath(m_dir))
+    if (!Folders::makePrivateFolder(m_dir))
         return false;
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"

@@ -225,21 +225,9 @@ void frmSplash::restoreNotes()
         QCoreApplication::processEvents();
         restoreNote(stored);
     }
-    if (!result.restoredFrom.isEmpty())
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral(
-                "Your notes could not be read from their files, so they were brought back "
-                "from the last good copy."),
-            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
-    else if (result.damaged)
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral(
-                "Some of your notes could not be read: their files are damaged. Copies of "
-                "the damaged files were kept beside them (\"session.ini.damaged\" and "
-                "\"filecon.pqn.damaged\")."),
-            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    if (!result.message().isEmpty())
+        m_ctx.prompter->message(this, result.message(), AppInfo::Title, Prompter::Buttons::Ok,
+                                Prompter::Icon::Exclamation);
 }
 
 void frmSplash::restoreNote(const SessionFile::Note &stored)
