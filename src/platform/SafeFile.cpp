@@ -77,8 +77,8 @@ bool write(FileSystem &fs, const QString &path, const QByteArray &bytes, QString
     // A name of our own beside the target, so that no file of the user's is touched.
     QString temp;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8,
-                                                      16, QLatin1Char('0'));
+        temp = target + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                      QLatin1Char('0'));
         if (!QFileInfo::exists(temp) && !QFileInfo(temp).isSymLink())
             break;
     }

@@ -368,14 +368,6 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
     if (!finishInterruptedSave(error))
         return false;
     const Pair main{SafeFile::realTarget(sessionPath()), SafeFile::realTarget(textPath())};
-    for (const QString &target : {main.session, main.text}) {
-        if (QFileInfo(target).isDir()) {
-            if (error)
-                *error = QFileInfo(target).fileName() + QStringLiteral(": a folder stands there");
-            return false;
-        }
-    }
-
     IniFile ini(main.session);
     cFile text(main.text);
     int n = 0;
@@ -411,8 +403,8 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
     QByteArray textBytes = text.pending();
     if (n == 0 && isThere(main.text) && !readWhole(main.text, &textBytes)) {
         if (error)
-            *error = QFileInfo(main.text).fileName() + QStringLiteral(": ") +
-                     FileSystem::lastError();
+            *error =
+                QFileInfo(main.text).fileName() + QStringLiteral(": ") + FileSystem::lastError();
         return false;
     }
     staged.push_back({main.text, textBytes, SafeFile::privateMode(main.text)});
@@ -428,6 +420,15 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
         }
     }
 
+    // A folder where a file must go would stop the set half way: refuse first.
+    for (const Staged &file : staged) {
+        const QFileInfo info(file.target);
+        if (info.isDir() && !info.isSymLink()) {
+            if (error)
+                *error = info.fileName() + QStringLiteral(": a folder stands there");
+            return false;
+        }
+    }
     // Every new version is written whole and synced before anything is
     // replaced; a failure here leaves every file as it was.
     QStringList targets;
