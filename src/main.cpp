@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 #include "about/frmSupport.h"
 #include "platform/LogonEntry.h"
+#include "platform/Prompter.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationWatcher.h"
 #include "shell/AppInfo.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QSessionManager>
+
+#include <cstdio>
 
 namespace {
 
@@ -41,12 +44,20 @@ int main(int argc, char **argv)
     // The program lives on in the tray while no note is showing.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance;
-    if (!instance.acquire())
-        return 0;
-
     ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
     AppContext &ctx = program.ctx;
+
+    // One copy per data folder; a later start hands its command line over.
+    SingleInstance instance(ctx.folders.dataDir());
+    const SingleInstance::Result held = instance.acquire();
+    if (held == SingleInstance::Result::Running && instance.handOff(app.arguments().mid(1)))
+        return 0;
+    if (held != SingleInstance::Result::First) {
+        fprintf(stderr, "pennyquill: %s\n", qPrintable(instance.errorText()));
+        ctx.prompter->message(nullptr, instance.errorText(), AppInfo::Title, Prompter::Buttons::Ok,
+                              Prompter::Icon::Exclamation);
+        return 1;
+    }
     FormRegistry &forms = program.forms;
 
     InitialSettings::apply(ctx);
@@ -58,6 +69,8 @@ int main(int argc, char **argv)
 
     Startup startup(ctx);
     startup.run();
+    QObject::connect(&instance, &SingleInstance::argumentsReceived, &app,
+                     [&startup](const QStringList &arguments) { startup.SecondStart(arguments); });
 
     // No edit is lost when the desktop session ends or the program is told to
     // stop: the session is written first.

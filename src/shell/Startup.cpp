@@ -27,3 +27,12 @@ void Startup::run()
     m_splash->Load();
     m_splash->show();
 }
+
+bool Startup::SecondStart(const QStringList &arguments)
+{
+    if (!CleanCommandLine(arguments).isEmpty())
+        return false;
+    if (m_splash)
+        m_splash->TrayIcon_ShowNotes();
+    return true;
+}

@@ -23,6 +23,13 @@ public:
     // Loads the hidden menu note and shows the splash.
     void run();
 
+    // A later start of the program handed over its command line (without the
+    // program's name). Without a skin file on it every live note is shown, as
+    // the tray icon's double click does: the way back to hidden notes on a
+    // desktop without a tray. False when the line names a skin file, which
+    // is not handled here.
+    bool SecondStart(const QStringList &arguments);
+
     frmNote *menuNote() const { return m_menuNote; }
     frmSplash *splash() const { return m_splash; }
 

@@ -295,7 +295,8 @@ void frmSplash::tellAboutMissingTray()
         QStringLiteral(
             "Your desktop has no notification area, so Pennyquill shows no tray icon.\n\n"
             "The tray's commands (New Note, Show All Notes, Options, Exit and the others) "
-            "are in every note's menu, under \"All Notes\"."),
+            "are in every note's menu, under \"All Notes\". Start Pennyquill again (from "
+            "the menu or a terminal) to show every note, hidden ones too."),
         AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
     m_ctx.vars->RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, shown,
                              QStringLiteral("yes"));

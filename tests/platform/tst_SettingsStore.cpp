@@ -164,10 +164,10 @@ private slots:
     void oneInstanceAtATime()
     {
         TestApp app;
-        SingleInstance first(app.home());
-        SingleInstance second(app.home());
-        QVERIFY(first.acquire());
-        QVERIFY(!second.acquire());
+        SingleInstance first(app.home(), app.home());
+        SingleInstance second(app.home(), app.home());
+        QCOMPARE(first.acquire(), SingleInstance::Result::First);
+        QCOMPARE(second.acquire(), SingleInstance::Result::Running);
     }
 };
 

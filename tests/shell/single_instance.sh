@@ -12,7 +12,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 "$program" & first=$!
 # Wait until the first one has brought its notes back (its lock is held by then).
-for _ in $(seq 100); do [[ -e "$XDG_RUNTIME_DIR/pennyquill.lock" ]] && break; sleep 0.1; done
+for _ in $(seq 100); do compgen -G "$XDG_RUNTIME_DIR/pennyquill-*.lock" >/dev/null && break; sleep 0.1; done
 sleep 1
 
 start=$(date +%s%N)
