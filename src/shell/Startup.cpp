@@ -1,7 +1,10 @@
 #include "shell/Startup.h"
 
 #include "notes/frmNote.h"
+#include "platform/Prompter.h"
+#include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
+#include "shell/AppInfo.h"
 #include "shell/frmSplash.h"
 
 #include <QMenu>
@@ -22,6 +25,16 @@ void Startup::run()
     m_menuNote->Load();
     // The tray menu's help entry keeps only the two web pages too.
     m_menuNote->mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
+
+    // Said once a run: the store is left as it is, so nothing is saved to it.
+    if (m_ctx.registry && !m_ctx.registry->usable())
+        m_ctx.prompter->message(
+            nullptr,
+            QStringLiteral("Your settings could not be read from \"%1\", so Pennyquill runs on "
+                           "its default settings and leaves that file as it is. Settings "
+                           "changed now last until Pennyquill ends.")
+                .arg(m_ctx.registry->filePath()),
+            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 
     m_splash = new frmSplash(m_ctx);
     m_splash->Load();

@@ -331,6 +331,11 @@ bool frmSplash::SaveSession()
     }
     QString error;
     if (SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), &error)) {
+        // The user was told the notes were not saved: say that they are now.
+        if (m_saveFailureShown)
+            m_ctx.prompter->message(nullptr, QStringLiteral("Your notes are saved again."),
+                                    AppInfo::Title, Prompter::Buttons::Ok,
+                                    Prompter::Icon::Information);
         m_saveFailureShown = false;
         return true;
     }

@@ -8,6 +8,7 @@
 #include "shell/frmSplash.h"
 #include "tips/MinTimer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -220,6 +221,28 @@ private slots:
         QVERIFY(text.readAll().contains("typed"));
         note->Move(3000, 3000);
         QVERIFY(run.splash->savePending());
+    }
+
+    // A save that fails is said once however often it is tried, and the
+    // first save that works again is said too; the notes stay meanwhile.
+    void failedSavesAreToldOnceAndTheRecoveryToo()
+    {
+        Run run("yes", QByteArray());
+        run.notes().first()->rtxtMain->setSelText("kept");
+        const QString blocker = run.app.ctx.folders.profileFile("session.ini.new");
+        QVERIFY(QDir().mkpath(blocker + "/x"));
+        const auto &shown = run.app.prompter.shown;
+        const int before = int(shown.size());
+        QCOMPARE(run.splash->SaveSession(), false);
+        QCOMPARE(run.splash->SaveSession(), false);
+        QCOMPARE(shown.size(), before + 1);
+        QVERIFY(shown.last().text.contains("could not be saved"));
+        QVERIFY(QDir(blocker).removeRecursively());
+        QCOMPARE(run.splash->SaveSession(), true);
+        QCOMPARE(shown.size(), before + 2);
+        QCOMPARE(shown.last().text, QString("Your notes are saved again."));
+        QFile text(run.app.ctx.folders.dataFile("filecon.pqn"));
+        QVERIFY(text.open(QIODevice::ReadOnly) && text.readAll().contains("kept"));
     }
 
     void steadyTypingIsStillSaved()
