@@ -12,7 +12,7 @@ packages=(
 )
 # Extra tools for looking at the program headless and fuzzing: --dev
 if [[ "${1:-}" == "--dev" ]]; then
-  packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev)
+  packages+=(xvfb xauth x11-utils xdotool imagemagick clang libclang-rt-14-dev)
 fi
 
 missing=()
