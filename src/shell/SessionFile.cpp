@@ -211,16 +211,11 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
     return notes;
 }
 
-QStringList SessionFile::allowedTargets(const QDate &day) const
+QStringList SessionFile::allowedTargets() const
 {
     const Pair backup = backupPair();
-    QStringList targets{SafeFile::realTarget(textPath()), SafeFile::realTarget(sessionPath()),
-                        backup.text, backup.session};
-    if (day.isValid()) {
-        const Pair daily = dailyPair(day);
-        targets << daily.text << daily.session;
-    }
-    return targets;
+    return {SafeFile::realTarget(textPath()), SafeFile::realTarget(sessionPath()), backup.text,
+            backup.session};
 }
 
 SessionFile::Pair SessionFile::dailyPair(const QDate &day) const
@@ -250,7 +245,8 @@ bool SessionFile::finishInterruptedSave(QString *error)
     QStringList targets;
     if (isThere(marker)) {
         // The marker names the files the new versions go to; an older marker
-        // without names stands for the main pair. Only our own names are taken.
+        // without names stands for the main pair. Only our own names (the
+        // pairs and the daily backups) are taken.
         const QStringList names = QString::fromUtf8(listed).split(QLatin1Char('\n'));
         for (const QString &name : names) {
             const QString target = name.trimmed();

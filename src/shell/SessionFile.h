@@ -90,8 +90,8 @@ private:
     Pair dailyPair(const QDate &day) const;
     QString backupsDir() const;
     QString markerPath() const;
-    // The only names a save replaces.
-    QStringList allowedTargets(const QDate &day = QDate()) const;
+    // The names a save replaces, besides the daily backups.
+    QStringList allowedTargets() const;
     bool finishInterruptedSave(QString *error);
     Pair keepAside(const Pair &pair, QStringList *kept, bool *allKept);
     void pruneBackups();
