@@ -309,7 +309,7 @@ void frmSplash::ScheduleSave()
         m_saveTimer.start();
 }
 
-bool frmSplash::SaveSession()
+bool frmSplash::saveNotes(QString *error)
 {
     m_saveTimer.stop();
     QList<SessionFile::Note> notes;
@@ -329,8 +329,31 @@ bool frmSplash::SaveSession()
         stored.TextRTF = note->rtxtMain->TextRTF();
         notes.append(stored);
     }
+    return SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error);
+}
+
+bool frmSplash::SaveBeforeExit()
+{
     QString error;
-    if (SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), &error)) {
+    if (!m_loaded || saveNotes(&error))
+        return true;
+    const bool leave =
+        m_ctx.prompter->message(
+            nullptr,
+            QStringLiteral("Your notes could not be saved (%1). If Pennyquill ends now, the "
+                           "changes since the last save are lost.\n\nEnd Pennyquill anyway?")
+                .arg(error),
+            AppInfo::Title, Prompter::Buttons::YesNo,
+            Prompter::Icon::Exclamation) == Prompter::Answer::Yes;
+    // The user knows: the save at unload says nothing more.
+    m_saveFailureShown = leave;
+    return leave;
+}
+
+bool frmSplash::SaveSession()
+{
+    QString error;
+    if (saveNotes(&error)) {
         // The user was told the notes were not saved: say that they are now.
         if (m_saveFailureShown)
             m_ctx.prompter->message(nullptr, QStringLiteral("Your notes are saved again."),

@@ -55,6 +55,9 @@ public:
 
     // Writes the session now; false (after telling the user) when it failed.
     bool SaveSession();
+    // Before the program ends: writes the session; when that fails the user
+    // decides whether to end anyway. False keeps the program running.
+    bool SaveBeforeExit();
     // Writes the session a few seconds after the first change that is not
     // saved yet, once, however many changes come in the meantime.
     void ScheduleSave();
@@ -74,6 +77,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool saveNotes(QString *error);
     void MoveInfoStep();
     void placeInfo();
     void restoreNotes();

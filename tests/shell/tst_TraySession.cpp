@@ -245,6 +245,28 @@ private slots:
         QVERIFY(text.open(QIODevice::ReadOnly) && text.readAll().contains("kept"));
     }
 
+    // Exit with notes that cannot be saved asks first; No keeps them open.
+    void exitAsksWhenTheNotesCannotBeSaved_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("stay") << int(Prompter::Answer::No) << false;
+        QTest::newRow("end anyway") << int(Prompter::Answer::Yes) << true;
+    }
+    void exitAsksWhenTheNotesCannotBeSaved()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, ends);
+        Run run("yes", QByteArray());
+        QVERIFY(QDir().mkpath(run.app.ctx.folders.profileFile("session.ini.new/x")));
+        const int before = int(run.app.prompter.shown.size());
+        run.app.prompter.answers.enqueue(Prompter::Answer(answer));
+        run.startup.menuNote()->mnuTrayExit_Click();
+        QCOMPARE(run.app.prompter.shown.size(), before + 1);
+        QVERIFY(run.app.prompter.shown.last().text.contains("End Pennyquill anyway?"));
+        QCOMPARE(run.app.forms.all().isEmpty(), ends);
+    }
+
     void steadyTypingIsStillSaved()
     {
         Run run("yes", QByteArray());
