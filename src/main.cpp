@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 #include "about/frmSupport.h"
 #include "platform/LogonEntry.h"
+#include "platform/Prompter.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationWatcher.h"
 #include "shell/AppInfo.h"
@@ -21,6 +22,8 @@
 #include <QSessionManager>
 #include <cstdio>
 #include <cstdlib>
+
+#include <cstdio>
 
 namespace {
 
@@ -72,18 +75,28 @@ int main(int argc, char **argv)
     // The program lives on in the tray while no note is showing.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance;
-    if (!instance.acquire()) {
-        const QString skinFile = Startup::CleanCommandLine(QApplication::arguments().mid(1));
-        if (!skinFile.isEmpty()) {
-            ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
-            Startup::InstallSkin(program.ctx, skinFile);
-        }
-        return 0;
-    }
-
     ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
     AppContext &ctx = program.ctx;
+
+    // One copy per data folder. A later start installs a skin file named on its
+    // command line itself; anything else it hands over to the running copy.
+    SingleInstance instance(ctx.folders.dataDir());
+    const SingleInstance::Result held = instance.acquire();
+    if (held == SingleInstance::Result::Running) {
+        const QStringList arguments = QApplication::arguments().mid(1);
+        if (const QString skinFile = Startup::CleanCommandLine(arguments); !skinFile.isEmpty()) {
+            Startup::InstallSkin(ctx, skinFile);
+            return 0;
+        }
+        if (instance.handOff(arguments))
+            return 0;
+    }
+    if (held != SingleInstance::Result::First) {
+        fprintf(stderr, "pennyquill: %s\n", qPrintable(instance.errorText()));
+        ctx.prompter->message(nullptr, instance.errorText(), AppInfo::Title, Prompter::Buttons::Ok,
+                              Prompter::Icon::Exclamation);
+        return 1;
+    }
     FormRegistry &forms = program.forms;
 
     InitialSettings::apply(ctx);
@@ -100,6 +113,8 @@ int main(int argc, char **argv)
     Startup startup(ctx);
     startup.setArguments(QApplication::arguments().mid(1));
     startup.run();
+    QObject::connect(&instance, &SingleInstance::argumentsReceived, &app,
+                     [&startup](const QStringList &arguments) { startup.SecondStart(arguments); });
 
     NotesBus bus(ctx);
     if (bus.registerOn(QDBusConnection::sessionBus()))

@@ -1088,9 +1088,12 @@ void frmNote::mnuTrayHelpDWeb_Click()
 
 void frmNote::mnuTrayExit_Click()
 {
-    if (auto *splash = qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash"))))
-        if (splash->TrayIcon)
-            splash->TrayIcon->hide();
+    auto *splash = qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash")));
+    // Notes that cannot be saved would be lost: the user may stay.
+    if (splash && !splash->SaveBeforeExit())
+        return;
+    if (splash && splash->TrayIcon)
+        splash->TrayIcon->hide();
     m_ctx.forms->endProgram();
 }
 

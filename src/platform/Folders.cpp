@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 Folders::Folders(const QString &profileDir, const QString &dataDir)
     : m_profileDir(QDir::cleanPath(profileDir)), m_dataDir(QDir::cleanPath(dataDir))
@@ -54,8 +59,26 @@ QString Folders::dataFile(const QString &name) const
     return m_dataDir + QLatin1Char('/') + name;
 }
 
+bool Folders::makePrivateFolder(const QString &path)
+{
+    // Only the folders made here are narrowed; one the user made keeps its mode.
+    QStringList missing;
+    for (QString dir = QDir::cleanPath(path); !dir.isEmpty() && !QFileInfo::exists(dir);) {
+        missing.prepend(dir);
+        const QString parent = QFileInfo(dir).path();
+        if (parent == dir)
+            break;
+        dir = parent;
+    }
+    for (const QString &dir : std::as_const(missing)) {
+        if (::mkdir(QFile::encodeName(dir).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    return QFileInfo(path).isDir();
+}
+
 bool Folders::ensureExist() const
 {
-    QDir dir;
-    return dir.mkpath(m_profileDir) && dir.mkpath(m_dataDir) && dir.mkpath(skinsDir());
+    return makePrivateFolder(m_profileDir) && makePrivateFolder(m_dataDir) &&
+           makePrivateFolder(skinsDir());
 }

@@ -28,8 +28,11 @@ public:
     QString profileFile(const QString &name) const;
     QString dataFile(const QString &name) const;
 
-    // Creates the folders when missing; false when one cannot be made.
+    // Creates the folders when missing, private to the user (0700); false
+    // when one cannot be made.
     bool ensureExist() const;
+    // Makes path and any missing folder above it, each 0700.
+    static bool makePrivateFolder(const QString &path);
 
 private:
     QString m_profileDir;

@@ -39,7 +39,17 @@ IniFile::IniFile(const QString &path) : m_path(path)
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!bytes.isEmpty() && !bytes.contains("\r\n"))
         m_lineEnd = QStringLiteral("\n");
-    parse(AnsiText::decode(bytes));
+    // Each line on its own: one stray byte of another code page spoils only
+    // its own line, and every valid UTF-8 line stays as it is.
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        text += AnsiText::decode(bytes.mid(start, end - start));
+        start = end;
+    }
+    parse(text);
 }
 
 void IniFile::parse(const QString &text)
@@ -171,6 +181,11 @@ bool IniFile::save()
 
 bool IniFile::saveAs(const QString &path, QString *error) const
 {
+    return SafeFile::write(path, toBytes(), error);
+}
+
+QByteArray IniFile::toBytes() const
+{
     QString text;
     for (const Section &section : m_sections) {
         if (!section.header.isEmpty())
@@ -178,5 +193,5 @@ bool IniFile::saveAs(const QString &path, QString *error) const
         for (const Line &line : section.lines)
             text += line.text + m_lineEnd;
     }
-    return SafeFile::write(path, text.toUtf8(), error);
+    return text.toUtf8();
 }

@@ -28,6 +28,8 @@ public:
     // reading would drop its surrounding blanks or quotes.
     static QString protectedValue(const QString &value);
 
+    // The whole file as it is written, in UTF-8.
+    QByteArray toBytes() const;
     // Writes the whole file; false (and the old file untouched) on failure.
     bool save();
     bool saveAs(const QString &path, QString *error = nullptr) const;

@@ -1,8 +1,8 @@
 #include "platform/LogonEntry.h"
 
+#include "platform/Folders.h"
 #include "platform/SafeFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -40,6 +40,11 @@ QString LogonEntry::caption()
 
 QString LogonEntry::defaultDir()
 {
+    // A home of its own (tests, portable use) holds the entry too, so that
+    // ticking the option there never touches the user's real log-on list.
+    const QString home = qEnvironmentVariable("PENNYQUILL_HOME");
+    if (!home.isEmpty())
+        return home + QStringLiteral("/autostart");
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/autostart");
 }
@@ -56,7 +61,7 @@ bool LogonEntry::exists() const
 
 bool LogonEntry::set(const QString &programPath)
 {
-    if (!QDir().mkpath(m_dir))
+    if (!Folders::makePrivateFolder(m_dir))
         return false;
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"

@@ -9,6 +9,7 @@ class LogonEntry
 public:
     explicit LogonEntry(const QString &autostartDir);
 
+    // $PENNYQUILL_HOME/autostart when that is set, else
     // $XDG_CONFIG_HOME/autostart (or ~/.config/autostart).
     static QString defaultDir();
     // The options dialog's caption for this switch, in the platform's words.

@@ -1,30 +1,131 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/Folders.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace {
 
-QString lockFileIn(QString dir)
+// The folder for the lock and the socket: the runtime folder when it is the
+// user's own and usable, else the data folder, which is the user's too; never
+// a folder shared with other users.
+QString instanceFolder(QString runtimeDir, const QString &dataDir)
 {
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    QDir().mkpath(dir);
-    return dir + QStringLiteral("/pennyquill.lock");
+    if (runtimeDir.isEmpty())
+        runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QFileInfo runtime(runtimeDir);
+    if (!runtimeDir.isEmpty() && runtime.isDir() && runtime.isWritable() &&
+        runtime.ownerId() == ::getuid())
+        return runtime.absoluteFilePath();
+    return dataDir;
+}
+
+// The same name for the same data folder, however it was written.
+QString folderKey(const QString &dataDir)
+{
+    QFileInfo info(dataDir);
+    const QString canonical = info.canonicalFilePath();
+    const QByteArray path = (canonical.isEmpty() ? info.absoluteFilePath() : canonical).toUtf8();
+    return QString::fromLatin1(
+        QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(12));
+}
+
+QByteArray framed(const QStringList &arguments)
+{
+    QByteArray body;
+    QDataStream bodyOut(&body, QIODevice::WriteOnly);
+    bodyOut << arguments;
+    QByteArray frame;
+    QDataStream frameOut(&frame, QIODevice::WriteOnly);
+    frameOut << body;
+    return frame;
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &lockDir) : m_path(lockFileIn(lockDir)), m_lock(m_path)
+SingleInstance::SingleInstance(const QString &dataDir, const QString &runtimeDir, QObject *parent)
+    : QObject(parent)
 {
+    Folders::makePrivateFolder(dataDir);
+    const QString folder = instanceFolder(runtimeDir, dataDir);
+    const QString base = folder + QStringLiteral("/pennyquill-") + folderKey(dataDir);
+    m_lockPath = base + QStringLiteral(".lock");
+    m_serverPath = base + QStringLiteral(".socket");
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
     // No age limit: a running holder keeps the lock for as long as it runs.
     // A lock left by a crashed run is still taken over (its process is gone).
-    m_lock.setStaleLockTime(0);
+    m_lock->setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
+SingleInstance::~SingleInstance() = default;
+
+SingleInstance::Result SingleInstance::acquire()
 {
-    return m_lock.tryLock(0);
+    if (!m_lock->tryLock(0)) {
+        if (m_lock->error() == QLockFile::LockFailedError)
+            return Result::Running;
+        m_error = QStringLiteral("The lock file \"%1\" cannot be made (%2).")
+                      .arg(m_lockPath, m_lock->error() == QLockFile::PermissionError
+                                           ? QStringLiteral("no permission to write its folder")
+                                           : QStringLiteral("its folder is missing or unusable"));
+        return Result::Failed;
+    }
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket left by a crashed run is ours to replace: we hold the lock.
+    QLocalServer::removeServer(m_serverPath);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::takeConnection);
+    if (!m_server->listen(m_serverPath)) {
+        m_error =
+            QStringLiteral("Later starts cannot reach this one (%1).").arg(m_server->errorString());
+        qWarning("%s", qPrintable(m_error));
+    }
+    return Result::First;
+}
+
+void SingleInstance::takeConnection()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+            QDataStream in(socket);
+            in.startTransaction();
+            QByteArray body;
+            in >> body;
+            if (!in.commitTransaction())
+                return; // more to come
+            QStringList arguments;
+            QDataStream bodyIn(body);
+            bodyIn >> arguments;
+            socket->write("ok");
+            socket->flush();
+            emit argumentsReceived(arguments);
+        });
+    }
+}
+
+bool SingleInstance::handOff(const QStringList &arguments, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverPath);
+    if (!socket.waitForConnected(timeoutMs)) {
+        m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
+                      .arg(socket.errorString());
+        return false;
+    }
+    socket.write(framed(arguments));
+    if (!socket.waitForBytesWritten(timeoutMs) ||
+        (socket.bytesAvailable() < 2 && !socket.waitForReadyRead(timeoutMs))) {
+        m_error = QStringLiteral("Pennyquill is already running but does not answer.");
+        return false;
+    }
+    return socket.read(2) == "ok";
 }

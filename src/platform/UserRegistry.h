@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 
@@ -30,6 +31,15 @@ public:
 
     static QString sectionFor(std::uint32_t hive, const QString &keyPath);
 
+    // False when the file is there but cannot be read (a folder, no
+    // permission): it is then never written, and values set in this run
+    // are kept in memory only, so the program runs on its defaults.
+    bool usable() const;
+
 private:
+    QString memoryKey(std::uint32_t hive, const QString &keyPath, const QString &name) const;
+
     QString m_filePath;
+    // Values that could not be written, read back for the rest of the run.
+    QHash<QString, QString> m_unsaved;
 };

@@ -1,11 +1,13 @@
 #include "shell/SessionFile.h"
 
+#include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "platform/SafeFile.h"
 #include "shell/cFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cmath>
 
 namespace {
@@ -64,17 +66,27 @@ double number(const QString &text, double fallback)
     return ok && std::isfinite(value) ? value : fallback;
 }
 
-bool copyWhole(const QString &from, const QString &to)
+// The file's bytes; false when it is there but cannot be read.
+bool readWhole(const QString &path, QByteArray *bytes)
 {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    return SafeFile::write(to, source.readAll());
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
 }
+
+bool isThere(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+const QString NewSuffix = QStringLiteral(".new");
 
 } // namespace
 
-SessionFile::SessionFile(const Folders &folders) : m_folders(folders) {}
+SessionFile::SessionFile(const Folders &folders, FileSystem &fs) : m_folders(folders), m_fs(fs) {}
 
 QString SessionFile::sessionPath() const
 {
@@ -135,22 +147,33 @@ std::optional<bool> SessionFile::ParseTruth(const QString &text)
     return std::nullopt;
 }
 
-bool SessionFile::pairIsUsable(const Pair &pair)
+SessionFile::PairState SessionFile::check(const Pair &pair)
 {
-    if (!QFile::exists(pair.session))
-        return false;
+    const bool hasSession = isThere(pair.session);
+    const bool hasText = isThere(pair.text);
+    if (!hasSession && !hasText)
+        return PairState::Absent;
+    QByteArray bytes;
+    if ((hasSession && !readWhole(pair.session, &bytes)) ||
+        (hasText && !readWhole(pair.text, &bytes)))
+        return PairState::Damaged;
     const IniFile ini(pair.session);
+    // A missing count reads as its default; one that is no number is damage.
+    const QString count = ini.value(CountSection, QStringLiteral("Total"), QStringLiteral("1"));
     bool ok = false;
-    const int total = ini.value(CountSection, QStringLiteral("Total")).trimmed().toInt(&ok);
-    if (!ok || total < 0)
-        return false;
+    const int total = count.trimmed().toInt(&ok);
+    if (hasSession && (!ok || total > MaxNotes))
+        return PairState::Damaged;
+    if (!hasSession || !hasText)
+        return PairState::Incomplete;
     cFile text(pair.text);
     for (int i = 1; i <= total; ++i) {
-        const QString id = ini.value(noteSection(i), QStringLiteral("TextID"));
-        if (!ini.contains(noteSection(i), QStringLiteral("Left")) || !text.hasBlock(id.toInt()))
-            return false;
+        bool idOk = false;
+        const int id = ini.value(noteSection(i), QStringLiteral("TextID")).trimmed().toInt(&idOk);
+        if (idOk && text.blockIsDamaged(id))
+            return PairState::Damaged;
     }
-    return true;
+    return PairState::Whole;
 }
 
 QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
@@ -188,60 +211,161 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
     return notes;
 }
 
-void SessionFile::finishInterruptedSave()
+QStringList SessionFile::allowedTargets() const
 {
-    // The new pair was complete before the marker was made: put it in place.
-    const Pair fresh{sessionPath() + QStringLiteral(".new"), textPath() + QStringLiteral(".new")};
-    if (QFile::exists(markerPath())) {
-        for (const auto &[from, to] :
-             {std::pair{fresh.text, textPath()}, std::pair{fresh.session, sessionPath()}}) {
-            if (QFile::exists(from)) {
-                QFile::remove(to);
-                QFile::rename(from, to);
-            }
+    const Pair backup = backupPair();
+    return {SafeFile::realTarget(textPath()), SafeFile::realTarget(sessionPath()), backup.text,
+            backup.session};
+}
+
+SessionFile::Pair SessionFile::dailyPair(const QDate &day) const
+{
+    const QString stamp = day.toString(Qt::ISODate);
+    const QString dir = backupsDir() + QLatin1Char('/');
+    return Pair{dir + QStringLiteral("session-") + stamp + QStringLiteral(".ini"),
+                dir + QStringLiteral("filecon-") + stamp + QStringLiteral(".pqn")};
+}
+
+QString SessionFile::backupsDir() const
+{
+    return m_folders.profileFile(QStringLiteral("backups"));
+}
+
+bool SessionFile::finishInterruptedSave(QString *error)
+{
+    auto fail = [error](const QString &path) {
+        if (error)
+            *error = QFileInfo(path).fileName() + QStringLiteral(": ") + FileSystem::lastError();
+        return false;
+    };
+    const QString marker = markerPath();
+    QByteArray listed;
+    if (isThere(marker) && !readWhole(marker, &listed))
+        return fail(marker);
+    QStringList targets;
+    if (isThere(marker)) {
+        // The marker names the files the new versions go to; an older marker
+        // without names stands for the main pair. Only our own names (the
+        // pairs and the daily backups) are taken.
+        const QStringList names = QString::fromUtf8(listed).split(QLatin1Char('\n'));
+        for (const QString &name : names) {
+            const QString target = name.trimmed();
+            const QFileInfo info(target);
+            const bool daily = info.absolutePath() == QFileInfo(backupsDir()).absoluteFilePath();
+            if (allowedTargets().contains(target) || daily)
+                targets << target;
         }
-        QFile::remove(markerPath());
+        if (targets.isEmpty())
+            targets = allowedTargets().mid(0, 2);
+        for (const QString &target : std::as_const(targets)) {
+            if (isThere(target + NewSuffix) && !m_fs.rename(target + NewSuffix, target))
+                return fail(target);
+        }
+        QStringList folders;
+        for (const QString &target : std::as_const(targets))
+            folders << QFileInfo(target).absolutePath();
+        folders.removeDuplicates();
+        for (const QString &folder : std::as_const(folders))
+            if (!m_fs.syncFolder(folder))
+                return fail(folder);
+        if (!m_fs.remove(marker))
+            return fail(marker);
     }
-    QFile::remove(fresh.session);
-    QFile::remove(fresh.text);
+    // New versions without a marker were never complete: the old files stand.
+    QStringList leftovers = allowedTargets() << marker;
+    const QStringList daily =
+        QDir(backupsDir()).entryList(QStringList() << QStringLiteral("*.new"), QDir::Files);
+    for (const QString &name : daily)
+        leftovers << QDir(backupsDir()).filePath(name.chopped(NewSuffix.size()));
+    for (const QString &target : std::as_const(leftovers))
+        if (isThere(target + NewSuffix) && !m_fs.remove(target + NewSuffix))
+            return fail(target + NewSuffix);
+    return true;
+}
+
+SessionFile::Pair SessionFile::keepAside(const Pair &pair, QStringList *kept, bool *allKept)
+{
+    Pair where = pair;
+    *allKept = true;
+    for (QString *path : {&where.session, &where.text}) {
+        if (!isThere(*path))
+            continue;
+        // A name not yet taken, so an earlier damaged copy is kept too.
+        QString aside = *path + QStringLiteral(".damaged");
+        for (int n = 2; isThere(aside); ++n)
+            aside = *path + QStringLiteral(".damaged") + QString::number(n);
+        // Moved, not copied: an unreadable file is kept byte for byte too.
+        if (m_fs.rename(*path, aside)) {
+            kept->append(QFileInfo(aside).fileName());
+            *path = aside;
+        } else {
+            *allKept = false;
+        }
+    }
+    return where;
 }
 
 SessionFile::LoadResult SessionFile::load()
 {
-    finishInterruptedSave();
     LoadResult result;
+    finishInterruptedSave(nullptr);
     const Pair main = mainPair();
-    const bool mainExists = QFile::exists(main.session) || QFile::exists(main.text);
-    if (!mainExists || pairIsUsable(main)) {
+    const Pair backup = backupPair();
+    const PairState state = check(main);
+    const bool backupHelps = state != PairState::Whole && check(backup) == PairState::Whole;
+    if (state != PairState::Damaged && !backupHelps) {
+        // Whole files, or missing files and keys, which read as their defaults.
         result.notes = read(main);
         return result;
     }
-    const Pair backup = backupPair();
-    if (pairIsUsable(backup)) {
-        result.notes = read(backup);
-        result.restoredFrom = backup.session;
-        copyWhole(backup.text, main.text);
-        copyWhole(backup.session, main.session);
+    // What stands there is kept before anything replaces it.
+    bool allKept = true;
+    const Pair where = keepAside(main, &result.keptAside, &allKept);
+    if (!backupHelps) {
+        result.damaged = true;
+        result.notes = read(where, true);
         return result;
     }
-    // Nothing better to go on: read what can be read, and keep the damaged
-    // files aside before the next save replaces them.
-    result.damaged = true;
-    copyWhole(main.session, main.session + QStringLiteral(".damaged"));
-    copyWhole(main.text, main.text + QStringLiteral(".damaged"));
-    result.notes = read(main, true);
+    result.restoredFrom = backup.session;
+    result.notes = read(backup);
+    QByteArray bytes;
+    if (allKept)
+        for (const auto &[from, to] :
+             {std::pair{backup.text, main.text}, std::pair{backup.session, main.session}})
+            if (readWhole(from, &bytes))
+                SafeFile::write(m_fs, to, bytes, nullptr);
     return result;
+}
+
+QString SessionFile::LoadResult::message() const
+{
+    QString text;
+    if (!restoredFrom.isEmpty())
+        text = QStringLiteral("Your notes could not be read from their files, so they were "
+                              "brought back from the last good copy.");
+    else if (damaged)
+        text = QStringLiteral("Some of your notes could not be read: their files are damaged.");
+    else
+        return text;
+    if (!keptAside.isEmpty())
+        text += QStringLiteral(" The files found were kept as \"%1\".")
+                    .arg(keptAside.join(QStringLiteral("\" and \"")));
+    return text;
 }
 
 bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *error)
 {
-    if (!m_folders.ensureExist()) {
+    if (!m_folders.ensureExist() || !Folders::makePrivateFolder(backupsDir())) {
         if (error)
             *error = QStringLiteral("The folder for the notes cannot be made.");
         return false;
     }
-    IniFile ini(sessionPath());
-    cFile text(textPath());
+    // An earlier save that stopped half way is finished first.
+    if (!finishInterruptedSave(error))
+        return false;
+    const Pair main{SafeFile::realTarget(sessionPath()), SafeFile::realTarget(textPath())};
+    IniFile ini(main.session);
+    cFile text(main.text);
     int n = 0;
     for (const Note &note : notes) {
         ++n;
@@ -259,52 +383,90 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
     }
     ini.setValue(CountSection, QStringLiteral("Total"), QString::number(n));
 
+    // Everything this save puts in place: the new pair, and while the old
+    // pair is whole, the old pair as ".bak" and as the day's first backup.
+    struct Staged
+    {
+        QString target;
+        QByteArray bytes;
+        mode_t mode;
+    };
+    std::vector<Staged> staged;
+    QByteArray oldText, oldSession;
+    const bool oldIsWhole = check(mainPair()) == PairState::Whole &&
+                            readWhole(main.text, &oldText) && readWhole(main.session, &oldSession);
     // With no note saved the text file keeps what it had.
     QByteArray textBytes = text.pending();
-    if (n == 0) {
-        QFile old(textPath());
-        textBytes = old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
-    }
-
-    const Pair fresh{sessionPath() + QStringLiteral(".new"), textPath() + QStringLiteral(".new")};
-    if (!SafeFile::write(fresh.text, textBytes, error) || !ini.saveAs(fresh.session, error)) {
-        QFile::remove(fresh.text);
-        QFile::remove(fresh.session);
+    if (n == 0 && isThere(main.text) && !readWhole(main.text, &textBytes)) {
+        if (error)
+            *error =
+                QFileInfo(main.text).fileName() + QStringLiteral(": ") + FileSystem::lastError();
         return false;
     }
-
-    if (pairIsUsable(mainPair())) {
+    staged.push_back({main.text, textBytes, SafeFile::privateMode(main.text)});
+    staged.push_back({main.session, ini.toBytes(), SafeFile::privateMode(main.session)});
+    if (oldIsWhole) {
         const Pair backup = backupPair();
-        copyWhole(textPath(), backup.text);
-        copyWhole(sessionPath(), backup.session);
-        keepDailyBackup(today);
+        staged.push_back({backup.text, oldText, 0600});
+        staged.push_back({backup.session, oldSession, 0600});
+        const Pair daily = dailyPair(today);
+        if (!isThere(daily.session)) {
+            staged.push_back({daily.text, oldText, 0600});
+            staged.push_back({daily.session, oldSession, 0600});
+        }
     }
 
-    if (!SafeFile::write(markerPath(), QByteArray("saving\n"), error))
+    // A folder where a file must go would stop the set half way: refuse first.
+    for (const Staged &file : staged) {
+        const QFileInfo info(file.target);
+        if (info.isDir() && !info.isSymLink()) {
+            if (error)
+                *error = info.fileName() + QStringLiteral(": a folder stands there");
+            return false;
+        }
+    }
+    // Every new version is written whole and synced before anything is
+    // replaced; a failure here leaves every file as it was.
+    QStringList targets;
+    for (const Staged &file : staged) {
+        if (!SafeFile::writeNew(m_fs, file.target + NewSuffix, file.bytes, file.mode, error)) {
+            for (const QString &written : std::as_const(targets))
+                m_fs.remove(written + NewSuffix);
+            return false;
+        }
+        targets << file.target;
+    }
+    // The marker makes the set one change: from here on a start that finds
+    // it puts the rest in place.
+    const QString marker = markerPath();
+    bool marked = SafeFile::writeNew(m_fs, marker + NewSuffix,
+                                     targets.join(QLatin1Char('\n')).toUtf8(), 0600, error);
+    if (marked && !m_fs.rename(marker + NewSuffix, marker)) {
+        if (error)
+            *error = QFileInfo(marker).fileName() + QStringLiteral(": ") + FileSystem::lastError();
+        m_fs.remove(marker + NewSuffix);
+        marked = false;
+    }
+    if (!marked) {
+        for (const QString &written : std::as_const(targets))
+            m_fs.remove(written + NewSuffix);
         return false;
-    finishInterruptedSave();
+    }
+    if (!finishInterruptedSave(error))
+        return false;
+    pruneBackups();
     return true;
 }
 
-void SessionFile::keepDailyBackup(const QDate &today)
+void SessionFile::pruneBackups()
 {
-    QDir dir(m_folders.profileFile(QStringLiteral("backups")));
-    if (!dir.mkpath(QStringLiteral(".")))
-        return;
-    const QString stamp = today.toString(Qt::ISODate);
-    const QString session =
-        dir.filePath(QStringLiteral("session-") + stamp + QStringLiteral(".ini"));
-    const QString text = dir.filePath(QStringLiteral("filecon-") + stamp + QStringLiteral(".pqn"));
-    if (!QFile::exists(session)) {
-        copyWhole(textPath(), text);
-        copyWhole(sessionPath(), session);
-    }
-    // Keep a week of them.
+    // Keep a week of them. A backup that cannot be removed only takes room.
+    QDir dir(backupsDir());
     const QStringList kept = dir.entryList(QStringList() << QStringLiteral("session-*.ini"),
                                            QDir::Files, QDir::Name | QDir::Reversed);
     for (qsizetype i = KeptDays; i < kept.size(); ++i) {
         const QString day = kept.at(i).mid(8, 10);
-        dir.remove(kept.at(i));
-        dir.remove(QStringLiteral("filecon-") + day + QStringLiteral(".pqn"));
+        m_fs.remove(dir.filePath(kept.at(i)));
+        m_fs.remove(dir.filePath(QStringLiteral("filecon-") + day + QStringLiteral(".pqn")));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
 #include <QDate>
@@ -38,24 +39,33 @@ public:
         QList<Note> notes;
         // Set when the files could not be used and a backup was read instead.
         QString restoredFrom;
-        // Set when the files are damaged and no backup could help; they are
-        // kept beside as "session.ini.damaged" and "filecon.pqn.damaged".
+        // Set when the files are damaged and no backup could help.
         bool damaged = false;
+        // The names the files found were moved to before anything replaced
+        // them ("session.ini.damaged", ...): only those really kept.
+        QStringList keptAside;
+
+        // What the user is told about it; empty when all went well.
+        QString message() const;
     };
 
     static constexpr int KeptDays = 7;
     // More notes than anyone keeps: a larger "Total" is taken as this many.
     static constexpr int MaxNotes = 10000;
 
-    explicit SessionFile(const Folders &folders);
+    explicit SessionFile(const Folders &folders, FileSystem &fs = FileSystem::real());
 
     QString sessionPath() const;
     QString textPath() const;
 
-    // Reads the session, with the defaults of a missing file: one note at
-    // (50, 50). Damaged files are replaced by the last good backup.
+    // Reads the session, with the defaults of missing files and keys (one
+    // note at (50, 50) without a session file). Files that are damaged or
+    // missing while a whole ".bak" pair is there are replaced by it, after
+    // being moved aside.
     LoadResult load();
-    // Writes the whole session; on failure the old files stay and error says why.
+    // Writes the whole session; on failure the old files stay and error says
+    // why. A failure after the new files were complete is finished by the
+    // next save or start.
     bool save(const QList<Note> &notes, const QDate &today = QDate::currentDate(),
               QString *error = nullptr);
 
@@ -71,13 +81,23 @@ private:
         QString session;
         QString text;
     };
+    // Absent: neither file; Incomplete: one of them; Damaged: a file that
+    // cannot be read, a count that is no number or a cut text block.
+    enum class PairState { Absent, Incomplete, Damaged, Whole };
+
     Pair mainPair() const;
     Pair backupPair() const;
+    Pair dailyPair(const QDate &day) const;
+    QString backupsDir() const;
     QString markerPath() const;
-    void finishInterruptedSave();
-    static bool pairIsUsable(const Pair &pair);
+    // The names a save replaces, besides the daily backups.
+    QStringList allowedTargets() const;
+    bool finishInterruptedSave(QString *error);
+    Pair keepAside(const Pair &pair, QStringList *kept, bool *allKept);
+    void pruneBackups();
+    static PairState check(const Pair &pair);
     static QList<Note> read(const Pair &pair, bool damaged = false);
-    void keepDailyBackup(const QDate &today);
 
     Folders m_folders;
+    FileSystem &m_fs;
 };

@@ -3,6 +3,7 @@
 #include "notes/frmNote.h"
 #include "platform/Prompter.h"
 #include "platform/TerminationWatcher.h"
+#include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
@@ -40,6 +41,16 @@ void Startup::run()
     // The tray menu's help entry keeps only the two web pages too.
     m_menuNote->mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
 
+    // Said once a run: the store is left as it is, so nothing is saved to it.
+    if (m_ctx.registry && !m_ctx.registry->usable())
+        m_ctx.prompter->message(
+            nullptr,
+            QStringLiteral("Your settings could not be read from \"%1\", so Pennyquill runs on "
+                           "its default settings and leaves that file as it is. Settings "
+                           "changed now last until Pennyquill ends.")
+                .arg(m_ctx.registry->filePath()),
+            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+
     m_splash = new frmSplash(m_ctx);
     m_splash->CommandLineSkin = m_skinFile;
     m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
@@ -59,4 +70,13 @@ void Startup::StopRequested()
 {
     m_ctx.forms->endProgram();
     QCoreApplication::exit(0);
+}
+
+bool Startup::SecondStart(const QStringList &arguments)
+{
+    if (!CleanCommandLine(arguments).isEmpty())
+        return false;
+    if (m_splash)
+        m_splash->TrayIcon_ShowNotes();
+    return true;
 }

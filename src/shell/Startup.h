@@ -37,6 +37,12 @@ public:
     // A stop signal: the program ends; the session is written only when it was fully
     // loaded.
     void StopRequested();
+    // A later start of the program handed over its command line (without the
+    // program's name). Without a skin file on it every live note is shown, as
+    // the tray icon's double click does: the way back to hidden notes on a
+    // desktop without a tray. False when the line names a skin file, which
+    // is not handled here.
+    bool SecondStart(const QStringList &arguments);
 
     frmNote *menuNote() const { return m_menuNote; }
     frmSplash *splash() const { return m_splash; }

@@ -24,6 +24,25 @@ QString guardHeaders(const QString &text)
     return lines.join(QLatin1Char('\n'));
 }
 
+// A rich-text block is whole when every group it opens is closed again; a
+// file cut short, or bytes lost inside it, leave one open.
+bool groupsClose(const QString &block)
+{
+    if (!block.trimmed().startsWith(QLatin1Char('{')))
+        return true;
+    int depth = 0;
+    for (qsizetype i = 0; i < block.size(); ++i) {
+        const QChar c = block.at(i);
+        if (c == QLatin1Char('\\'))
+            ++i; // \{, \} and \\ are text, not groups
+        else if (c == QLatin1Char('{'))
+            ++depth;
+        else if (c == QLatin1Char('}') && --depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
+
 } // namespace
 
 cFile::cFile(const QString &path) : m_path(path) {}
@@ -50,8 +69,11 @@ void cFile::index()
     bool collecting = false;
     QString block;
     auto finish = [&] {
-        if (collecting && !m_blocks.contains(current))
+        if (collecting && !m_blocks.contains(current)) {
             m_blocks.insert(current, block);
+            if (!groupsClose(block))
+                m_damaged.insert(current);
+        }
         collecting = false;
         block.clear();
     };
@@ -95,4 +117,10 @@ bool cFile::hasBlock(int ID)
 {
     index();
     return m_blocks.contains(ID);
+}
+
+bool cFile::blockIsDamaged(int ID)
+{
+    index();
+    return m_damaged.contains(ID);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 // The note text file "filecon.pqn": one block per saved note, each the header
@@ -25,6 +26,8 @@ public:
     QByteArray pending() const { return m_pending.toUtf8(); }
 
     bool hasBlock(int ID);
+    // A rich-text block that opens a group it never closes: cut or damaged.
+    bool blockIsDamaged(int ID);
 
 private:
     void index();
@@ -33,4 +36,5 @@ private:
     QString m_pending;
     bool m_indexed = false;
     QHash<int, QString> m_blocks;
+    QSet<int> m_damaged;
 };

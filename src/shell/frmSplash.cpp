@@ -248,21 +248,9 @@ void frmSplash::restoreNextNote()
 void frmSplash::finishLoading()
 {
     const SessionFile::LoadResult result = std::exchange(m_session, {});
-    if (!result.restoredFrom.isEmpty())
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral(
-                "Your notes could not be read from their files, so they were brought back "
-                "from the last good copy."),
-            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
-    else if (result.damaged)
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral(
-                "Some of your notes could not be read: their files are damaged. Copies of "
-                "the damaged files were kept beside them (\"session.ini.damaged\" and "
-                "\"filecon.pqn.damaged\")."),
-            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    if (!result.message().isEmpty())
+        m_ctx.prompter->message(this, result.message(), AppInfo::Title, Prompter::Buttons::Ok,
+                                Prompter::Icon::Exclamation);
     const bool skinNoteAdded = installCommandLineSkin();
     hide();
     // The skin lookup is done; a dialog the user opened meanwhile stays.
@@ -373,7 +361,8 @@ void frmSplash::tellAboutMissingTray()
         QStringLiteral(
             "Your desktop has no notification area, so Pennyquill shows no tray icon.\n\n"
             "The tray's commands (New Note, Show All Notes, Options, Exit and the others) "
-            "are in every note's menu, under \"All Notes\"."),
+            "are in every note's menu, under \"All Notes\". Start Pennyquill again (from "
+            "the menu or a terminal) to show every note, hidden ones too."),
         AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
     m_ctx.vars->RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, shown,
                              QStringLiteral("yes"));
@@ -386,7 +375,7 @@ void frmSplash::ScheduleSave()
         m_saveTimer.start();
 }
 
-bool frmSplash::SaveSession()
+bool frmSplash::saveNotes(QString *error)
 {
     m_saveTimer.stop();
     if (!m_loaded)
@@ -408,8 +397,41 @@ bool frmSplash::SaveSession()
         stored.TextRTF = note->rtxtMain->TextRTF();
         notes.append(stored);
     }
+    return SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error);
+}
+
+bool frmSplash::SaveBeforeExit()
+{
     QString error;
-    if (SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), &error)) {
+    if (!m_loaded)
+        return true;
+    if (saveNotes(&error)) {
+        // Written: the unload that follows has nothing new to write.
+        m_loaded = false;
+        return true;
+    }
+    const bool leave =
+        m_ctx.prompter->message(
+            nullptr,
+            QStringLiteral("Your notes could not be saved (%1). If Pennyquill ends now, the "
+                           "changes since the last save are lost.\n\nEnd Pennyquill anyway?")
+                .arg(error),
+            AppInfo::Title, Prompter::Buttons::YesNo,
+            Prompter::Icon::Exclamation) == Prompter::Answer::Yes;
+    // The user knows: the save at unload says nothing more.
+    m_saveFailureShown = leave;
+    return leave;
+}
+
+bool frmSplash::SaveSession()
+{
+    QString error;
+    if (saveNotes(&error)) {
+        // The user was told the notes were not saved: say that they are now.
+        if (m_saveFailureShown)
+            m_ctx.prompter->message(nullptr, QStringLiteral("Your notes are saved again."),
+                                    AppInfo::Title, Prompter::Buttons::Ok,
+                                    Prompter::Icon::Information);
         m_saveFailureShown = false;
         return true;
     }

@@ -65,6 +65,9 @@ public:
     // Writes the session now; false (after telling the user) when it failed. A session that
     // is not fully loaded is never written: false, and nothing is said.
     bool SaveSession();
+    // Before the program ends: writes the session; when that fails the user
+    // decides whether to end anyway. False keeps the program running.
+    bool SaveBeforeExit();
     // Writes the session a few seconds after the first change that is not
     // saved yet, once, however many changes come in the meantime.
     void ScheduleSave();
@@ -84,6 +87,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool saveNotes(QString *error);
     void MoveInfoStep();
     void placeInfo();
     void restoreNextNote();

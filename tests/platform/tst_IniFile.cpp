@@ -138,6 +138,36 @@ private slots:
                  QStringLiteral("0"));
     }
 
+    // Each line is read in its own code page, so one stray byte spoils
+    // nothing else, and a save writes every line back in UTF-8.
+    void codePageIsDecidedPerLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::newRow("all UTF-8") << QByteArray("[S]\na=caf\xc3\xa9\nb=\xe2\x82\xac\n")
+                                   << QString("caf\u00e9") << QString("\u20ac");
+        QTest::newRow("one Windows byte") << QByteArray("[S]\na=caf\xc3\xa9\nb=\x80 caf\xe9\n")
+                                          << QString("caf\u00e9") << QString("\u20ac caf\u00e9");
+        QTest::newRow("all Windows") << QByteArray("[S]\r\na=caf\xe9\r\nb=\x80\r\n")
+                                     << QString("caf\u00e9") << QString("\u20ac");
+    }
+    void codePageIsDecidedPerLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        const QString path = write("mixed.ini", bytes);
+        IniFile ini(path);
+        QCOMPARE(ini.value("S", "a"), a);
+        QCOMPARE(ini.value("S", "b"), b);
+        ini.setValue("S", "c", "new");
+        QVERIFY(ini.save());
+        const IniFile again(path);
+        QCOMPARE(again.value("S", "a"), a);
+        QCOMPARE(again.value("S", "b"), b);
+    }
+
     void fullDiskLeavesOldFileAndSaysSo()
     {
         const QString path = write("full.ini", "[S]\r\nk=old\r\n");

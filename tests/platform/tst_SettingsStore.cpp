@@ -135,6 +135,32 @@ private slots:
         QCOMPARE(app.vars.Option("TipDelay"), after);
     }
 
+    // A home of the program's own holds the log-on entry too, so a test or a
+    // portable copy never touches the user's real log-on list.
+    void logonEntryFolder_data()
+    {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("own home") << QByteArray("/tmp/pq-home") << "/tmp/pq-home/autostart";
+        QTest::newRow("desktop's") << QByteArray() << "/tmp/pq-config/autostart";
+    }
+    void logonEntryFolder()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QString, expected);
+        const QByteArray oldHome = qgetenv("PENNYQUILL_HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", "/tmp/pq-config");
+        if (home.isEmpty())
+            qunsetenv("PENNYQUILL_HOME");
+        else
+            qputenv("PENNYQUILL_HOME", home);
+        const QString dir = LogonEntry::defaultDir();
+        qputenv("PENNYQUILL_HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(dir, expected);
+    }
+
     void logonEntryComesAndGoes()
     {
         TestApp app;
@@ -164,10 +190,10 @@ private slots:
     void oneInstanceAtATime()
     {
         TestApp app;
-        SingleInstance first(app.home());
-        SingleInstance second(app.home());
-        QVERIFY(first.acquire());
-        QVERIFY(!second.acquire());
+        SingleInstance first(app.home(), app.home());
+        SingleInstance second(app.home(), app.home());
+        QCOMPARE(first.acquire(), SingleInstance::Result::First);
+        QCOMPARE(second.acquire(), SingleInstance::Result::Running);
     }
 };
 

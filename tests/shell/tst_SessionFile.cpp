@@ -278,11 +278,11 @@ private slots:
     void damagedWithoutBackupIsKeptAside()
     {
         SessionFile session(folders());
-        writeAll(session.sessionPath(), "[Number of notes]\r\nTotal=2\r\n");
+        writeAll(session.sessionPath(), "[Number of notes]\r\nTotal=2x\r\n");
         const auto result = session.load();
         QVERIFY(result.damaged);
         QCOMPARE(readAll(session.sessionPath() + ".damaged"),
-                 QByteArray("[Number of notes]\r\nTotal=2\r\n"));
+                 QByteArray("[Number of notes]\r\nTotal=2x\r\n"));
     }
 
     void hugeTotalsAreBounded_data()

@@ -3,11 +3,14 @@
 #include "notes/richtext/RichTextBox.h"
 #include "platform/TopMost.h"
 #include "shell/AppInfo.h"
+#include "shell/InitialSettings.h"
 #include "shell/Startup.h"
 #include "shell/cIni.h"
 #include "shell/frmSplash.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -112,6 +115,58 @@ private slots:
         QCOMPARE(note->Top(), 50);
         QVERIFY(note->bolShown);
         QVERIFY(note->rtxtMain->Text().isEmpty());
+    }
+
+    // A later start of the program brings hidden notes back, unless it
+    // names a skin file.
+    void secondStartShowsEveryNote_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("empty") << QStringList() << true;
+        QTest::newRow("only quotes and %1") << QStringList{"\"%1\""} << true;
+        QTest::newRow("a skin file") << QStringList{"/tmp/Ocean.pqs"} << false;
+    }
+    void secondStartShowsEveryNote()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, shown);
+        TestApp app;
+        InitialSettings::apply(app.ctx);
+        Startup startup(app.ctx);
+        frmSplash *splash = startUp(app, startup);
+        frmNote *note = splash->restoredNotes().value(0);
+        QVERIFY(note);
+        note->hide();
+        QCOMPARE(startup.SecondStart(arguments), shown);
+        QCOMPARE(note->isVisible(), shown);
+        QVERIFY(!startup.menuNote()->isVisible());
+    }
+
+    // Settings that cannot be read give defaults that show the notes, a
+    // word once, and the file is never written over.
+    void unreadableSettingsShowTheNotes_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("a folder in its place") << true;
+        QTest::newRow("readable") << false;
+    }
+    void unreadableSettingsShowTheNotes()
+    {
+        QFETCH(bool, folder);
+        TestApp app;
+        if (folder)
+            QVERIFY(QDir().mkpath(app.registry.filePath() + "/inside"));
+        InitialSettings::apply(app.ctx);
+        Startup startup(app.ctx);
+        frmSplash *splash = startUp(app, startup);
+        QVERIFY(splash->restoredNotes().value(0)->isVisible());
+        int told = 0;
+        for (const auto &shownText : app.prompter.shown)
+            told += shownText.text.contains("settings could not be read");
+        QCOMPARE(told, folder ? 1 : 0);
+        QCOMPARE(QFileInfo(app.registry.filePath()).isDir(), folder);
+        QCOMPARE(app.vars.Option("ShowWhenStart"), QString("yes"));
     }
 
     void tipsAndNameAreReadAtLoad()

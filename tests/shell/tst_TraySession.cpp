@@ -8,6 +8,7 @@
 #include "shell/frmSplash.h"
 #include "tips/MinTimer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -220,6 +221,50 @@ private slots:
         QVERIFY(text.readAll().contains("typed"));
         note->Move(3000, 3000);
         QVERIFY(run.splash->savePending());
+    }
+
+    // A save that fails is said once however often it is tried, and the
+    // first save that works again is said too; the notes stay meanwhile.
+    void failedSavesAreToldOnceAndTheRecoveryToo()
+    {
+        Run run("yes", QByteArray());
+        run.notes().first()->rtxtMain->setSelText("kept");
+        const QString blocker = run.app.ctx.folders.profileFile("session.ini.new");
+        QVERIFY(QDir().mkpath(blocker + "/x"));
+        const auto &shown = run.app.prompter.shown;
+        const int before = int(shown.size());
+        QCOMPARE(run.splash->SaveSession(), false);
+        QCOMPARE(run.splash->SaveSession(), false);
+        QCOMPARE(shown.size(), before + 1);
+        QVERIFY(shown.last().text.contains("could not be saved"));
+        QVERIFY(QDir(blocker).removeRecursively());
+        QCOMPARE(run.splash->SaveSession(), true);
+        QCOMPARE(shown.size(), before + 2);
+        QCOMPARE(shown.last().text, QString("Your notes are saved again."));
+        QFile text(run.app.ctx.folders.dataFile("filecon.pqn"));
+        QVERIFY(text.open(QIODevice::ReadOnly) && text.readAll().contains("kept"));
+    }
+
+    // Exit with notes that cannot be saved asks first; No keeps them open.
+    void exitAsksWhenTheNotesCannotBeSaved_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("stay") << int(Prompter::Answer::No) << false;
+        QTest::newRow("end anyway") << int(Prompter::Answer::Yes) << true;
+    }
+    void exitAsksWhenTheNotesCannotBeSaved()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, ends);
+        Run run("yes", QByteArray());
+        QVERIFY(QDir().mkpath(run.app.ctx.folders.profileFile("session.ini.new/x")));
+        const int before = int(run.app.prompter.shown.size());
+        run.app.prompter.answers.enqueue(Prompter::Answer(answer));
+        run.startup.menuNote()->mnuTrayExit_Click();
+        QCOMPARE(run.app.prompter.shown.size(), before + 1);
+        QVERIFY(run.app.prompter.shown.last().text.contains("End Pennyquill anyway?"));
+        QCOMPARE(run.app.forms.all().isEmpty(), ends);
     }
 
     void steadyTypingIsStillSaved()

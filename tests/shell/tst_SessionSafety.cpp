@@ -1,0 +1,323 @@
+#include "DiskFull.h"
+#include "FailingFileSystem.h"
+#include "shell/SessionFile.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+QList<SessionFile::Note> notes(const QString &word, int count)
+{
+    QList<SessionFile::Note> list(count);
+    for (int i = 0; i < count; ++i)
+        list[i].TextRTF = QStringLiteral("{\\rtf1 %1 %2}").arg(word).arg(i);
+    return list;
+}
+
+QStringList texts(const QList<SessionFile::Note> &list)
+{
+    QStringList result;
+    for (const auto &note : list)
+        result << note.TextRTF.trimmed();
+    return result;
+}
+
+int mode(const QString &path)
+{
+    struct stat info = {};
+    lstat(QFile::encodeName(path).constData(), &info);
+    return int(info.st_mode & 07777);
+}
+
+const QDate Day1(2026, 3, 1);
+const QDate Day2(2026, 3, 2);
+
+} // namespace
+
+class tst_SessionSafety : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString home() const { return m_dir.path() + "/home"; }
+    Folders folders() const { return Folders(home(), home()); }
+    QString at(const QString &name) const { return home() + "/" + name; }
+
+    // Every file below the home folder and its bytes (a link as its target).
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(
+            home(), QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+            QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo info(it.next());
+            files.insert(info.filePath().mid(home().size()),
+                         info.isSymLink() ? "-> " + info.symLinkTarget().toUtf8()
+                         : info.isDir()   ? QByteArray("folder")
+                                          : readAll(info.filePath()));
+        }
+        return files;
+    }
+
+    // Two saves: "old" is now the .bak pair and "new" the main pair.
+    void savedTwice()
+    {
+        SessionFile session(folders());
+        QVERIFY(session.save(notes("old", 3), Day1));
+        QVERIFY(session.save(notes("new", 4), Day1));
+    }
+
+private slots:
+    void init()
+    {
+        QDir(home()).removeRecursively();
+        QVERIFY(QDir().mkpath(home()));
+    }
+
+    void everyStepOfASaveCanFail_data()
+    {
+        init();
+        savedTwice();
+        FailingFileSystem counter;
+        QVERIFY(SessionFile(folders(), counter).save(notes("next", 5), Day2));
+        const int commit = int(counter.log.indexOf("Rename session.saving")) + 1;
+        QVERIFY(commit > 0);
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<bool>("afterCommit");
+        for (int n = 1; n <= counter.steps(); ++n)
+            QTest::addRow("%d %s", n, qPrintable(counter.log.at(n - 1))) << n << (n > commit);
+    }
+    // A full disk or a failed rename at any step: before the new set is
+    // complete every file stays byte for byte; after it, the set is finished
+    // at the next start. Either way the next save works.
+    void everyStepOfASaveCanFail()
+    {
+        QFETCH(int, failAt);
+        QFETCH(bool, afterCommit);
+        savedTwice();
+        const auto before = snapshot();
+        FailingFileSystem failing(failAt);
+        QString error;
+        QVERIFY(!SessionFile(folders(), failing).save(notes("next", 5), Day2, &error));
+        QVERIFY(error.contains("No space left"));
+        if (!afterCommit)
+            QCOMPARE(snapshot(), before);
+        const auto loaded = SessionFile(folders()).load();
+        QVERIFY(loaded.message().isEmpty());
+        QCOMPARE(texts(loaded.notes), texts(afterCommit ? notes("next", 5) : notes("new", 4)));
+        QVERIFY(SessionFile(folders()).save(notes("later", 2), Day2));
+        QCOMPARE(texts(SessionFile(folders()).load().notes), texts(notes("later", 2)));
+    }
+
+    void fullDiskKeepsEveryFile()
+    {
+        savedTwice();
+        const auto before = snapshot();
+        bool saved = true;
+        {
+            const DiskFull full(600);
+            saved = SessionFile(folders()).save(notes(QString(500, 'x'), 40), Day2);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(snapshot(), before);
+    }
+
+    void folderInTheWay_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"session.ini", "filecon.pqn", "session.ini.bak", "filecon.pqn.bak", "session.saving",
+              "filecon.pqn.new", "session.saving.new", "backups/filecon-2026-03-02.pqn"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    // A folder where a file must go fails the save; nothing else changes.
+    void folderInTheWay()
+    {
+        QFETCH(QString, name);
+        savedTwice();
+        if (QFileInfo(at(name)).isFile())
+            QFile::remove(at(name));
+        QVERIFY(QDir().mkpath(at(name) + "/inside"));
+        const auto before = snapshot();
+        QString error;
+        QVERIFY(!SessionFile(folders()).save(notes("next", 1), Day2, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(snapshot(), before);
+    }
+
+    void damagedOrMissingFilesComeBackFromTheBackup_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QStringList>("kept");
+        const QStringList both{"session.ini.damaged", "filecon.pqn.damaged"};
+        QTest::newRow("text cut inside the last block") << "cut" << both;
+        QTest::newRow("one bad byte closes no group") << "byte" << both;
+        QTest::newRow("count is no number") << "count" << both;
+        QTest::newRow("session unreadable") << "folder" << both;
+        QTest::newRow("main pair missing") << "missing" << QStringList();
+        QTest::newRow("only the text file missing")
+            << "notext" << QStringList{"session.ini.damaged"};
+    }
+    void damagedOrMissingFilesComeBackFromTheBackup()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QStringList, kept);
+        savedTwice();
+        const QByteArray text = readAll(at("filecon.pqn"));
+        if (damage == "cut")
+            writeAll(at("filecon.pqn"), text.left(text.size() - 6));
+        else if (damage == "byte")
+            writeAll(at("filecon.pqn"), QByteArray(text).replace(text.lastIndexOf('}'), 1, "x"));
+        else if (damage == "count")
+            writeAll(at("session.ini"), "[Number of notes]\r\nTotal=4?\r\n");
+        else if (damage == "folder")
+            QVERIFY(QFile::remove(at("session.ini")) && QDir().mkdir(at("session.ini")));
+        if (damage == "missing" || damage == "notext")
+            QVERIFY(QFile::remove(at("filecon.pqn")));
+        if (damage == "missing")
+            QVERIFY(QFile::remove(at("session.ini")));
+        const auto before = snapshot();
+
+        const auto loaded = SessionFile(folders()).load();
+        QCOMPARE(texts(loaded.notes), texts(notes("old", 3)));
+        QVERIFY(loaded.message().contains("last good copy"));
+        QCOMPARE(loaded.keptAside, kept);
+        // What stood there is kept byte for byte, and the message names it.
+        for (const QString &name : kept) {
+            QCOMPARE(snapshot().value("/" + name), before.value("/" + name.chopped(8)));
+            QVERIFY(loaded.message().contains(name));
+        }
+        // The next save keeps the good copy as .bak, never the damaged one.
+        QVERIFY(SessionFile(folders()).save(loaded.notes, Day2));
+        QCOMPARE(readAll(at("filecon.pqn.bak")), before.value("/filecon.pqn.bak"));
+    }
+
+    void incompleteFilesAreNoDamage_data()
+    {
+        QTest::addColumn<QByteArray>("session");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("only the text file")
+            << QByteArray() << QByteArray("[ID: 1]\r\n{\\rtf1 a}\r\n") << QStringList{""};
+        QTest::newRow("no Total") << QByteArray("[Note1]\r\nTextID=1\r\n")
+                                  << QByteArray("[ID: 1]\r\n{\\rtf1 a}\r\n")
+                                  << QStringList{"{\\rtf1 a}"};
+        QTest::newRow("a note without its block")
+            << QByteArray("[Note1]\r\nTextID=1\r\n[Note2]\r\nTextID=2\r\n[Number of notes]\r\n"
+                          "Total=2\r\n")
+            << QByteArray("[ID: 1]\r\n{\\rtf1 a}\r\n") << QStringList{"{\\rtf1 a}", ""};
+        QTest::newRow("only the session file")
+            << QByteArray("[Note1]\r\nLeft=9\r\n[Number of notes]\r\nTotal=1\r\n") << QByteArray()
+            << QStringList{""};
+    }
+    void incompleteFilesAreNoDamage()
+    {
+        QFETCH(QByteArray, session);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, expected);
+        if (!session.isEmpty())
+            writeAll(at("session.ini"), session);
+        if (!text.isEmpty())
+            writeAll(at("filecon.pqn"), text);
+        const auto before = snapshot();
+        const auto loaded = SessionFile(folders()).load();
+        QCOMPARE(loaded.message(), QString());
+        QCOMPARE(texts(loaded.notes), expected);
+        QCOMPARE(snapshot(), before);
+        if (session.isEmpty())
+            QCOMPARE(loaded.notes.value(0).Left, 50.0);
+    }
+
+    void filesArePrivate_data()
+    {
+        QTest::addColumn<int>("oldMode");
+        QTest::addColumn<int>("newMode");
+        QTest::newRow("new") << 0 << 0600;
+        QTest::newRow("readable by all") << 0644 << 0600;
+        QTest::newRow("user's own 0600") << 0600 << 0600;
+        QTest::newRow("user's read-only") << 0400 << 0400;
+        QTest::newRow("unreadable") << 0200 << 0600;
+    }
+    void filesArePrivate()
+    {
+        QFETCH(int, oldMode);
+        QFETCH(int, newMode);
+        const Folders fresh(home() + "/a/profile", home() + "/a/data");
+        if (oldMode) {
+            QVERIFY(SessionFile(fresh).save(notes("x", 1), Day1));
+            QVERIFY(chmod(QFile::encodeName(fresh.profileFile("session.ini")), mode_t(oldMode)) ==
+                    0);
+        }
+        QVERIFY(SessionFile(fresh).save(notes("y", 1), Day1));
+        QCOMPARE(mode(fresh.profileFile("session.ini")), newMode);
+        QCOMPARE(mode(fresh.dataFile("filecon.pqn")), 0600);
+        for (const QString &folder :
+             {home() + "/a", fresh.profileDir(), fresh.dataDir(), fresh.profileFile("backups")})
+            QCOMPARE(mode(folder), 0700);
+    }
+
+    void linksAtOtherNamesAreNotFollowed_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"session.ini.bak", "filecon.pqn.bak", "session.ini.new", "filecon.pqn.new",
+              "session.ini.bak.new", "session.saving", "session.saving.new",
+              "backups/session-2026-03-02.ini", "backups/filecon-2026-03-02.pqn.new"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void linksAtOtherNamesAreNotFollowed()
+    {
+        QFETCH(QString, name);
+        savedTwice();
+        const QString victim = m_dir.path() + "/victim";
+        writeAll(victim, "precious");
+        QFile::remove(at(name));
+        QVERIFY(QFile::link(victim, at(name)));
+        SessionFile(folders()).load();
+        QVERIFY(SessionFile(folders()).save(notes("next", 2), Day2));
+        QCOMPARE(readAll(victim), QByteArray("precious"));
+        QCOMPARE(texts(SessionFile(folders()).load().notes), texts(notes("next", 2)));
+    }
+
+    // A user's own link at the main names is kept and written through.
+    void linksAtTheMainNamesAreWrittenThrough()
+    {
+        savedTwice();
+        const QString elsewhere = m_dir.path() + "/synced";
+        QVERIFY(QDir().mkpath(elsewhere));
+        for (const char *name : {"session.ini", "filecon.pqn"}) {
+            QVERIFY(QFile::rename(at(name), elsewhere + "/" + name));
+            QVERIFY(QFile::link(elsewhere + "/" + name, at(name)));
+        }
+        QVERIFY(SessionFile(folders()).save(notes("next", 2), Day2));
+        QVERIFY(QFileInfo(at("session.ini")).isSymLink());
+        QVERIFY(QFileInfo(at("filecon.pqn")).isSymLink());
+        QVERIFY(readAll(elsewhere + "/filecon.pqn").contains("next 1"));
+        QVERIFY(readAll(at("filecon.pqn.bak")).contains("new 3"));
+        QCOMPARE(QDir(elsewhere).entryList(QDir::Files).size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SessionSafety)
+#include "tst_SessionSafety.moc"
