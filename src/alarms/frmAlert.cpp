@@ -12,6 +12,7 @@
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
+#include "shell/NotesBus.h"
 #include "shell/Twips.h"
 #include "shell/frmSplash.h"
 #include "shell/mdlVariables.h"
@@ -165,6 +166,9 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
     else
         ctx.sound->play(entry.Sound);
 
+    // Scripts on the session bus hear of it too.
+    if (ctx.bus)
+        ctx.bus->announceAlarm(entry);
     // Also on the desktop's notifications, or the tray's balloon without them.
     const QString summary = AppInfo::Title + QStringLiteral(" alarm");
     if (!ctx.notifier || !ctx.notifier->notify(summary, entry.Message)) {
