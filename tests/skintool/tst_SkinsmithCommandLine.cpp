@@ -51,11 +51,8 @@ private:
 
     QStringList buildArguments(const QString &output)
     {
-        return {QStringLiteral("build"),    picture(),
-                QStringLiteral("-o"),       output,
-                QStringLiteral("--name"),   QStringLiteral("Ocean"),
-                QStringLiteral("--author"), QStringLiteral("Ann Lee"),
-                QStringLiteral("--email"),  QStringLiteral("ann@example.org")};
+        return {"build", picture(),  "-o",      output,    "--name",
+                "Ocean", "--author", "Ann Lee", "--email", "ann@example.org"};
     }
 
     static QByteArray smallJpeg()
@@ -81,11 +78,10 @@ private slots:
 
     void buildThenInfo()
     {
-        QCOMPARE(run(buildArguments(work("s.pqs")) +
-                     QStringList{QStringLiteral("--website"), QStringLiteral("https://a.example")}),
+        QCOMPARE(run(buildArguments(work("s.pqs")) + QStringList{"--website", "https://a.example"}),
                  0);
         QCOMPARE(m_err, QString());
-        QCOMPARE(run({QStringLiteral("info"), work("s.pqs")}), 0);
+        QCOMPARE(run({"info", work("s.pqs")}), 0);
         QCOMPARE(m_out.split(QLatin1Char('\n')),
                  QStringList({"Version: 1.0", "Skin name: Ocean", "Author: Ann Lee",
                               "Email: ann@example.org", "Website: https://a.example",
@@ -138,14 +134,13 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QVERIFY(writeAll(work("hostile.pqs"), bytes));
-        checkOneLineFailure(run({QStringLiteral("check"), work("hostile.pqs")}), 1);
+        checkOneLineFailure(run({"check", work("hostile.pqs")}), 1);
         QVERIFY2(m_err.contains(reason), qPrintable(m_err));
         QCOMPARE(m_out, QString());
 
         // Nothing is extracted from it either.
         QFile::remove(work("out.jpg"));
-        QCOMPARE(run({QStringLiteral("extract"), work("hostile.pqs"), QStringLiteral("-o"),
-                      work("out.jpg")}) == 0,
+        QCOMPARE(run({"extract", work("hostile.pqs"), "-o", work("out.jpg")}) == 0,
                  reason == QLatin1String("cannot be installed"));
     }
 
@@ -153,14 +148,12 @@ private slots:
     {
         const QByteArray jpeg = smallJpeg();
         QVERIFY(writeAll(work("good.pqs"), skin("1.0", "Ann", "", "", "Ocean", jpeg)));
-        QCOMPARE(run({QStringLiteral("check"), work("good.pqs")}), 0);
+        QCOMPARE(run({"check", work("good.pqs")}), 0);
         QVERIFY2(m_out.contains(QStringLiteral("accepts (\"Ocean\", 12 x 8)")), qPrintable(m_out));
         QVERIFY(m_out.contains(QStringLiteral("will not fit")));
         QCOMPARE(m_err, QString());
         QVERIFY(writeAll(work("x.jpg"), QByteArray(100000, 'o')));
-        QCOMPARE(
-            run({QStringLiteral("extract"), work("good.pqs"), QStringLiteral("-o"), work("x.jpg")}),
-            0);
+        QCOMPARE(run({"extract", work("good.pqs"), "-o", work("x.jpg")}), 0);
         QCOMPARE(readAll(work("x.jpg")), jpeg);
     }
 
