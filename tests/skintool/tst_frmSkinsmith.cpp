@@ -86,6 +86,13 @@ private slots:
         QVERIFY(QDir().mkpath(work(QStringLiteral("temp"))));
     }
 
+    void cleanup()
+    {
+        // Whatever happened, the busy cursor is gone and no work folder is left.
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(workFolders(), QStringList());
+    }
+
     void captions()
     {
         TestApp app;
@@ -136,7 +143,6 @@ private slots:
         QCOMPARE(canvas.pixelColor(150, 160), QColor(220, 30, 30));
         const QRect close = NoteOverlay::Regions().at(8);
         QVERIFY(canvas.pixelColor(close.center()) != QColor(40, 160, 60));
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void anUnreadablePictureChangesNothing_data()
@@ -168,7 +174,6 @@ private slots:
         QCOMPARE(app.prompter.shown[0].icon, Prompter::Icon::Critical);
         QCOMPARE(form.picSkin->pixmap().toImage(), before);
         QCOMPARE(form.lastPath(), picture());
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void buildChecksBeforeAskingWhere_data()
@@ -222,7 +227,6 @@ private slots:
                                                     {"txtEmail", form.txtEmail},
                                                     {"cmdLoadImage", form.cmdLoadImage}};
         QCOMPARE(QApplication::focusWidget(), controls.value(focus));
-        QCOMPARE(workFolders(), QStringList());
     }
 
     void buildWritesWhatTheBuilderWrites_data()
@@ -251,8 +255,6 @@ private slots:
         QCOMPARE(app.prompter.shown[1].text, QStringLiteral("Sea skin sccessfully built."));
         QCOMPARE(app.prompter.shown[1].icon, Prompter::Icon::Information);
         QCOMPARE(app.prompter.offeredFilters, QStringList{frmSkinsmith::SkinFilter});
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(workFolders(), QStringList());
         // The same bytes as the command line, which writes what the builder writes.
         QString error;
         QVERIFY(SkinBuilder::build(SkinBuilder::loadPicture(picture(), &error),
@@ -301,7 +303,6 @@ private slots:
         QCOMPARE(app.prompter.shown.size(), 0);
         QCOMPARE(listing(m_dir.path()), before);
         QCOMPARE(fields(form), QStringList({"Sea", "Ann", "a@b.c", ""}));
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void aFailedBuildIsReported()
@@ -314,7 +315,6 @@ private slots:
         QCOMPARE(app.prompter.shown.size(), 1);
         QVERIFY(app.prompter.shown[0].text.startsWith(QStringLiteral("The skin was not built.")));
         QCOMPARE(app.prompter.shown[0].icon, Prompter::Icon::Critical);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void openingASkinFillsEveryField()
