@@ -52,14 +52,7 @@ private slots:
             centred ? centredOnScreen(&form) : (placedFirst ? QPoint(40, 30) : QPoint(0, 0));
         QCOMPARE(form.pos(), expected);
         QVERIFY(expected != QPoint(0, 0) || !centred);
-    }
-
-    void shownAgainWhereTheUserLeftIt()
-    {
-        TestApp app;
-        Form form(app.ctx, "frmTest", Qt::Dialog);
-        form.resize(300, 200);
-        form.show();
+        // Shown again, it stays where the user left it.
         form.hide();
         form.move(12, 34);
         form.show();

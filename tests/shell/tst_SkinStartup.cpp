@@ -14,7 +14,8 @@
 
 namespace {
 
-const QColor Blue(40, 90, 200), Green(40, 160, 80);
+using SkinMaker::Blue;
+using SkinMaker::Green;
 
 // A session of notes with these skin names; "Blue Sky" (stored name Ocean)
 // and "Meadow" are installed.
@@ -27,8 +28,7 @@ void prepare(TestApp &app, const QStringList &skins)
     for (const QString &skin : skins)
         notes.append({900, 900, false, skin, true, false, {}, QString()});
     QVERIFY(SessionFile(app.ctx.folders).save(notes));
-    QVERIFY(SkinMaker::write(app.ctx.folders.skinsDir() + "/Blue Sky.pqs", "Ocean", Blue));
-    QVERIFY(SkinMaker::write(app.ctx.folders.skinsDir() + "/Meadow.pqs", "Meadow", Green));
+    QVERIFY(SkinMaker::writeBlueSkyAndMeadow(app.ctx.folders.skinsDir()));
 }
 
 QList<frmNote *> startUp(TestApp &app, Startup &startup, const QStringList &arguments = {})
@@ -72,16 +72,12 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("installed"); // empty: no extra note
-        QTest::newRow("first start") << QStringList{"\"SKIN\"", "%1"} << "Ocean"
-                                     << "Ocean";
-        QTest::newRow("only %1") << QStringList{"%1"} << "Ocean"
-                                 << "";
-        QTest::newRow("only quotes") << QStringList{"\"\""} << "Ocean"
-                                     << "";
-        QTest::newRow("hostile name") << QStringList{"SKIN"} << "../../x"
-                                      << "";
-        QTest::newRow("second start") << QStringList() << "Ocean"
-                                      << "Ocean";
+        const QString none;
+        QTest::newRow("first start") << QStringList{"\"SKIN\"", "%1"} << "Ocean" << QStringLiteral("Ocean");
+        QTest::newRow("only %1") << QStringList{"%1"} << "Ocean" << none;
+        QTest::newRow("only quotes") << QStringList{"\"\""} << "Ocean" << none;
+        QTest::newRow("hostile name") << QStringList{"SKIN"} << "../../x" << none;
+        QTest::newRow("second start") << QStringList() << "Ocean" << QStringLiteral("Ocean");
     }
     void skinFileOnTheCommandLine()
     {

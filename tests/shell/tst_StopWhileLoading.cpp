@@ -151,9 +151,7 @@ private slots:
         writeSession(app, 3);
         Startup startup(app.ctx);
         startup.run();
-        startup.splash()->tmrMoveInfo.stop();
-        startup.splash()->tmrLoad_Timer();
-        QVERIFY(QTest::qWaitFor([&] { return startup.splash()->sessionLoaded(); }, 10000));
+        QVERIFY(TestApp::loadSession(startup.splash()));
         const QMap<QString, QByteArray> before = filesOf(app);
         request == "save" ? startup.SaveRequested() : startup.StopRequested();
         QVERIFY(filesOf(app) != before);

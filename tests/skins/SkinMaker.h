@@ -22,12 +22,23 @@ inline bool write(const QString &skinPath, const QString &skinName, const QColor
                                skinName.toStdString(), jpeg.toStdString()) == SkinStatus::Ok;
 }
 
-// Whether the middle of a note's picture shows color (JPEG shifts it a little).
-inline bool shows(const QPixmap &picture, const QColor &color)
+const QColor Blue(40, 90, 200), Green(40, 160, 80);
+
+// Installs "Blue Sky" (stored name Ocean) in blue and "Meadow" in green.
+inline bool writeBlueSkyAndMeadow(const QString &skinsDir)
+{
+    return write(skinsDir + QStringLiteral("/Blue Sky.pqs"), QStringLiteral("Ocean"), Blue) &&
+           write(skinsDir + QStringLiteral("/Meadow.pqs"), QStringLiteral("Meadow"), Green);
+}
+
+// Whether the middle of a note's picture shows color, each channel off by less
+// than tolerance (JPEG shifts it a little).
+inline bool shows(const QPixmap &picture, const QColor &color, int tolerance = 12)
 {
     const QColor seen = picture.toImage().pixelColor(130, 80);
-    return !picture.isNull() && qAbs(seen.red() - color.red()) < 12 &&
-           qAbs(seen.green() - color.green()) < 12 && qAbs(seen.blue() - color.blue()) < 12;
+    return !picture.isNull() && qAbs(seen.red() - color.red()) < tolerance &&
+           qAbs(seen.green() - color.green()) < tolerance &&
+           qAbs(seen.blue() - color.blue()) < tolerance;
 }
 
 } // namespace SkinMaker

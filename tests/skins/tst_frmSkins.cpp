@@ -12,7 +12,8 @@
 
 namespace {
 
-const QColor Blue(40, 90, 200), Green(40, 160, 80);
+using SkinMaker::Blue;
+using SkinMaker::Green;
 
 frmNote *loadNote(TestApp &app, const QString &skin = QString(), bool live = true)
 {
@@ -28,10 +29,8 @@ frmNote *loadNote(TestApp &app, const QString &skin = QString(), bool live = tru
 void prepare(TestApp &app)
 {
     app.forms.setFactory("frmSkins", [&app] { return new frmSkins(app.ctx); });
-    const QString dir = app.ctx.folders.skinsDir() + "/";
-    QVERIFY(SkinMaker::write(dir + "Blue Sky.pqs", "Ocean", Blue));
-    QVERIFY(SkinMaker::write(dir + "Meadow.pqs", "Meadow", Green));
-    QVERIFY(SkinMaker::write(dir + "old.pqs.bak", "x", Blue));
+    QVERIFY(SkinMaker::writeBlueSkyAndMeadow(app.ctx.folders.skinsDir()));
+    QVERIFY(SkinMaker::write(app.ctx.folders.skinsDir() + "/old.pqs.bak", "x", Blue));
 }
 
 bool wearsBase(const frmNote *note)
@@ -56,18 +55,11 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("its skin") << "Blue Sky"
-                                  << "Blue Sky"
-                                  << "Blue Sky";
-        QTest::newRow("base skin") << "<<Base Skin>>"
-                                   << "<<Base Skin>>"
-                                   << "<<base skin>>";
-        QTest::newRow("never skinned") << ""
-                                       << "<<Base Skin>>"
-                                       << "<<base skin>>";
-        QTest::newRow("other case") << "blue sky"
-                                    << "<<Base Skin>>"
-                                    << "<<base skin>>";
+        const QString base = QStringLiteral("<<Base Skin>>");
+        QTest::newRow("its skin") << "Blue Sky" << QStringLiteral("Blue Sky") << "Blue Sky";
+        QTest::newRow("base skin") << "<<Base Skin>>" << base << "<<base skin>>";
+        QTest::newRow("never skinned") << "" << base << "<<base skin>>";
+        QTest::newRow("other case") << "blue sky" << base << "<<base skin>>";
     }
     void openingFromANoteSelectsAndReappliesItsSkin()
     {

@@ -1,3 +1,4 @@
+#include "../skins/SkinMaker.h"
 #include "../skins/SkinTestFiles.h"
 #include "TestApp.h"
 #include "notes/frmNote.h"
@@ -50,11 +51,8 @@ private:
 
     QStringList buildArguments(const QString &output)
     {
-        return {QStringLiteral("build"),    picture(),
-                QStringLiteral("-o"),       output,
-                QStringLiteral("--name"),   QStringLiteral("Ocean"),
-                QStringLiteral("--author"), QStringLiteral("Ann Lee"),
-                QStringLiteral("--email"),  QStringLiteral("ann@example.org")};
+        return {"build", picture(),  "-o",      output,    "--name",
+                "Ocean", "--author", "Ann Lee", "--email", "ann@example.org"};
     }
 
     static QByteArray smallJpeg()
@@ -80,11 +78,10 @@ private slots:
 
     void buildThenInfo()
     {
-        QCOMPARE(run(buildArguments(work("s.pqs")) +
-                     QStringList{QStringLiteral("--website"), QStringLiteral("https://a.example")}),
+        QCOMPARE(run(buildArguments(work("s.pqs")) + QStringList{"--website", "https://a.example"}),
                  0);
         QCOMPARE(m_err, QString());
-        QCOMPARE(run({QStringLiteral("info"), work("s.pqs")}), 0);
+        QCOMPARE(run({"info", work("s.pqs")}), 0);
         QCOMPARE(m_out.split(QLatin1Char('\n')),
                  QStringList({"Version: 1.0", "Skin name: Ocean", "Author: Ann Lee",
                               "Email: ann@example.org", "Website: https://a.example",
@@ -137,34 +134,26 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QVERIFY(writeAll(work("hostile.pqs"), bytes));
-        checkOneLineFailure(run({QStringLiteral("check"), work("hostile.pqs")}), 1);
+        checkOneLineFailure(run({"check", work("hostile.pqs")}), 1);
         QVERIFY2(m_err.contains(reason), qPrintable(m_err));
         QCOMPARE(m_out, QString());
 
         // Nothing is extracted from it either.
         QFile::remove(work("out.jpg"));
-        QCOMPARE(run({QStringLiteral("extract"), work("hostile.pqs"), QStringLiteral("-o"),
-                      work("out.jpg")}) == 0,
+        QCOMPARE(run({"extract", work("hostile.pqs"), "-o", work("out.jpg")}) == 0,
                  reason == QLatin1String("cannot be installed"));
     }
 
-    void checkAcceptsAGoodSkinAndSaysSoOnce()
+    void aGoodSkinIsAcceptedAndItsPictureExtracted()
     {
-        QVERIFY(writeAll(work("good.pqs"), skin("1.0", "Ann", "", "", "Ocean", smallJpeg())));
-        QCOMPARE(run({QStringLiteral("check"), work("good.pqs")}), 0);
+        const QByteArray jpeg = smallJpeg();
+        QVERIFY(writeAll(work("good.pqs"), skin("1.0", "Ann", "", "", "Ocean", jpeg)));
+        QCOMPARE(run({"check", work("good.pqs")}), 0);
         QVERIFY2(m_out.contains(QStringLiteral("accepts (\"Ocean\", 12 x 8)")), qPrintable(m_out));
         QVERIFY(m_out.contains(QStringLiteral("will not fit")));
         QCOMPARE(m_err, QString());
-    }
-
-    void extractWritesThePictureBytes()
-    {
-        const QByteArray jpeg = smallJpeg();
-        QVERIFY(writeAll(work("x.pqs"), skin("1.0", "Ann", "", "", "Ocean", jpeg)));
         QVERIFY(writeAll(work("x.jpg"), QByteArray(100000, 'o')));
-        QCOMPARE(
-            run({QStringLiteral("extract"), work("x.pqs"), QStringLiteral("-o"), work("x.jpg")}),
-            0);
+        QCOMPARE(run({"extract", work("good.pqs"), "-o", work("x.jpg")}), 0);
         QCOMPARE(readAll(work("x.jpg")), jpeg);
     }
 
@@ -226,12 +215,10 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("help") << "--help"
-                              << "build PICTURE -o FILE.pqs";
-        QTest::newRow("help with the toolkit's options") << "--help-all"
-                                                         << "Exit status";
-        QTest::newRow("version") << "--version"
-                                 << "skinsmith 1.0";
+        QTest::newRow("help") << "--help" << QStringLiteral("build PICTURE -o FILE.pqs");
+        QTest::newRow("help with the toolkit's options")
+            << "--help-all" << QStringLiteral("Exit status");
+        QTest::newRow("version") << "--version" << QStringLiteral("skinsmith 1.0");
     }
 
     void helpAndVersion()
@@ -299,11 +286,8 @@ private slots:
         QCOMPARE(QString::fromStdString(info.skinName), QStringLiteral("Ocean"));
         frmNote note(app.ctx);
         note.setPicture(QPixmap(image));
-        const QImage worn = note.Picture().toImage();
-        QCOMPARE(worn.size(), QSize(261, 163));
-        const QColor middle = worn.pixelColor(130, 80);
-        QVERIFY(qAbs(middle.red() - 30) < 8 && qAbs(middle.green() - 120) < 8 &&
-                qAbs(middle.blue() - 200) < 8);
+        QCOMPARE(note.Picture().size(), QSize(261, 163));
+        QVERIFY(SkinMaker::shows(note.Picture(), QColor(30, 120, 200), 8));
     }
 };
 

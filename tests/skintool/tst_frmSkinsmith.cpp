@@ -3,7 +3,6 @@
 #include "shell/FormRegistry.h"
 #include "skintool/NoteOverlay.h"
 #include "skintool/SkinBuilder.h"
-#include "skintool/SkinsmithCommandLine.h"
 #include "skintool/frmSkinPreview.h"
 #include "skintool/frmSkinsmith.h"
 #include "skintool/frmSplash.h"
@@ -53,12 +52,11 @@ private:
     }
 
     static void fill(frmSkinsmith &form, const QString &name, const QString &author,
-                     const QString &email, const QString &website = QString())
+                     const QString &email)
     {
         form.txtSkinName->setText(name);
         form.txtName->setText(author);
         form.txtEmail->setText(email);
-        form.txtWebsite->setText(website);
     }
 
     static QStringList fields(const frmSkinsmith &form)
@@ -73,6 +71,13 @@ private:
         form.cmdLoadImage_Click();
     }
 
+    // The picture loaded and the skin's texts filled in.
+    void ready(TestApp &app, frmSkinsmith &form)
+    {
+        loadPicture(app, form);
+        fill(form, QStringLiteral("Sea"), QStringLiteral("Ann"), QStringLiteral("a@b.c"));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -81,63 +86,43 @@ private slots:
         QVERIFY(QDir().mkpath(work(QStringLiteral("temp"))));
     }
 
-    void captions_data()
+    void cleanup()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("lblTitle") << "lblTitle"
-                                  << "Load your skin file and enter your information in Author "
-                                     "Information section then click Build skin file.";
-        QTest::newRow("fraMain") << "fraMain"
-                                 << "Pennyquill Skin Information";
-        QTest::newRow("lblSkinName") << "lblSkinName"
-                                     << "&Skin name:";
-        QTest::newRow("cmdLoadImage") << "cmdLoadImage"
-                                      << "&Load Image File";
-        QTest::newRow("chkCompress") << "chkCompress"
-                                     << "&Compress image file";
-        QTest::newRow("fraAuthorInfo") << "fraAuthorInfo"
-                                       << "&Author Information";
-        QTest::newRow("lblName") << "lblName"
-                                 << "&Name:";
-        QTest::newRow("lblEmail") << "lblEmail"
-                                  << "&Email:";
-        QTest::newRow("lblWebsite") << "lblWebsite"
-                                    << "&Website:";
-        QTest::newRow("lblLink") << "lblLink"
-                                 << "Upload your skins freely";
-        QTest::newRow("cmdOpen") << "cmdOpen"
-                                 << "&Open Skin";
-        QTest::newRow("cmdBuildSkin") << "cmdBuildSkin"
-                                      << "&Build Skin";
-        QTest::newRow("cmdClose") << "cmdClose"
-                                  << "&Close";
+        // Whatever happened, the busy cursor is gone and no work folder is left.
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(workFolders(), QStringList());
     }
 
     void captions()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, caption);
         TestApp app;
         frmSkinsmith form(app.ctx);
         QCOMPARE(form.windowTitle(), QStringLiteral("Pennyquill skinsmith"));
-        const QHash<QString, QWidget *> controls = {
-            {"lblTitle", form.lblTitle},       {"fraMain", form.fraMain},
-            {"lblSkinName", form.lblSkinName}, {"cmdLoadImage", form.cmdLoadImage},
-            {"chkCompress", form.chkCompress}, {"fraAuthorInfo", form.fraAuthorInfo},
-            {"lblName", form.lblName},         {"lblEmail", form.lblEmail},
-            {"lblWebsite", form.lblWebsite},   {"lblLink", form.lblLink},
-            {"cmdOpen", form.cmdOpen},         {"cmdBuildSkin", form.cmdBuildSkin},
-            {"cmdClose", form.cmdClose}};
-        QWidget *widget = controls.value(control);
-        QString shown;
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            shown = label->text();
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            shown = button->text();
-        else if (auto *box = qobject_cast<QGroupBox *>(widget))
-            shown = box->title();
-        QCOMPARE(shown, caption);
+        const QList<QPair<QWidget *, QString>> captions = {
+            {form.lblTitle, "Load your skin file and enter your information in Author "
+                            "Information section then click Build skin file."},
+            {form.fraMain, "Pennyquill Skin Information"},
+            {form.lblSkinName, "&Skin name:"},
+            {form.cmdLoadImage, "&Load Image File"},
+            {form.chkCompress, "&Compress image file"},
+            {form.fraAuthorInfo, "&Author Information"},
+            {form.lblName, "&Name:"},
+            {form.lblEmail, "&Email:"},
+            {form.lblWebsite, "&Website:"},
+            {form.lblLink, "Upload your skins freely"},
+            {form.cmdOpen, "&Open Skin"},
+            {form.cmdBuildSkin, "&Build Skin"},
+            {form.cmdClose, "&Close"}};
+        for (const auto &[widget, caption] : captions) {
+            QString shown;
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                shown = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                shown = button->text();
+            else if (auto *box = qobject_cast<QGroupBox *>(widget))
+                shown = box->title();
+            QCOMPARE(shown, caption);
+        }
     }
 
     void loadingAPictureFillsTheCanvas()
@@ -158,7 +143,6 @@ private slots:
         QCOMPARE(canvas.pixelColor(150, 160), QColor(220, 30, 30));
         const QRect close = NoteOverlay::Regions().at(8);
         QVERIFY(canvas.pixelColor(close.center()) != QColor(40, 160, 60));
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void anUnreadablePictureChangesNothing_data()
@@ -190,7 +174,6 @@ private slots:
         QCOMPARE(app.prompter.shown[0].icon, Prompter::Icon::Critical);
         QCOMPARE(form.picSkin->pixmap().toImage(), before);
         QCOMPARE(form.lastPath(), picture());
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void buildChecksBeforeAskingWhere_data()
@@ -244,25 +227,23 @@ private slots:
                                                     {"txtEmail", form.txtEmail},
                                                     {"cmdLoadImage", form.cmdLoadImage}};
         QCOMPARE(QApplication::focusWidget(), controls.value(focus));
-        QCOMPARE(workFolders(), QStringList());
     }
 
-    void buildWritesTheSkinTheCommandLineWrites_data()
+    void buildWritesWhatTheBuilderWrites_data()
     {
         QTest::addColumn<bool>("compress");
-        QTest::addColumn<QStringList>("quality");
-        QTest::newRow("quality 100") << false << QStringList();
-        QTest::newRow("slider at 40") << true << QStringList{QStringLiteral("--quality"), "40"};
+        QTest::addColumn<int>("quality");
+        QTest::newRow("quality 100") << false << 100;
+        QTest::newRow("slider at 40") << true << 40;
     }
 
-    void buildWritesTheSkinTheCommandLineWrites()
+    void buildWritesWhatTheBuilderWrites()
     {
         QFETCH(bool, compress);
-        QFETCH(QStringList, quality);
+        QFETCH(int, quality);
         TestApp app;
         frmSkinsmith form(app.ctx);
-        loadPicture(app, form);
-        fill(form, QStringLiteral("Sea"), QStringLiteral("Ann"), QStringLiteral("a@b.c"));
+        ready(app, form);
         form.chkCompress->setChecked(compress);
         form.chkCompress_Click();
         form.sldCompress->setValue(40);
@@ -274,22 +255,12 @@ private slots:
         QCOMPARE(app.prompter.shown[1].text, QStringLiteral("Sea skin sccessfully built."));
         QCOMPARE(app.prompter.shown[1].icon, Prompter::Icon::Information);
         QCOMPARE(app.prompter.offeredFilters, QStringList{frmSkinsmith::SkinFilter});
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(workFolders(), QStringList());
-
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        QCOMPARE(SkinsmithCommandLine::run(QStringList{"skinsmith", "build", picture(), "-o",
-                                                       work("cli.pqs"), "--name", "Sea", "--author",
-                                                       "Ann", "--email", "a@b.c"} +
-                                               quality,
-                                           outStream, errStream),
-                 0);
-        QCOMPARE(readAll(work(QStringLiteral("window.pqs"))), readAll(work("cli.pqs")));
-        // An empty website is stored as a length of 0.
-        QVERIFY(readAll(work("cli.pqs")).startsWith(skin("1.0", "Ann", "a@b.c", "", "Sea", "")));
+        // The same bytes as the command line, which writes what the builder writes.
+        QString error;
+        QVERIFY(SkinBuilder::build(SkinBuilder::loadPicture(picture(), &error),
+                                   {"Sea", "Ann", "a@b.c", ""}, quality, work("direct.pqs"),
+                                   &error));
+        QCOMPARE(readAll(work(QStringLiteral("window.pqs"))), readAll(work("direct.pqs")));
     }
 
     void aNameWithoutExtensionGetsOneAndAsksBeforeReplacing_data()
@@ -309,8 +280,7 @@ private slots:
         QFETCH(bool, written);
         TestApp app;
         frmSkinsmith form(app.ctx);
-        loadPicture(app, form);
-        fill(form, QStringLiteral("Sea"), QStringLiteral("Ann"), QStringLiteral("a@b.c"));
+        ready(app, form);
         const QString target = app.home() + QStringLiteral("/Sea.pqs");
         if (exists)
             QVERIFY(writeAll(target, "older skin"));
@@ -326,29 +296,25 @@ private slots:
     {
         TestApp app;
         frmSkinsmith form(app.ctx);
-        loadPicture(app, form);
-        fill(form, QStringLiteral("Sea"), QStringLiteral("Ann"), QStringLiteral("a@b.c"));
+        ready(app, form);
         const QStringList before = listing(m_dir.path());
         form.cmdBuildSkin_Click(); // the empty queue cancels the dialog
         QCOMPARE(app.prompter.fileRequests, 2);
         QCOMPARE(app.prompter.shown.size(), 0);
         QCOMPARE(listing(m_dir.path()), before);
         QCOMPARE(fields(form), QStringList({"Sea", "Ann", "a@b.c", ""}));
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void aFailedBuildIsReported()
     {
         TestApp app;
         frmSkinsmith form(app.ctx);
-        loadPicture(app, form);
-        fill(form, QStringLiteral("Sea"), QStringLiteral("Ann"), QStringLiteral("a@b.c"));
+        ready(app, form);
         app.prompter.files.enqueue(file(work(QStringLiteral("no/such/folder/Sea.pqs"))));
         form.cmdBuildSkin_Click();
         QCOMPARE(app.prompter.shown.size(), 1);
         QVERIFY(app.prompter.shown[0].text.startsWith(QStringLiteral("The skin was not built.")));
         QCOMPARE(app.prompter.shown[0].icon, Prompter::Icon::Critical);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void openingASkinFillsEveryField()
@@ -387,9 +353,8 @@ private slots:
         QFETCH(QString, warning);
         TestApp app;
         frmSkinsmith form(app.ctx);
-        loadPicture(app, form);
-        fill(form, QStringLiteral("Sea"), QStringLiteral("Ann"), QStringLiteral("a@b.c"),
-             QStringLiteral("w"));
+        ready(app, form);
+        form.txtWebsite->setText(QStringLiteral("w"));
         const QImage canvas = form.picSkin->pixmap().toImage();
         QVERIFY(writeAll(work("bad.pqs"), bytes));
         app.prompter.files.enqueue(file(work("bad.pqs")));
