@@ -2,10 +2,11 @@
 #include "../skins/SkinTestFiles.h"
 #include "TestApp.h"
 #include "notes/frmNote.h"
-#include "skins/SkinReader.h"
+#include "skins/frmSkins.h"
 #include "skintool/SkinBuilder.h"
 #include "skintool/SkinsmithCommandLine.h"
 
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -264,9 +265,9 @@ private slots:
         QCOMPARE(shown.count(QLatin1Char('\n')), 1);
     }
 
-    // A skin built by the program's command line, put on a note by the notes
-    // program's own reader and note window.
-    void aBuiltSkinDressesANote()
+    // A skin built by the program's command line, listed and put on a note by
+    // the notes program's own skin dialog.
+    void aBuiltSkinIsListedAndDressesANote()
     {
         TestApp app;
         const QString skins = app.ctx.folders.skinsDir();
@@ -277,17 +278,20 @@ private slots:
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(QDir(skins).entryList({QStringLiteral("*.pqs")}), QStringList{"Ocean.pqs"});
 
-        SkinReader reader(app.ctx);
-        SkinInfo info;
-        const QString image =
-            reader.ExtractSkinImage(skins + QStringLiteral("/Ocean.pqs"), nullptr, &info);
-        QVERIFY(!image.isEmpty());
+        // The notes program lists it in its skin dialog, and choosing it dresses the note.
+        app.forms.setFactory(QStringLiteral("frmSkins"), [&app] { return new frmSkins(app.ctx); });
+        auto *note = new frmNote(app.ctx);
+        note->Load();
+        note->bolShown = true;
+        frmSkins *dialog = frmSkins::OpenFor(app.ctx, note);
+        const QList<QListWidgetItem *> listed =
+            dialog->lstSkins->findItems(QStringLiteral("Ocean"), Qt::MatchExactly);
+        QCOMPARE(listed.size(), 1);
+        dialog->lstSkins->setCurrentItem(listed.first());
         QCOMPARE(app.prompter.shown.size(), 0);
-        QCOMPARE(QString::fromStdString(info.skinName), QStringLiteral("Ocean"));
-        frmNote note(app.ctx);
-        note.setPicture(QPixmap(image));
-        QCOMPARE(note.Picture().size(), QSize(261, 163));
-        QVERIFY(SkinMaker::shows(note.Picture(), QColor(30, 120, 200), 8));
+        QCOMPARE(note->Skin, QStringLiteral("Ocean"));
+        QCOMPARE(note->Picture().size(), QSize(261, 163));
+        QVERIFY(SkinMaker::shows(note->Picture(), QColor(30, 120, 200), 8));
     }
 };
 
