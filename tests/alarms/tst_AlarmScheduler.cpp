@@ -1,3 +1,4 @@
+#include "NoteFixtures.h"
 #include "alarms/AlarmScheduler.h"
 
 #include <QTest>
@@ -8,14 +9,7 @@ const QDate Day(2026, 3, 10);
 
 QString entryLine(int index, const QString &time, const QString &state = AlarmEntry::InQue)
 {
-    AlarmEntry entry;
-    entry.Index = index;
-    entry.TimeText = time;
-    entry.Message = QStringLiteral("Call Ann");
-    entry.Sound = AlarmEntry::SystemBeep;
-    entry.State = state;
-    entry.UnmarkedText = QStringLiteral("{\\rtf1 two words}");
-    return entry.line();
+    return NoteFixtures::alarmLine(index, time, AlarmEntry::SystemBeep, state);
 }
 
 QList<int> positions(const QList<AlarmScheduler::Due> &due)
@@ -34,10 +28,7 @@ class tst_AlarmScheduler : public QObject
 private slots:
     void dueEntries_data();
     void dueEntries();
-    void fallsDueOnce();
     void alarmAddedAfterAnEmptySpell();
-    void snooze_data();
-    void snooze();
 };
 
 void tst_AlarmScheduler::dueEntries_data()
@@ -120,18 +111,6 @@ void tst_AlarmScheduler::dueEntries()
     }
 }
 
-void tst_AlarmScheduler::fallsDueOnce()
-{
-    AlarmScheduler scheduler;
-    QStringList lines = {entryLine(3, QStringLiteral("10:30 PM"))};
-    const auto isOpen = [](int) { return true; };
-    const auto first = scheduler.check(lines, QDateTime(Day, QTime(22, 30, 1)), isOpen);
-    QCOMPARE(first.size(), 1);
-    lines[0] = first.at(0).Entry.line();
-    QVERIFY(scheduler.check(lines, QDateTime(Day, QTime(22, 30, 2)), isOpen).isEmpty());
-    QVERIFY(scheduler.check(lines, QDateTime(Day, QTime(23, 0)), isOpen).isEmpty());
-}
-
 void tst_AlarmScheduler::alarmAddedAfterAnEmptySpell()
 {
     // Checked at night with alarms, then empty for a while: an alarm set
@@ -147,45 +126,6 @@ void tst_AlarmScheduler::alarmAddedAfterAnEmptySpell()
     QVERIFY(scheduler.check(added, QDateTime(Day.addDays(1), QTime(0, 30)), isOpen).isEmpty());
     QCOMPARE(positions(scheduler.check(added, QDateTime(Day.addDays(1), QTime(23, 0)), isOpen)),
              QList<int>{0});
-}
-
-void tst_AlarmScheduler::snooze_data()
-{
-    QTest::addColumn<QDateTime>("snoozedAt");
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<QString>("timeText");
-    QTest::addColumn<QDateTime>("stillWaiting");
-    QTest::addColumn<QDateTime>("fallsDue");
-
-    QTest::newRow("afternoon") << QDateTime(Day, QTime(14, 10, 40)) << 5
-                               << QStringLiteral("02:15 PM") << QDateTime(Day, QTime(14, 14, 59))
-                               << QDateTime(Day, QTime(14, 15));
-    QTest::newRow("over midnight")
-        << QDateTime(Day, QTime(23, 58)) << 5 << QStringLiteral("12:03 AM")
-        << QDateTime(Day.addDays(1), QTime(0, 2, 59)) << QDateTime(Day.addDays(1), QTime(0, 3));
-    QTest::newRow("an hour over noon")
-        << QDateTime(Day, QTime(11, 40)) << 60 << QStringLiteral("12:40 PM")
-        << QDateTime(Day, QTime(12, 39)) << QDateTime(Day, QTime(12, 40, 30));
-}
-
-void tst_AlarmScheduler::snooze()
-{
-    QFETCH(QDateTime, snoozedAt);
-    QFETCH(int, minutes);
-    QFETCH(QString, timeText);
-    QFETCH(QDateTime, stillWaiting);
-    QFETCH(QDateTime, fallsDue);
-    AlarmScheduler scheduler;
-    const auto isOpen = [](int) { return false; };
-    const QDateTime due = AlarmScheduler::snoozeTime(snoozedAt, minutes);
-    QCOMPARE(AlarmEntry::formatTime(due.time()), timeText);
-    scheduler.holdUntil(9, timeText, due);
-    const QStringList lines = {entryLine(9, timeText)};
-    // Checks from the snooze up to the moment before: nothing, even past midnight.
-    for (QDateTime at = snoozedAt; at <= stillWaiting; at = at.addSecs(30))
-        QVERIFY2(scheduler.check(lines, at, isOpen).isEmpty(), qPrintable(at.toString()));
-    QVERIFY(scheduler.check(lines, stillWaiting, isOpen).isEmpty());
-    QCOMPARE(positions(scheduler.check(lines, fallsDue, isOpen)), QList<int>{0});
 }
 
 QTEST_APPLESS_MAIN(tst_AlarmScheduler)
