@@ -3,14 +3,11 @@
 
 #include <QTest>
 
+using NoteFixtures::alarmLine;
+
 namespace {
 
 const QDate Day(2026, 3, 10);
-
-QString entryLine(int index, const QString &time, const QString &state = AlarmEntry::InQue)
-{
-    return NoteFixtures::alarmLine(index, time, AlarmEntry::SystemBeep, state);
-}
 
 QList<int> positions(const QList<AlarmScheduler::Due> &due)
 {
@@ -38,7 +35,7 @@ void tst_AlarmScheduler::dueEntries_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QList<int>>("due");
 
-    const QStringList at1030 = {entryLine(1, QStringLiteral("10:30 PM"))};
+    const QStringList at1030 = {alarmLine(1, QStringLiteral("10:30 PM"))};
     QTest::newRow("a second before")
         << at1030 << QDateTime() << QDateTime(Day, QTime(22, 29, 59)) << QList<int>{};
     QTest::newRow("on the minute")
@@ -46,47 +43,50 @@ void tst_AlarmScheduler::dueEntries_data()
     QTest::newRow("seconds dropped")
         << at1030 << QDateTime() << QDateTime(Day, QTime(22, 30, 59)) << QList<int>{0};
     QTest::newRow("restored from an earlier day, past")
-        << QStringList{entryLine(1, QStringLiteral("8:00 AM"))} << QDateTime()
+        << QStringList{alarmLine(1, QStringLiteral("8:00 AM"))} << QDateTime()
         << QDateTime(Day, QTime(9, 0)) << QList<int>{0};
     QTest::newRow("set yesterday for 3 PM, restored at 9 AM")
-        << QStringList{entryLine(1, QStringLiteral("3:00 PM"))} << QDateTime()
+        << QStringList{alarmLine(1, QStringLiteral("3:00 PM"))} << QDateTime()
         << QDateTime(Day, QTime(9, 0)) << QList<int>{};
     QTest::newRow("two due, list order, one waiting between")
-        << QStringList{entryLine(4, QStringLiteral("2:5 PM")),
-                       entryLine(2, QStringLiteral("11:00 PM")),
-                       entryLine(3, QStringLiteral("01:00 PM"))}
+        << QStringList{alarmLine(4, QStringLiteral("2:5 PM")),
+                       alarmLine(2, QStringLiteral("11:00 PM")),
+                       alarmLine(3, QStringLiteral("01:00 PM"))}
         << QDateTime() << QDateTime(Day, QTime(14, 5)) << QList<int>{0, 2};
     QTest::newRow("played, its alert open")
-        << QStringList{entryLine(1, QStringLiteral("8:00 AM"), AlarmEntry::Played)} << QDateTime()
-        << QDateTime(Day, QTime(9, 0)) << QList<int>{};
+        << QStringList{alarmLine(1, QStringLiteral("8:00 AM"), AlarmEntry::SystemBeep,
+                                 AlarmEntry::Played)}
+        << QDateTime() << QDateTime(Day, QTime(9, 0)) << QList<int>{};
     QTest::newRow("played, no alert open (restored)")
-        << QStringList{entryLine(7, QStringLiteral("11:00 PM"), AlarmEntry::Played)} << QDateTime()
-        << QDateTime(Day, QTime(9, 0)) << QList<int>{0};
+        << QStringList{alarmLine(7, QStringLiteral("11:00 PM"), AlarmEntry::SystemBeep,
+                                 AlarmEntry::Played)}
+        << QDateTime() << QDateTime(Day, QTime(9, 0)) << QList<int>{0};
     QTest::newRow("unreadable entries skipped")
         << QStringList{QStringLiteral(
                            "1<splitter>8:00 AM<splitter>m<splitter>system beep<splitter>in que"),
-                       entryLine(2, QStringLiteral("25:00 PM")),
-                       entryLine(3, QStringLiteral("soon")),
+                       alarmLine(2, QStringLiteral("25:00 PM")),
+                       alarmLine(3, QStringLiteral("soon")),
                        QStringLiteral(
                            "x<splitter>8:00 AM<splitter>m<splitter>b<splitter>in que<splitter>r"),
-                       entryLine(5, QStringLiteral("8:00 AM"), QStringLiteral("odd state")),
+                       alarmLine(5, QStringLiteral("8:00 AM"), AlarmEntry::SystemBeep,
+                                 QStringLiteral("odd state")),
                        QString(),
-                       entryLine(6, QStringLiteral("8:00 AM"))}
+                       alarmLine(6, QStringLiteral("8:00 AM"))}
         << QDateTime() << QDateTime(Day, QTime(9, 0)) << QList<int>{6};
     QTest::newRow("jump over midnight passes an evening alarm")
-        << QStringList{entryLine(1, QStringLiteral("11:00 PM")),
-                       entryLine(2, QStringLiteral("2:00 AM"))}
+        << QStringList{alarmLine(1, QStringLiteral("11:00 PM")),
+                       alarmLine(2, QStringLiteral("2:00 AM"))}
         << QDateTime(Day, QTime(22, 0)) << QDateTime(Day.addDays(1), QTime(1, 0)) << QList<int>{0};
     QTest::newRow("jump of days passes every alarm")
-        << QStringList{entryLine(1, QStringLiteral("8:00 PM")),
-                       entryLine(2, QStringLiteral("2:00 AM"))}
+        << QStringList{alarmLine(1, QStringLiteral("8:00 PM")),
+                       alarmLine(2, QStringLiteral("2:00 AM"))}
         << QDateTime(Day, QTime(22, 0)) << QDateTime(Day.addDays(3), QTime(1, 0))
         << QList<int>{0, 1};
     QTest::newRow("plain midnight keeps the morning waiting")
-        << QStringList{entryLine(1, QStringLiteral("6:00 AM"))} << QDateTime(Day, QTime(23, 59, 59))
+        << QStringList{alarmLine(1, QStringLiteral("6:00 AM"))} << QDateTime(Day, QTime(23, 59, 59))
         << QDateTime(Day.addDays(1), QTime(0, 0)) << QList<int>{};
     QTest::newRow("clock set back: waits for the time again")
-        << QStringList{entryLine(1, QStringLiteral("11:00 AM"))} << QDateTime(Day, QTime(12, 0))
+        << QStringList{alarmLine(1, QStringLiteral("11:00 AM"))} << QDateTime(Day, QTime(12, 0))
         << QDateTime(Day, QTime(10, 0)) << QList<int>{};
 }
 
@@ -119,10 +119,10 @@ void tst_AlarmScheduler::alarmAddedAfterAnEmptySpell()
     const auto isOpen = [](int) { return false; };
     QVERIFY(
         scheduler
-            .check({entryLine(1, QStringLiteral("11:30 PM"))}, QDateTime(Day, QTime(22, 0)), isOpen)
+            .check({alarmLine(1, QStringLiteral("11:30 PM"))}, QDateTime(Day, QTime(22, 0)), isOpen)
             .isEmpty());
     scheduler.checkEmpty();
-    const QStringList added = {entryLine(2, QStringLiteral("11:00 PM"))};
+    const QStringList added = {alarmLine(2, QStringLiteral("11:00 PM"))};
     QVERIFY(scheduler.check(added, QDateTime(Day.addDays(1), QTime(0, 30)), isOpen).isEmpty());
     QCOMPARE(positions(scheduler.check(added, QDateTime(Day.addDays(1), QTime(23, 0)), isOpen)),
              QList<int>{0});
