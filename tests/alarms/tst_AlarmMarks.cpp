@@ -1,5 +1,4 @@
-#include "alarms/AlarmMarks.h"
-#include "notes/richtext/RichTextBox.h"
+#include "NoteFixtures.h"
 
 #include <QtTest>
 
@@ -10,11 +9,7 @@ Q_DECLARE_METATYPE(Setup)
 
 namespace {
 
-void selectRange(RichTextBox &box, int start, int length)
-{
-    box.setSelStart(start);
-    box.setSelLength(length);
-}
+using NoteFixtures::selectRange;
 
 Setup formats(int start, int length, const Setup &apply)
 {

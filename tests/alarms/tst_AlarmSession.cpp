@@ -1,60 +1,28 @@
-#include "TestApp.h"
-#include "alarms/AlarmEntry.h"
+#include "NoteFixtures.h"
+#include "SessionRun.h"
 #include "alarms/frmAlarmSet.h"
-#include "notes/frmNote.h"
-#include "notes/richtext/RichTextBox.h"
-#include "shell/AppInfo.h"
-#include "shell/Startup.h"
-#include "shell/frmSplash.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
 namespace {
 
-QByteArray readAll(const QString &path)
+// The program on the given files, with a way to set alarms on words of its note.
+struct Run : SessionRun
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
-
-// One run of the program on the given session and note files.
-struct Run
-{
-    TestApp app;
-    Startup startup{app.ctx};
-    frmSplash *splash = nullptr;
-
-    Run(const QByteArray &session, const QByteArray &notes)
+    Run(const QByteArray &session, const QByteArray &notes) : SessionRun(session, notes)
     {
-        app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
-                              "ShowWhenStart", "yes");
-        writeAll(app.ctx.folders.profileFile("session.ini"), session);
-        writeAll(app.ctx.folders.dataFile("filecon.pqn"), notes);
-        startup.run();
-        splash = startup.splash();
-        if (!TestApp::loadSession(splash))
-            qFatal("the session did not load");
         app.clock.setTimeOfDay(9, 0);
     }
-    frmNote *note() const { return splash->restoredNotes().value(0); }
+    frmNote *note() const { return notes().value(0); }
 
     void setAlarm(const QString &word, const QString &hour)
     {
         RichTextBox &box = *note()->rtxtMain;
-        box.setSelStart(static_cast<int>(box.Text().indexOf(word)));
-        box.setSelLength(static_cast<int>(word.size()));
+        NoteFixtures::selectRange(box, static_cast<int>(box.Text().indexOf(word)),
+                                  static_cast<int>(word.size()));
         note()->mnuAlarmSet_Click();
         auto *dialog = qobject_cast<frmAlarmSet *>(app.forms.find(QStringLiteral("frmAlarmSet")));
         QVERIFY(dialog);
@@ -98,8 +66,8 @@ void tst_AlarmSession::restoredAlarmsBesideNewOnes()
         first.setAlarm(QStringLiteral("delta"), QStringLiteral("11"));
         QCOMPARE(first.note()->rtxtMain->Text(), QStringLiteral("[1alpha] beta\r\ngamma [2delta]"));
         first.exit();
-        session = readAll(first.app.ctx.folders.profileFile("session.ini"));
-        notes = readAll(first.app.ctx.folders.dataFile("filecon.pqn"));
+        session = FileBytes::read(first.sessionPath());
+        notes = FileBytes::read(first.notesPath());
     }
     Run second(session, notes);
     QCOMPARE(second.note()->rtxtMain->Text(), QStringLiteral("[1alpha] beta\r\ngamma [2delta]"));
@@ -121,16 +89,12 @@ void tst_AlarmSession::restoredAlarmsBesideNewOnes()
     QCOMPARE(second.indexes(), (QList<int>{2}));
     second.setAlarm(QStringLiteral("gamma"), QStringLiteral("01"));
     const QString marked = box.TextRTF();
-    const QStringList entries{second.note()->lstAlarms->item(0)->text(),
-                              second.note()->lstAlarms->item(1)->text()};
+    const QStringList entries = NoteFixtures::alarmLines(second.note());
     second.exit();
 
-    Run third(readAll(second.app.ctx.folders.profileFile("session.ini")),
-              readAll(second.app.ctx.folders.dataFile("filecon.pqn")));
+    Run third(FileBytes::read(second.sessionPath()), FileBytes::read(second.notesPath()));
     QCOMPARE(third.note()->rtxtMain->TextRTF(), marked);
-    QCOMPARE(third.note()->lstAlarms->count(), 2);
-    QCOMPARE(third.note()->lstAlarms->item(0)->text(), entries[0]);
-    QCOMPARE(third.note()->lstAlarms->item(1)->text(), entries[1]);
+    QCOMPARE(NoteFixtures::alarmLines(third.note()), entries);
     QCOMPARE(third.indexes(), (QList<int>{2, 4}));
 }
 

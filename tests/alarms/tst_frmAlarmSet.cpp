@@ -1,13 +1,9 @@
-#include "TestApp.h"
-#include "alarms/AlarmEntry.h"
+#include "NoteFixtures.h"
 #include "alarms/frmAlarmSet.h"
-#include "notes/frmNote.h"
-#include "notes/richtext/RichTextBox.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,11 +15,8 @@ const QString Past = QStringLiteral("The time you chose is in the past.");
 
 frmNote *noteWithSelection(TestApp &app, const QString &text, int start, int length)
 {
-    auto *note = new frmNote(app.ctx);
-    note->Load();
-    note->rtxtMain->setText(text);
-    note->rtxtMain->setSelStart(start);
-    note->rtxtMain->setSelLength(length);
+    frmNote *note = NoteFixtures::loadedNote(app, text);
+    NoteFixtures::selectRange(*note->rtxtMain, start, length);
     return note;
 }
 

@@ -1,14 +1,9 @@
-#include "TestApp.h"
-#include "alarms/AlarmEntry.h"
-#include "alarms/AlarmMarks.h"
+#include "NoteFixtures.h"
 #include "alarms/frmAlert.h"
-#include "notes/frmNote.h"
-#include "notes/richtext/RichTextBox.h"
 #include "shell/Twips.h"
 #include "widgets/lcd/LCDEffect.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,23 +12,12 @@
 
 namespace {
 
-QString entryLine(int index, const QString &time, const QString &sound = AlarmEntry::SystemBeep,
-                  const QString &state = AlarmEntry::InQue)
-{
-    AlarmEntry entry;
-    entry.Index = index;
-    entry.TimeText = time;
-    entry.Message = QStringLiteral("Message %1").arg(index);
-    entry.Sound = sound;
-    entry.State = state;
-    entry.UnmarkedText = QStringLiteral("{\\rtf1 text %1}").arg(index);
-    return entry.line();
-}
+using NoteFixtures::alarmLine;
+using NoteFixtures::alarmLines;
 
 frmNote *noteWith(TestApp &app, const QStringList &lines)
 {
-    auto *note = new frmNote(app.ctx);
-    note->Load();
+    frmNote *note = NoteFixtures::loadedNote(app);
     note->bolShown = true;
     note->lstAlarms->addItems(lines);
     return note;
@@ -44,14 +28,6 @@ QList<frmAlert *> alerts(TestApp &app)
     QList<frmAlert *> result;
     for (Form *form : app.forms.formsNamed(QStringLiteral("frmAlert")))
         result.append(qobject_cast<frmAlert *>(form));
-    return result;
-}
-
-QStringList lines(const frmNote *note)
-{
-    QStringList result;
-    for (int row = 0; row < note->lstAlarms->count(); ++row)
-        result.append(note->lstAlarms->item(row)->text());
     return result;
 }
 
@@ -101,7 +77,6 @@ class tst_frmAlert : public QObject
     Q_OBJECT
 private slots:
     void layout();
-    void snoozeMenu();
     void fallsDueOnce();
     void twoInOneCheckCascade();
     void movedAlertPaintsItsPlace();
@@ -116,16 +91,14 @@ private slots:
     void snooze_data();
     void snooze();
     void keys();
-    void closeButtonSnoozes();
     void deletedNoteClosesItsAlerts();
     void restoredPlayedEntryReopens();
-    void withoutNotificationService();
 };
 
 void tst_frmAlert::layout()
 {
     TestApp app;
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"))});
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("9:00 AM"))});
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).size(), 1);
     frmAlert *alert = alerts(app).first();
@@ -149,14 +122,8 @@ void tst_frmAlert::layout()
     while (afterMsg && afterMsg->focusPolicy() == Qt::NoFocus)
         afterMsg = afterMsg->nextInFocusChain();
     QCOMPARE(afterMsg, alert->cmdSnooz);
-}
 
-void tst_frmAlert::snoozeMenu()
-{
-    TestApp app;
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"))});
-    note->tmrAlarms_Timer();
-    frmAlert *alert = alerts(app).first();
+    // The snooze menu opens below its button with five minutes ready.
     QStringList captions;
     for (QAction *action : alert->mnuSnooz->actions())
         captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -172,14 +139,14 @@ void tst_frmAlert::snoozeMenu()
     // Choosing nothing leaves the window open.
     alert->mnuSnooz->hide();
     QVERIFY(alert->isLoaded());
-    QCOMPARE(field(lines(note).at(0), 5), AlarmEntry::Played);
+    QCOMPARE(field(alarmLines(note).at(0), 5), AlarmEntry::Played);
 }
 
 void tst_frmAlert::fallsDueOnce()
 {
     TestApp app;
     app.clock.setTimeOfDay(22, 29, 59);
-    frmNote *note = noteWith(app, {entryLine(3, QStringLiteral("10:30 PM"))});
+    frmNote *note = noteWith(app, {alarmLine(3, QStringLiteral("10:30 PM"))});
     note->tmrAlarms_Timer();
     QVERIFY(alerts(app).isEmpty());
     app.clock.setTimeOfDay(22, 30, 0);
@@ -191,8 +158,8 @@ void tst_frmAlert::fallsDueOnce()
     QCOMPARE(alert->iListIndex, 0);
     QCOMPARE(alert->sSelTextRTF, QStringLiteral("{\\rtf1 text 3}"));
     QVERIFY(alert->isVisible());
-    QCOMPARE(lines(note), QStringList{entryLine(3, QStringLiteral("10:30 PM"),
-                                                AlarmEntry::SystemBeep, AlarmEntry::Played)});
+    QCOMPARE(alarmLines(note), QStringList{alarmLine(3, QStringLiteral("10:30 PM"),
+                                                     AlarmEntry::SystemBeep, AlarmEntry::Played)});
     QCOMPARE(app.notifier.shown, QStringList{QStringLiteral("Pennyquill alarm: Message 3")});
     for (int second = 1; second < 5; ++second) {
         app.clock.setTimeOfDay(22, 30, second);
@@ -206,9 +173,9 @@ void tst_frmAlert::twoInOneCheckCascade()
 {
     TestApp app;
     app.clock.setTimeOfDay(14, 0);
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("2:00 PM")),
-                                   entryLine(2, QStringLiteral("3:00 PM")),
-                                   entryLine(3, QStringLiteral("1:59 PM"))});
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("2:00 PM")),
+                                   alarmLine(2, QStringLiteral("3:00 PM")),
+                                   alarmLine(3, QStringLiteral("1:59 PM"))});
     note->tmrAlarms_Timer();
     const QList<frmAlert *> open = alerts(app);
     QCOMPARE(open.size(), 2);
@@ -228,7 +195,7 @@ void tst_frmAlert::twoInOneCheckCascade()
     // Later alerts follow the last one painted, even when it has closed.
     const QPoint secondAt = open.at(1)->pos();
     open.at(1)->cmdOK_Click();
-    note->lstAlarms->addItem(entryLine(4, QStringLiteral("2:00 PM")));
+    note->lstAlarms->addItem(alarmLine(4, QStringLiteral("2:00 PM")));
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).last()->pos() - secondAt, step);
 }
@@ -236,13 +203,13 @@ void tst_frmAlert::twoInOneCheckCascade()
 void tst_frmAlert::movedAlertPaintsItsPlace()
 {
     TestApp app;
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("8:00 AM"))});
     note->tmrAlarms_Timer();
     frmAlert *alert = alerts(app).first();
     alert->move(40, 60); // the user put it elsewhere
     alert->update();
     QTRY_COMPARE(app.vars.LastAlertPos, QPoint(600, 900));
-    note->lstAlarms->addItem(entryLine(2, QStringLiteral("8:00 AM")));
+    note->lstAlarms->addItem(alarmLine(2, QStringLiteral("8:00 AM")));
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).last()->pos(), QPoint(40, 60) + QPoint(67, 67));
 }
@@ -292,7 +259,7 @@ void tst_frmAlert::effectChain()
     TestApp app;
     for (double pick : picks)
         app.random.numbers.enqueue(pick);
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"))});
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("9:00 AM"))});
     note->tmrAlarms_Timer();
     frmAlert *alert = alerts(app).first();
     QList<int> lit;
@@ -304,21 +271,28 @@ void tst_frmAlert::effectChain()
 void tst_frmAlert::sound_data()
 {
     QTest::addColumn<QString>("sound");
-    QTest::addColumn<QStringList>("played");
-    QTest::newRow("system beep") << AlarmEntry::SystemBeep << QStringList{"beep", ""};
-    QTest::newRow("wave file") << QStringLiteral("/home/ann/ring.wav")
-                               << QStringList{"/home/ann/ring.wav", ""};
+    QTest::addColumn<bool>("notifier"); // false: no notification service, no tray either
+    QTest::newRow("system beep") << AlarmEntry::SystemBeep << true;
+    QTest::newRow("wave file") << QStringLiteral("/home/ann/ring.wav") << true;
+    QTest::newRow("no notification service: the window alone tells")
+        << AlarmEntry::SystemBeep << false;
 }
 
+// One sound while the window is open, stopped when it goes.
 void tst_frmAlert::sound()
 {
     QFETCH(QString, sound);
-    QFETCH(QStringList, played);
+    QFETCH(bool, notifier);
     TestApp app;
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("9:00 AM"), sound)});
+    app.notifier.available = notifier;
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("9:00 AM"), sound)});
     note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 1);
+    QCOMPARE(app.notifier.shown.size(), notifier ? 1 : 0);
+    const QString played = sound == AlarmEntry::SystemBeep ? QStringLiteral("beep") : sound;
+    QCOMPARE(app.sound.played, QStringList{played});
     alerts(app).first()->cmdOK_Click();
-    QCOMPARE(app.sound.played, played);
+    QCOMPARE(app.sound.played, (QStringList{played, QString()}));
 }
 
 void tst_frmAlert::dismissRemovesTheRightEntry_data()
@@ -332,31 +306,17 @@ void tst_frmAlert::dismissRemovesTheRightEntry()
 {
     QFETCH(bool, laterFirst);
     TestApp app;
-    auto *note = new frmNote(app.ctx);
-    note->Load();
+    frmNote *note = NoteFixtures::loadedNote(app, QStringLiteral("buy milk and call Ann today"));
     RichTextBox &box = *note->rtxtMain;
-    box.setText(QStringLiteral("buy milk and call Ann today"));
-    box.setSelStart(17);
-    box.setSelLength(4);
+    NoteFixtures::selectRange(box, 17, 4);
     box.setSelItalic(true); // "Ann" has a look of its own to get back
     const QString before = box.TextRTF();
     const QString plainBefore = box.Text();
     // Mark "Ann" first, then "milk", so the later mark stands earlier in the text.
-    const auto markAlarm = [&](int index, int start, int length, const QString &time) {
-        box.setSelStart(start);
-        box.setSelLength(length);
-        AlarmEntry entry;
-        entry.Index = index;
-        entry.TimeText = time;
-        entry.Message = QStringLiteral("m");
-        entry.Sound = AlarmEntry::SystemBeep;
-        entry.UnmarkedText = AlarmMarks::mark(box, index);
-        note->lstAlarms->addItem(entry.line());
-    };
-    markAlarm(1, 18, 3, QStringLiteral("8:00 AM"));
-    const QString waiting = entryLine(5, QStringLiteral("11:00 PM"));
+    NoteFixtures::addAlarm(note, 18, 3, 1, QStringLiteral("8:00 AM"));
+    const QString waiting = alarmLine(5, QStringLiteral("11:00 PM"));
     note->lstAlarms->addItem(waiting);
-    markAlarm(2, 4, 4, QStringLiteral("8:30 AM"));
+    NoteFixtures::addAlarm(note, 4, 4, 2, QStringLiteral("8:30 AM"));
     QVERIFY(box.Text().contains(QStringLiteral("[2milk]")));
     QVERIFY(box.Text().contains(QStringLiteral("[1Ann]")));
 
@@ -366,11 +326,11 @@ void tst_frmAlert::dismissRemovesTheRightEntry()
     if (laterFirst)
         std::swap(open[0], open[1]);
     open.at(0)->cmdOK_Click();
-    QCOMPARE(lines(note).size(), 2);
-    QVERIFY(lines(note).contains(waiting));
+    QCOMPARE(alarmLines(note).size(), 2);
+    QVERIFY(alarmLines(note).contains(waiting));
     QCOMPARE(box.Text().count(QLatin1Char('[')), 1);
     open.at(1)->cmdOK_Click();
-    QCOMPARE(lines(note), QStringList{waiting});
+    QCOMPARE(alarmLines(note), QStringList{waiting});
     QVERIFY(alerts(app).isEmpty());
     QCOMPARE(box.Text(), plainBefore);
     QCOMPARE(box.TextRTF(), before);
@@ -391,26 +351,31 @@ void tst_frmAlert::snooze_data()
                                       << "12:40 PM" << QTime(12, 39, 59) << QTime(12, 40);
     QTest::newRow("5 minutes at 11:58 PM") << QTime(23, 58) << "mnu5Min"
                                            << "12:03 AM" << QTime(0, 2, 59) << QTime(0, 3);
+    QTest::newRow("title bar's close button")
+        << QTime(16, 20, 30) << QString() << "04:25 PM" << QTime(16, 24, 59) << QTime(16, 25);
 }
 
 void tst_frmAlert::snooze()
 {
     QFETCH(QTime, at);
-    QFETCH(QString, item);
+    QFETCH(QString, item); // empty: the window is closed
     QFETCH(QString, timeText);
     QFETCH(QTime, before);
     QFETCH(QTime, due);
     TestApp app;
     app.clock.time.setTime(at);
     frmNote *note =
-        noteWith(app, {entryLine(6, QStringLiteral("%1:%2").arg(at.hour()).arg(at.minute()))});
+        noteWith(app, {alarmLine(6, QStringLiteral("%1:%2").arg(at.hour()).arg(at.minute()))});
     note->tmrAlarms_Timer();
     frmAlert *alert = alerts(app).first();
-    alert->findChild<QAction *>(item)->trigger();
+    if (item.isEmpty())
+        QVERIFY(alert->close());
+    else
+        alert->findChild<QAction *>(item)->trigger();
     QCOMPARE(app.sound.played.last(), QString()); // stopped
     QVERIFY(alerts(app).isEmpty());
-    AlarmEntry expected = *AlarmEntry::parse(entryLine(6, timeText));
-    QCOMPARE(lines(note), QStringList{expected.line()});
+    AlarmEntry expected = *AlarmEntry::parse(alarmLine(6, timeText));
+    QCOMPARE(alarmLines(note), QStringList{expected.line()});
     // Every check up to the moment before: nothing; then a new window.
     const QDateTime start = app.clock.time;
     QDateTime last = start;
@@ -434,7 +399,7 @@ void tst_frmAlert::keys()
 {
     TestApp app;
     frmNote *note = noteWith(
-        app, {entryLine(1, QStringLiteral("9:00 AM")), entryLine(2, QStringLiteral("9:00 AM"))});
+        app, {alarmLine(1, QStringLiteral("9:00 AM")), alarmLine(2, QStringLiteral("9:00 AM"))});
     note->tmrAlarms_Timer();
     QList<frmAlert *> open = alerts(app);
     // Esc opens the snooze menu; the window stays.
@@ -448,26 +413,14 @@ void tst_frmAlert::keys()
     QVERIFY(!open.at(0)->isLoaded());
     QTest::keyClick(open.at(1)->cmdOK, Qt::Key_Enter);
     QVERIFY(!open.at(1)->isLoaded());
-    QVERIFY(lines(note).isEmpty());
-}
-
-void tst_frmAlert::closeButtonSnoozes()
-{
-    TestApp app;
-    app.clock.setTimeOfDay(16, 20, 30);
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("4:20 PM"))});
-    note->tmrAlarms_Timer();
-    QVERIFY(alerts(app).first()->close());
-    QVERIFY(alerts(app).isEmpty());
-    QCOMPARE(field(lines(note).at(0), 2), QStringLiteral("04:25 PM"));
-    QCOMPARE(field(lines(note).at(0), 5), AlarmEntry::InQue);
+    QVERIFY(alarmLines(note).isEmpty());
 }
 
 void tst_frmAlert::deletedNoteClosesItsAlerts()
 {
     TestApp app;
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
-    frmNote *other = noteWith(app, {entryLine(2, QStringLiteral("8:00 AM"))});
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("8:00 AM"))});
+    frmNote *other = noteWith(app, {alarmLine(2, QStringLiteral("8:00 AM"))});
     note->tmrAlarms_Timer();
     other->tmrAlarms_Timer();
     QCOMPARE(alerts(app).size(), 2);
@@ -480,23 +433,12 @@ void tst_frmAlert::restoredPlayedEntryReopens()
 {
     TestApp app;
     // Saved while its alert was open, for a time still ahead today.
-    frmNote *note = noteWith(app, {entryLine(4, QStringLiteral("11:00 PM"), AlarmEntry::SystemBeep,
+    frmNote *note = noteWith(app, {alarmLine(4, QStringLiteral("11:00 PM"), AlarmEntry::SystemBeep,
                                              AlarmEntry::Played)});
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).size(), 1);
     note->tmrAlarms_Timer();
     QCOMPARE(alerts(app).size(), 1);
-}
-
-void tst_frmAlert::withoutNotificationService()
-{
-    TestApp app;
-    app.notifier.available = false; // and no tray either: the window alone tells
-    frmNote *note = noteWith(app, {entryLine(1, QStringLiteral("8:00 AM"))});
-    note->tmrAlarms_Timer();
-    QCOMPARE(alerts(app).size(), 1);
-    QVERIFY(app.notifier.shown.isEmpty());
-    QCOMPARE(app.sound.played, QStringList{"beep"}); // one sound only
 }
 
 QTEST_MAIN(tst_frmAlert)

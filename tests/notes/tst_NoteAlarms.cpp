@@ -1,43 +1,18 @@
-#include "TestApp.h"
-#include "alarms/AlarmEntry.h"
-#include "alarms/AlarmMarks.h"
+#include "NoteFixtures.h"
 #include "notes/PictureButton.h"
-#include "notes/frmNote.h"
 #include "notes/frmToolTip.h"
-#include "notes/richtext/RichTextBox.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QTest>
 
 namespace {
 
-frmNote *loadNote(TestApp &app, const QString &text)
-{
-    auto *note = new frmNote(app.ctx);
-    note->Load();
-    note->rtxtMain->setText(text);
-    return note;
-}
+using NoteFixtures::addAlarm;
+using NoteFixtures::loadedNote;
 
 void select(frmNote *note, int start, int length)
 {
-    note->rtxtMain->setSelStart(start);
-    note->rtxtMain->setSelLength(length);
-}
-
-// Marks [start, start + length) as alarm `index` as the dialog's OK does, with its entry.
-void addAlarm(frmNote *note, int start, int length, int index, const QString &state = "in que")
-{
-    select(note, start, length);
-    AlarmEntry entry;
-    entry.Index = index;
-    entry.TimeText = QStringLiteral("10:30 PM");
-    entry.Message = QStringLiteral("m");
-    entry.Sound = AlarmEntry::SystemBeep;
-    entry.State = state;
-    entry.UnmarkedText = AlarmMarks::mark(*note->rtxtMain, index);
-    note->lstAlarms->addItem(entry.line());
+    NoteFixtures::selectRange(*note->rtxtMain, start, length);
 }
 
 QString balloonText(TestApp &app)
@@ -88,7 +63,7 @@ void tst_NoteAlarms::setAlarm()
     QFETCH(int, length);
     QFETCH(QString, refusal);
     TestApp app;
-    frmNote *note = loadNote(app, QStringLiteral("pay rent now today"));
+    frmNote *note = loadedNote(app, QStringLiteral("pay rent now today"));
     addAlarm(note, 4, 4, 1);
     select(note, start, length);
     note->mnuAlarmSet_Click();
@@ -122,9 +97,9 @@ void tst_NoteAlarms::removeAlarm()
     QFETCH(QString, refusal);
     QFETCH(bool, alertsOpen);
     TestApp app;
-    frmNote *note = loadNote(app, QStringLiteral("a bc d"));
-    addAlarm(note, 2, 2, 12, state);
-    addAlarm(note, 0, 1, 1, state);
+    frmNote *note = loadedNote(app, QStringLiteral("a bc d"));
+    addAlarm(note, 2, 2, 12, QStringLiteral("10:30 PM"), state);
+    addAlarm(note, 0, 1, 1, QStringLiteral("10:30 PM"), state);
     QCOMPARE(note->rtxtMain->Text(), QStringLiteral("[1a] [12bc] d"));
     if (alertsOpen)
         note->tmrAlarms_Timer();
@@ -140,7 +115,7 @@ void tst_NoteAlarms::removeAlarm()
 void tst_NoteAlarms::clickInsideAMark()
 {
     TestApp app;
-    frmNote *note = loadNote(app, QStringLiteral("Call the dentist today"));
+    frmNote *note = loadedNote(app, QStringLiteral("Call the dentist today"));
     addAlarm(note, 5, 11, 1);
     note->rtxtMain->setSelStart(10);
     note->rtxtMain_Click();
@@ -173,7 +148,7 @@ void tst_NoteAlarms::clickInsideAMark()
 void tst_NoteAlarms::alarmButtonFollowsTheSelection()
 {
     TestApp app;
-    frmNote *note = loadNote(app, QStringLiteral("see Ann soon"));
+    frmNote *note = loadedNote(app, QStringLiteral("see Ann soon"));
     addAlarm(note, 4, 3, 1);
     note->rtxtMain->setSelStart(7);
     QVERIFY(!note->butAlarmC->isHidden());

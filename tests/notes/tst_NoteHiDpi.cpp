@@ -1,4 +1,4 @@
-#include "TestApp.h"
+#include "NoteFixtures.h"
 #include "notes/PictureButton.h"
 #include "notes/frmNote.h"
 
@@ -32,8 +32,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         TestApp app;
-        auto *note = new frmNote(app.ctx);
-        note->Load();
+        frmNote *note = NoteFixtures::loadedNote(app);
         auto *button = note->findChild<PictureButton *>(name);
         QVERIFY(button);
         QCOMPARE(button->geometry(), geometry);
@@ -45,8 +44,7 @@ private slots:
     void noteAndBulletKeepTheirSizes()
     {
         TestApp app;
-        auto *note = new frmNote(app.ctx);
-        note->Load();
+        frmNote *note = NoteFixtures::loadedNote(app);
         QCOMPARE(note->Picture().deviceIndependentSize().toSize(), QSize(261, 163));
         QCOMPARE(note->Picture().devicePixelRatio(), 2.0);
         note->ShowBullet();

@@ -1,4 +1,4 @@
-#include "TestApp.h"
+#include "NoteFixtures.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Artwork.h"
@@ -56,8 +56,7 @@ private slots:
     {
         QFETCH(bool, restoredFromSession);
         TestApp app;
-        auto *note = new frmNote(app.ctx);
-        note->Load();
+        frmNote *note = NoteFixtures::loadedNote(app);
         note->show();
         if (restoredFromSession) {
             note->ShowBullet();
@@ -77,21 +76,18 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<qreal>("scale");
         QTest::addColumn<qreal>("ratio");
-        for (qreal scale : {1.0, 2.0}) {
-            const QByteArray at = scale == 1.0 ? " at 1" : " at 2";
-            QTest::newRow("bullet" + at) << ":/note/bullet.png" << QSize(35, 34) << scale << scale;
-            QTest::newRow("skin" + at)
-                << ":/note/baseskin.png" << QSize(261, 163) << scale << scale;
-            QTest::newRow("bold" + at) << ":/note/butBC.png" << QSize(10, 11) << scale << scale;
-            QTest::newRow("menu" + at) << ":/note/butMenu.png" << QSize(30, 9) << scale << scale;
-            QTest::newRow("grow" + at) << ":/note/butGrow.png" << QSize(9, 9) << scale << scale;
-            QTest::newRow("menu picture" + at)
-                << ":/note/menu3.png" << QSize(16, 16) << scale << scale;
-            QTest::newRow("splash" + at)
-                << ":/splash/image1.png" << QSize(96, 96) << scale << scale;
-            QTest::newRow("about" + at)
-                << ":/about/product.png" << QSize(211, 108) << scale << scale;
-        }
+        const std::tuple<const char *, const char *, QSize> pictures[] = {
+            {"bullet", ":/note/bullet.png", {35, 34}},
+            {"skin", ":/note/baseskin.png", {261, 163}},
+            {"bold", ":/note/butBC.png", {10, 11}},
+            {"menu", ":/note/butMenu.png", {30, 9}},
+            {"grow", ":/note/butGrow.png", {9, 9}},
+            {"menu picture", ":/note/menu3.png", {16, 16}},
+            {"splash", ":/splash/image1.png", {96, 96}},
+            {"about", ":/about/product.png", {211, 108}}};
+        for (qreal scale : {1.0, 2.0})
+            for (const auto &[name, path, size] : pictures)
+                QTest::addRow("%s at %g", name, scale) << path << size << scale << scale;
         // Pictures without a large one are used as they are.
         QTest::newRow("icon at 2") << ":/note/icon16.png" << QSize(16, 16) << 2.0 << 1.0;
         QTest::newRow("scale 1.25 uses the large one")
@@ -122,8 +118,7 @@ private slots:
     {
         QFETCH(QColor, skin);
         TestApp app;
-        auto *note = new frmNote(app.ctx);
-        note->Load();
+        frmNote *note = NoteFixtures::loadedNote(app);
         QPixmap picture(261, 163);
         picture.fill(skin);
         note->setPicture(picture);

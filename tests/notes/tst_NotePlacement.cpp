@@ -1,23 +1,10 @@
-#include "TestApp.h"
-#include "notes/frmNote.h"
+#include "SessionRun.h"
 #include "platform/IniFile.h"
-#include "shell/AppInfo.h"
-#include "shell/Startup.h"
-#include "shell/frmSplash.h"
 
-#include <QFile>
 #include <QMouseEvent>
 #include <QTest>
 
 namespace {
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
 
 // Three notes: a shown one, a bullet, a hidden one; places that are not whole
 // pixels, so that any round trip through the window would show.
@@ -27,25 +14,12 @@ const QByteArray Session =
     "[Note3]\r\nLeft=7004\r\nTop=61\r\nMinimized=False\r\nVisible=False\r\nTextID=3\r\n"
     "[Number of notes]\r\nTotal=3\r\n";
 
-struct Run
+struct Run : SessionRun
 {
-    TestApp app;
-    Startup startup{app.ctx};
-
-    explicit Run(bool positionsKnown)
-    {
-        app.ctx.windowPositionsKnown = positionsKnown;
-        app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
-                              "ShowWhenStart", "yes");
-        writeAll(app.ctx.folders.profileFile("session.ini"), Session);
-        startup.run();
-        if (!TestApp::loadSession(startup.splash()))
-            qFatal("the session did not load");
-    }
-    QList<frmNote *> notes() const { return startup.splash()->restoredNotes(); }
+    explicit Run(bool positionsKnown) : SessionRun(Session, QByteArray(), positionsKnown) {}
     QString saved(const QString &section, const QString &key) const
     {
-        return IniFile(app.ctx.folders.profileFile("session.ini")).value(section, key);
+        return IniFile(sessionPath()).value(section, key);
     }
 };
 
@@ -83,7 +57,7 @@ private slots:
         QCOMPARE(run.notes().size(), 3);
         for (frmNote *note : run.notes())
             note->move(0, 0);
-        QVERIFY(run.startup.splash()->SaveSession());
+        QVERIFY(run.splash()->SaveSession());
         QStringList saved;
         for (const char *section : {"Note1", "Note2", "Note3"})
             saved << run.saved(section, "Left") << run.saved(section, "Top");
@@ -115,7 +89,7 @@ private slots:
         sendMouse(note, QEvent::MouseButtonRelease, pointer.value(pointer.size() - 1, {40, 20}),
                   Qt::NoButton);
         QCOMPARE(QPoint(note->Left(), note->Top()), expected);
-        QVERIFY(run.startup.splash()->SaveSession());
+        QVERIFY(run.splash()->SaveSession());
         QCOMPARE(run.saved("Note1", "Left"), QString::number(expected.x()));
         QCOMPARE(run.saved("Note1", "Top"), QString::number(expected.y()));
         // The other notes were not touched.
