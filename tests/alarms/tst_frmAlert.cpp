@@ -1,5 +1,6 @@
 #include "NoteFixtures.h"
 #include "alarms/frmAlert.h"
+#include "shell/NotesBus.h"
 #include "shell/Twips.h"
 #include "widgets/lcd/LCDEffect.h"
 
@@ -145,6 +146,9 @@ void tst_frmAlert::layout()
 void tst_frmAlert::fallsDueOnce()
 {
     TestApp app;
+    NotesBus bus(app.ctx);
+    app.ctx.bus = &bus;
+    QSignalSpy announced(&bus, &NotesBus::AlarmDue);
     app.clock.setTimeOfDay(22, 29, 59);
     frmNote *note = noteWith(app, {alarmLine(3, QStringLiteral("10:30 PM"))});
     note->tmrAlarms_Timer();
@@ -167,6 +171,10 @@ void tst_frmAlert::fallsDueOnce()
     }
     QCOMPARE(alerts(app).size(), 1);
     QCOMPARE(frmAlert::OpenFor(app.forms, note, 3), alert);
+    // Scripts on the session bus heard of it once, with its message and time.
+    QCOMPARE(announced.size(), 1);
+    QCOMPARE(announced.first(),
+             (QVariantList{QStringLiteral("Message 3"), QStringLiteral("10:30 PM")}));
 }
 
 void tst_frmAlert::twoInOneCheckCascade()
