@@ -73,7 +73,8 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("installed"); // empty: no extra note
         const QString none;
-        QTest::newRow("first start") << QStringList{"\"SKIN\"", "%1"} << "Ocean" << QStringLiteral("Ocean");
+        QTest::newRow("first start")
+            << QStringList{"\"SKIN\"", "%1"} << "Ocean" << QStringLiteral("Ocean");
         QTest::newRow("only %1") << QStringList{"%1"} << "Ocean" << none;
         QTest::newRow("only quotes") << QStringList{"\"\""} << "Ocean" << none;
         QTest::newRow("hostile name") << QStringList{"SKIN"} << "../../x" << none;
