@@ -1,4 +1,5 @@
 #include "DiskFull.h"
+#include "FileBytes.h"
 #include "TestApp.h"
 #include "notes/PictureButton.h"
 #include "notes/frmNote.h"
@@ -35,12 +36,6 @@ void writeWithProtectedWord(frmNote *note)
     box->setSelLength(3);
     box->setSelProtected(true);
     box->setSelStart(0);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 const QString ProtectedWarning = QStringLiteral(
@@ -278,10 +273,10 @@ private slots:
         note->mnuSave->trigger();
         QCOMPARE(app.prompter.offeredFilters,
                  QStringList({"Rich Text Format (*.RTF)", "Text Document (*.txt)"}));
-        const QByteArray rtf = readAll(rich);
+        const QByteArray rtf = FileBytes::read(rich);
         QVERIFY(rtf.startsWith("{\\rtf1"));
         QVERIFY(rtf.contains("\\b"));
-        QCOMPARE(readAll(plain + ".txt"), QByteArray("Hello"));
+        QCOMPARE(FileBytes::read(plain + ".txt"), QByteArray("Hello"));
         // Cancelled: nothing is written.
         note->mnuSave->trigger();
         QCOMPARE(QDir(app.home()).entryList({"note*"}, QDir::Files).size(), 2);
@@ -314,7 +309,7 @@ private slots:
         app.prompter.printToPdf = pdf;
         note->mnuPrint->trigger();
         QCOMPARE(note->rtxtMain->SelStart(), 0);
-        const QByteArray bytes = readAll(pdf);
+        const QByteArray bytes = FileBytes::read(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
         QVERIFY(bytes.contains("/Type /Page") || bytes.contains("/Type/Page"));
     }

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "platform/IniFile.h"
 #include "shell/SessionFile.h"
 #include "shell/cFile.h"
@@ -13,20 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
 
 const QByteArray WindowsSession =
     "[Note1]\r\nLeft=1500\r\nTop=975\r\nMinimized=False\r\nSkin=<<Base Skin>>\r\nVisible=True\r\n"
@@ -63,8 +50,8 @@ private slots:
     void readsWhatTheWindowsProgramWrote()
     {
         SessionFile session(folders());
-        writeAll(session.sessionPath(), WindowsSession);
-        writeAll(session.textPath(), WindowsText);
+        FileBytes::write(session.sessionPath(), WindowsSession);
+        FileBytes::write(session.textPath(), WindowsText);
         const auto result = session.load();
         QVERIFY(result.restoredFrom.isEmpty());
         QVERIFY(!result.damaged);
@@ -90,15 +77,15 @@ private slots:
     void writesItBackWithTheSameKeysAndValues()
     {
         SessionFile session(folders());
-        writeAll(session.sessionPath(), WindowsSession);
-        writeAll(session.textPath(), WindowsText);
+        FileBytes::write(session.sessionPath(), WindowsSession);
+        FileBytes::write(session.textPath(), WindowsText);
         auto notes = session.load().notes;
         // What a note gives back is its text without the block's last line end.
         for (auto &note : notes)
             note.TextRTF.chop(2);
         QVERIFY(session.save(notes, QDate(2026, 3, 1)));
         const IniFile before(m_dir.path() + "/before.ini");
-        writeAll(m_dir.path() + "/before.ini", WindowsSession);
+        FileBytes::write(m_dir.path() + "/before.ini", WindowsSession);
         const IniFile original(m_dir.path() + "/before.ini");
         const IniFile saved(session.sessionPath());
         const QStringList keys = {"Left",    "Top",   "Minimized", "Skin",
@@ -112,7 +99,7 @@ private slots:
                 QCOMPARE(saved.value(section, key), expected);
             }
         QCOMPARE(saved.value("Number of notes", "Total"), QStringLiteral("3"));
-        QCOMPARE(readAll(session.textPath()), WindowsText);
+        QCOMPARE(FileBytes::read(session.textPath()), WindowsText);
     }
 
     void layoutIsByteExact()
@@ -125,12 +112,12 @@ private slots:
         note.Alerts = QStringList() << "1<splitter>x\r\ny";
         note.TextRTF = "{\\rtf1 a\r\n}";
         QVERIFY(session.save({note}));
-        QCOMPARE(readAll(session.sessionPath()),
+        QCOMPARE(FileBytes::read(session.sessionPath()),
                  QByteArray(
                      "[Note1]\r\nLeft=50\r\nTop=50\r\nMinimized=False\r\nSkin=<<Base Skin>>\r\n"
                      "Visible=True\r\nOnTop=False\r\nAlerts=<alertsplitter>1<splitter>x[CRLF]y\r\n"
                      "TextID=1\r\n[Number of notes]\r\nTotal=1\r\n"));
-        QCOMPARE(readAll(session.textPath()), QByteArray("[ID: 1]\r\n{\\rtf1 a\r\n}\r\n"));
+        QCOMPARE(FileBytes::read(session.textPath()), QByteArray("[ID: 1]\r\n{\\rtf1 a\r\n}\r\n"));
     }
 
     void noSessionFileGivesOneNoteAt50()
@@ -153,7 +140,7 @@ private slots:
         QVERIFY(session.save({}));
         QCOMPARE(IniFile(session.sessionPath()).value("Number of notes", "Total"),
                  QStringLiteral("0"));
-        QCOMPARE(readAll(session.textPath()), QByteArray("[ID: 1]\r\n{\\rtf1 keep}\r\n"));
+        QCOMPARE(FileBytes::read(session.textPath()), QByteArray("[ID: 1]\r\n{\\rtf1 keep}\r\n"));
         QCOMPARE(session.load().notes.size(), 0);
     }
 
@@ -235,8 +222,8 @@ private slots:
 
     void readItTakesTheFirstBlock()
     {
-        writeAll(m_dir.filePath("f.pqn"),
-                 "[ID: 1]\r\na\r\n[ID: 01]\r\nz\r\n[ID: 2]\r\nb\r\nc\r\n[ID: 1]\r\nx\r\n");
+        FileBytes::write(m_dir.filePath("f.pqn"),
+                         "[ID: 1]\r\na\r\n[ID: 01]\r\nz\r\n[ID: 2]\r\nb\r\nc\r\n[ID: 1]\r\nx\r\n");
         cFile file(m_dir.filePath("f.pqn"));
         QCOMPARE(file.ReadIt(1), QStringLiteral("a\r\n"));
         QCOMPARE(file.ReadIt(2), QStringLiteral("b\r\nc\r\n"));
@@ -250,13 +237,13 @@ private slots:
         note.TextRTF = "{\\rtf1 old}";
         QVERIFY(session.save({note}));
         // A save that stopped after its new pair and marker were written.
-        writeAll(session.textPath() + ".new", "[ID: 1]\r\n{\\rtf1 new}\r\n");
-        writeAll(session.sessionPath() + ".new", readAll(session.sessionPath()));
-        writeAll(m_dir.path() + "/profile/session.saving", "saving\n");
+        FileBytes::write(session.textPath() + ".new", "[ID: 1]\r\n{\\rtf1 new}\r\n");
+        FileBytes::write(session.sessionPath() + ".new", FileBytes::read(session.sessionPath()));
+        FileBytes::write(m_dir.path() + "/profile/session.saving", "saving\n");
         QCOMPARE(session.load().notes.value(0).TextRTF, QStringLiteral("{\\rtf1 new}\r\n"));
         QVERIFY(!QFile::exists(session.textPath() + ".new"));
         // Without the marker a half-written new pair is thrown away.
-        writeAll(session.textPath() + ".new", "[ID: 1]\r\n{\\rtf1 half");
+        FileBytes::write(session.textPath() + ".new", "[ID: 1]\r\n{\\rtf1 half");
         QCOMPARE(session.load().notes.value(0).TextRTF, QStringLiteral("{\\rtf1 new}\r\n"));
     }
 
@@ -267,7 +254,7 @@ private slots:
         note.TextRTF = "{\\rtf1 good}";
         QVERIFY(session.save({note}));
         QVERIFY(session.save({note, note}));
-        writeAll(session.sessionPath(), "[Number of notes]\r\nTotal=zz\r\n");
+        FileBytes::write(session.sessionPath(), "[Number of notes]\r\nTotal=zz\r\n");
         const auto result = session.load();
         QVERIFY(!result.restoredFrom.isEmpty());
         QCOMPARE(result.notes.size(), 1);
@@ -278,10 +265,10 @@ private slots:
     void damagedWithoutBackupIsKeptAside()
     {
         SessionFile session(folders());
-        writeAll(session.sessionPath(), "[Number of notes]\r\nTotal=2x\r\n");
+        FileBytes::write(session.sessionPath(), "[Number of notes]\r\nTotal=2x\r\n");
         const auto result = session.load();
         QVERIFY(result.damaged);
-        QCOMPARE(readAll(session.sessionPath() + ".damaged"),
+        QCOMPARE(FileBytes::read(session.sessionPath() + ".damaged"),
                  QByteArray("[Number of notes]\r\nTotal=2x\r\n"));
     }
 
@@ -298,9 +285,10 @@ private slots:
         QFETCH(QByteArray, total);
         QFETCH(int, notes);
         SessionFile session(folders());
-        writeAll(session.sessionPath(),
-                 "[Note1]\r\nLeft=1\r\nTextID=1\r\n[Number of notes]\r\nTotal=" + total + "\r\n");
-        writeAll(session.textPath(), "[ID: 1]\r\n{\\rtf1 a}\r\n");
+        FileBytes::write(session.sessionPath(),
+                         "[Note1]\r\nLeft=1\r\nTextID=1\r\n[Number of notes]\r\nTotal=" + total +
+                             "\r\n");
+        FileBytes::write(session.textPath(), "[ID: 1]\r\n{\\rtf1 a}\r\n");
         QCOMPARE(int(session.load().notes.size()), notes);
     }
 

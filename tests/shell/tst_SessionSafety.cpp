@@ -1,5 +1,6 @@
 #include "DiskFull.h"
 #include "FailingFileSystem.h"
+#include "FileBytes.h"
 #include "shell/SessionFile.h"
 
 #include <QDir>
@@ -11,20 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
 
 QList<SessionFile::Note> notes(const QString &word, int count)
 {
@@ -75,7 +62,7 @@ class tst_SessionSafety : public QObject
             files.insert(info.filePath().mid(home().size()),
                          info.isSymLink() ? "-> " + info.symLinkTarget().toUtf8()
                          : info.isDir()   ? QByteArray("folder")
-                                          : readAll(info.filePath()));
+                                          : FileBytes::read(info.filePath()));
         }
         return files;
     }
@@ -184,13 +171,14 @@ private slots:
         QFETCH(QString, damage);
         QFETCH(QStringList, kept);
         savedTwice();
-        const QByteArray text = readAll(at("filecon.pqn"));
+        const QByteArray text = FileBytes::read(at("filecon.pqn"));
         if (damage == "cut")
-            writeAll(at("filecon.pqn"), text.left(text.size() - 6));
+            FileBytes::write(at("filecon.pqn"), text.left(text.size() - 6));
         else if (damage == "byte")
-            writeAll(at("filecon.pqn"), QByteArray(text).replace(text.lastIndexOf('}'), 1, "x"));
+            FileBytes::write(at("filecon.pqn"),
+                             QByteArray(text).replace(text.lastIndexOf('}'), 1, "x"));
         else if (damage == "count")
-            writeAll(at("session.ini"), "[Number of notes]\r\nTotal=4?\r\n");
+            FileBytes::write(at("session.ini"), "[Number of notes]\r\nTotal=4?\r\n");
         else if (damage == "folder")
             QVERIFY(QFile::remove(at("session.ini")) && QDir().mkdir(at("session.ini")));
         if (damage == "missing" || damage == "notext")
@@ -210,7 +198,7 @@ private slots:
         }
         // The next save keeps the good copy as .bak, never the damaged one.
         QVERIFY(SessionFile(folders()).save(loaded.notes, Day2));
-        QCOMPARE(readAll(at("filecon.pqn.bak")), before.value("/filecon.pqn.bak"));
+        QCOMPARE(FileBytes::read(at("filecon.pqn.bak")), before.value("/filecon.pqn.bak"));
     }
 
     void incompleteFilesAreNoDamage_data()
@@ -237,9 +225,9 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QStringList, expected);
         if (!session.isEmpty())
-            writeAll(at("session.ini"), session);
+            FileBytes::write(at("session.ini"), session);
         if (!text.isEmpty())
-            writeAll(at("filecon.pqn"), text);
+            FileBytes::write(at("filecon.pqn"), text);
         const auto before = snapshot();
         const auto loaded = SessionFile(folders()).load();
         QCOMPARE(loaded.message(), QString());
@@ -291,12 +279,12 @@ private slots:
         QFETCH(QString, name);
         savedTwice();
         const QString victim = m_dir.path() + "/victim";
-        writeAll(victim, "precious");
+        FileBytes::write(victim, "precious");
         QFile::remove(at(name));
         QVERIFY(QFile::link(victim, at(name)));
         SessionFile(folders()).load();
         QVERIFY(SessionFile(folders()).save(notes("next", 2), Day2));
-        QCOMPARE(readAll(victim), QByteArray("precious"));
+        QCOMPARE(FileBytes::read(victim), QByteArray("precious"));
         QCOMPARE(texts(SessionFile(folders()).load().notes), texts(notes("next", 2)));
     }
 
@@ -313,8 +301,8 @@ private slots:
         QVERIFY(SessionFile(folders()).save(notes("next", 2), Day2));
         QVERIFY(QFileInfo(at("session.ini")).isSymLink());
         QVERIFY(QFileInfo(at("filecon.pqn")).isSymLink());
-        QVERIFY(readAll(elsewhere + "/filecon.pqn").contains("next 1"));
-        QVERIFY(readAll(at("filecon.pqn.bak")).contains("new 3"));
+        QVERIFY(FileBytes::read(elsewhere + "/filecon.pqn").contains("next 1"));
+        QVERIFY(FileBytes::read(at("filecon.pqn.bak")).contains("new 3"));
         QCOMPARE(QDir(elsewhere).entryList(QDir::Files).size(), 2);
     }
 };

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "TestApp.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
@@ -16,14 +17,6 @@
 #include <QTest>
 
 namespace {
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
 
 // Three notes as the Windows program left them: one on top with an alarm,
 // one minimized, one hidden with two alarms.
@@ -63,8 +56,8 @@ struct Run
         app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, "ShowRnd",
                               "YES");
         if (!session.isEmpty()) {
-            writeAll(app.ctx.folders.profileFile("session.ini"), session);
-            writeAll(app.ctx.folders.dataFile("filecon.pqn"), Text);
+            FileBytes::write(app.ctx.folders.profileFile("session.ini"), session);
+            FileBytes::write(app.ctx.folders.dataFile("filecon.pqn"), Text);
         }
         startup.run();
         splash = startup.splash();
@@ -117,7 +110,7 @@ private slots:
         Run run;
         run.startup.menuNote()->mnuTrayExit_Click();
         const IniFile saved(run.app.ctx.folders.profileFile("session.ini"));
-        writeAll(run.app.home() + "/original.ini", Session);
+        FileBytes::write(run.app.home() + "/original.ini", Session);
         const IniFile original(run.app.home() + "/original.ini");
         for (int i = 1; i <= 3; ++i)
             for (const char *key :
