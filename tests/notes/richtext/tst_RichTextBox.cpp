@@ -1,3 +1,4 @@
+#include "alarms/AlarmMarks.h"
 #include "notes/richtext/RichTextBox.h"
 
 #include <QContextMenuEvent>
@@ -30,78 +31,6 @@ void selectRange(RichTextBox &box, int start, int length)
 {
     box.setSelStart(start);
     box.setSelLength(length);
-}
-
-// The marking of the selection as the alarm dialog does it, through the classic properties.
-void markSelection(RichTextBox &box, int index)
-{
-    if (box.SelText().endsWith(QLatin1String("\r\n")))
-        box.setSelLength(box.SelLength() - 2);
-    box.setSelBold(true);
-    box.setSelUnderline(true);
-    box.setSelColor(orange);
-    box.setSelProtected(true);
-    const int s = box.SelStart();
-    const int e = s + box.SelLength();
-    box.setSelStart(s);
-    box.setSelProtected(false);
-    box.setSelUnderline(false);
-    box.setSelBold(true);
-    box.setSelColor(grey);
-    box.setSelText(QStringLiteral("["));
-    const QString digits = QString::number(index);
-    box.setSelText(digits);
-    const int n = static_cast<int>(digits.size());
-    selectRange(box, s, 1 + n);
-    box.setSelProtected(true);
-    box.setSelStart(e + 1 + n);
-    box.setSelProtected(false);
-    box.setSelUnderline(false);
-    box.setSelBold(true);
-    box.setSelColor(grey);
-    box.setSelText(QStringLiteral("]"));
-    selectRange(box, e + 1 + n, 2);
-    box.setSelProtected(true);
-    box.setSelStart(e + 1 + n);
-    box.setSelProtected(false);
-    box.setSelBold(false);
-    box.setSelColor(0);
-}
-
-// Reading the index of the mark around the caret, as the note does.
-int alarmIndexAtCaret(RichTextBox &box)
-{
-    const int caret = box.SelStart();
-    box.Span(QStringLiteral("["), false, true);
-    box.Span(QStringLiteral("]"), true, true);
-    box.setSelStart(box.SelStart());
-    int k = 0;
-    while (box.SelColor() == std::optional<int>(grey) && k <= box.Text().size()) {
-        ++k;
-        box.setSelLength(k);
-    }
-    box.setSelLength(box.SelLength() - 1);
-    const int index = box.SelText().remove(QLatin1Char('[')).toInt();
-    box.setSelStart(caret);
-    return index;
-}
-
-// Restoring the text of alarm `index` from its unmarked RTF.
-void restoreMark(RichTextBox &box, int index, const QString &unmarked)
-{
-    const QString text = box.Text();
-    const int p = static_cast<int>(text.indexOf(QLatin1Char('[') + QString::number(index))) + 1;
-    box.setSelStart(p - 1);
-    const int q = static_cast<int>(text.indexOf(QLatin1Char(']'), p)) + 1;
-    box.setSelLength(q - (p - 1));
-    box.setSelLength(box.SelLength() + 1);
-    box.setSelProtected(false);
-    if (!box.SelText().endsWith(QLatin1Char(']')))
-        box.setSelLength(box.SelLength() - 1);
-    box.setSelColor(0);
-    box.setSelUnderline(false);
-    box.setSelBold(false);
-    box.setSelRTF(unmarked);
 }
 
 } // namespace
@@ -587,7 +516,7 @@ void tst_RichTextBox::alarmMarkAndRestore()
     const QString before = box.TextRTF();
     const QString unmarked = box.SelRTF();
 
-    markSelection(box, 1);
+    QCOMPARE(AlarmMarks::mark(box, 1), unmarked);
     QCOMPARE(box.Text(), QStringLiteral("Call [1the dentist] today"));
     selectRange(box, 5, 2);
     QCOMPARE(box.SelColor(), std::optional<int>(grey));
@@ -609,7 +538,7 @@ void tst_RichTextBox::alarmMarkAndRestore()
     QCOMPARE(box.SelProtected(), std::optional<bool>());
 
     box.setSelStart(10);
-    QCOMPARE(alarmIndexAtCaret(box), 1);
+    QCOMPARE(AlarmMarks::indexAtCaret(box), 1);
     QCOMPARE(box.SelStart(), 10);
 
     // The mark survives the note file.
@@ -617,7 +546,7 @@ void tst_RichTextBox::alarmMarkAndRestore()
     reopened.setTextRTF(box.TextRTF());
     QCOMPARE(reopened.TextRTF(), box.TextRTF());
 
-    restoreMark(box, 1, unmarked);
+    AlarmMarks::restore(box, 1, unmarked);
     QCOMPARE(box.Text(), QStringLiteral("Call the dentist today"));
     QCOMPARE(box.TextRTF(), before);
 }
