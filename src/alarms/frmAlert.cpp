@@ -51,7 +51,8 @@ QRect screenTwips(const QWidget *window)
 frmAlert::frmAlert(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmAlert"),
            Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-               Qt::MSWindowsFixedSizeDialogHint)
+               Qt::MSWindowsFixedSizeDialogHint),
+      m_place(ctx.windowPositionsKnown)
 {
     setWindowTitle(QStringLiteral("Alarm"));
     QIcon icon;
@@ -155,6 +156,7 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
 
     const QPoint place =
         Placement(ctx.vars->LastAlertPos, QSize(ClientWidth, ClientHeight), screenTwips(alert));
+    alert->m_place.set(place);
     alert->move(Twips::toPixels(place.x()), Twips::toPixels(place.y()));
     alert->show();
     // Taken as painted at once: the platform paints later, and a second alert
@@ -208,7 +210,10 @@ void frmAlert::paintEvent(QPaintEvent *event)
 
 void frmAlert::rememberPosition()
 {
-    m_ctx.vars->LastAlertPos = QPoint(Twips::fromPixels(x()), Twips::fromPixels(y()));
+    // Where the system does not tell, the place the window was put at counts.
+    m_ctx.vars->LastAlertPos = m_place.reported()
+                                   ? QPoint(Twips::fromPixels(x()), Twips::fromPixels(y()))
+                                   : m_place.place(pos());
 }
 
 void frmAlert::LCDEffect_EffectFinished()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Form.h"
+#include "shell/WindowPlace.h"
 
 #include <QPointer>
 
@@ -100,4 +101,6 @@ private:
     bool m_turnOn = false;
     bool m_blinkCleanUp = false;
     bool m_answered = false; // dismissed, snoozed or closed with its note
+    // Where the window was put; on Wayland that is all the program knows of it.
+    WindowPlace m_place;
 };
