@@ -53,15 +53,31 @@ void Form::UnloadAtExit()
         m_ctx.forms->removed(this);
 }
 
-void Form::showEvent(QShowEvent *event)
+void Form::setVisible(bool visible)
 {
     const Qt::WindowType type = windowType();
-    if ((type == Qt::Dialog || type == Qt::SplashScreen) && !testAttribute(Qt::WA_Moved)) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), frameGeometry().size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+    if (visible && !isVisible() && (type == Qt::Dialog || type == Qt::SplashScreen) &&
+        !testAttribute(Qt::WA_Moved)) {
+        moveToCentre();
+        m_centring = true;
+    }
+    QWidget::setVisible(visible);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    if (m_centring) {
+        moveToCentre();
+        m_centring = false;
     }
     QWidget::showEvent(event);
+}
+
+void Form::moveToCentre()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), frameGeometry().size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }

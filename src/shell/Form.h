@@ -26,18 +26,25 @@ public:
     // The program is ending: runs Form_Unload and leaves the loaded forms, but keeps the
     // window as it is; it goes with the program.
     void UnloadAtExit();
+    // A dialog or splash that the program has not placed opens centred on the
+    // screen: without a window manager it would stand at 0, 0, over a note. It
+    // is placed before its window is made, so window managers that place a new
+    // window by where it was made see the centre too, and again once its frame
+    // is known.
+    void setVisible(bool visible) override;
 
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
-    // A dialog or splash that the program has not placed opens centred on the
-    // screen: without a window manager it would stand at 0, 0, over a note.
     void showEvent(QShowEvent *event) override;
 
     AppContext &m_ctx;
 
 private:
+    void moveToCentre();
+
     QString m_formName;
+    bool m_centring = false;
     bool m_loaded = false;
     bool m_unloading = false;
 };

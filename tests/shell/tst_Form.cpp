@@ -15,6 +15,20 @@ QPoint centredOnScreen(const QWidget *window)
     return frame.topLeft();
 }
 
+// Where a window stood when its native window was made: window managers that
+// place by the creation request see that place.
+class PlaceAtCreation : public QObject
+{
+public:
+    QPoint place{-1, -1};
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WinIdChange && place == QPoint(-1, -1))
+            place = static_cast<QWidget *>(watched)->pos();
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_Form : public QObject
@@ -47,10 +61,17 @@ private slots:
         form.resize(300, 200);
         if (placedFirst)
             form.move(40, 30);
+        PlaceAtCreation atCreation;
+        form.installEventFilter(&atCreation);
         form.show();
         const QPoint expected =
             centred ? centredOnScreen(&form) : (placedFirst ? QPoint(40, 30) : QPoint(0, 0));
         QCOMPARE(form.pos(), expected);
+        // Made where it opens, give or take the frame not known before.
+        QVERIFY2((atCreation.place - expected).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("made at %1,%2")
+                                .arg(atCreation.place.x())
+                                .arg(atCreation.place.y())));
         QVERIFY(expected != QPoint(0, 0) || !centred);
         // Shown again, it stays where the user left it.
         form.hide();

@@ -94,5 +94,13 @@ for want in "${wants[@]}"; do
     echo "FAIL: no note at $want"
   fi
 done
-(( missing == 0 )) || { cat "$home/windows.txt"; exit 1; }
+if (( missing )); then
+  # What the program asked for: each window's position hint, to tell the program's
+  # fault from the window manager's.
+  cat "$home/windows.txt"
+  for window in $(awk '{print $1}' "$home/windows.txt"); do
+    DISPLAY=$display xprop -id "$window" WM_NORMAL_HINTS | grep -m1 'specified location' || true
+  done
+  exit 1
+fi
 echo "the notes stand where they stood before"
