@@ -9,7 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*"; exit 1; }
-for file in bin/pennyquill \
+for file in bin/pennyquill bin/skinsmith share/pennyquill/sounds/chime.wav \
     share/applications/pennyquill.desktop share/applications/skinsmith.desktop \
     share/metainfo/example.corvane.pennyquill.metainfo.xml \
     share/metainfo/example.corvane.skinsmith.metainfo.xml \
@@ -17,6 +17,10 @@ for file in bin/pennyquill \
   [[ -f "$prefix/$file" ]] || fail "$file not installed"
 done
 [[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"
+# The skin file type is defined once: two package files for it would both be
+# owned by the package, and one would stay behind when the other is renamed.
+definitions=$(grep -l 'type="application/x-pennyquill-skin"' "$prefix"/share/mime/packages/*.xml | wc -l)
+[[ "$definitions" == 1 ]] || fail "the skin file type is defined in $definitions MIME packages"
 
 # Each icon is a PNG of the size its folder names (width and height from its header).
 for size in 16 32 48 64 128 256; do
