@@ -50,13 +50,12 @@ void print(const CommandLine &line)
 
 int main(int argc, char **argv)
 {
-    // Help and version need no display, so they are answered first.
+    // Help, version and a wrong option need no display, so they are answered first.
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine early(rawArguments);
-    if (early.action() == CommandLine::Action::Help ||
-        early.action() == CommandLine::Action::Version) {
+    if (early.action() != CommandLine::Action::Run) {
         print(early);
         return early.exitCode();
     }

@@ -5,9 +5,31 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
+namespace {
+
+// Options QApplication takes out of the command line itself (its own, and
+// those of the X11 and Wayland platforms). Until it has, they are not refused.
+bool isWindowSystemOption(const QString &name)
+{
+    static const QStringList names =
+        QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+                       "qwindowtitle title qwindowicon icon reverse session "
+                       "display name style stylesheet widgetcount qmljsdebugger testability nograb "
+                       "dograb sync visual ncols "
+                       "cmap im inputstyle fn font bg background fg foreground btn button")
+            .split(QLatin1Char(' '));
+    return names.contains(name);
+}
+
+} // namespace
+
 CommandLine::CommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    // "-platform" is one option, as Qt reads it, not eight letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Sticky notes for the desktop. Given a skin file (.pqs), installs it "
                        "and shows it on a new note."));
@@ -33,7 +55,8 @@ CommandLine::CommandLine(const QStringList &arguments)
     } else if (parser.isSet(version)) {
         m_action = Action::Version;
         m_output = QStringLiteral("pennyquill ") + AppInfo::Version + QLatin1Char('\n');
-    } else if (!parsed) {
+    } else if (!parsed && !std::all_of(parser.unknownOptionNames().cbegin(),
+                                       parser.unknownOptionNames().cend(), isWindowSystemOption)) {
         m_action = Action::Fail;
         m_output = QStringLiteral("pennyquill: ") + parser.errorText() +
                    QStringLiteral(" Try 'pennyquill --help'.\n");

@@ -5,7 +5,8 @@
 
 // What the notes program was asked on its command line: its help, its
 // version, or a normal start with an optional skin file. Anything else that
-// looks like an option is refused with a one-line message.
+// looks like an option is refused with a one-line message; the window
+// system's own options (-platform, -style ...) are left for Qt to take.
 class CommandLine
 {
 public:

@@ -33,6 +33,12 @@ private slots:
             << QStringList{"-platform", "offscreen", "--help"} << help << 0 << "";
         QTest::newRow("unknown long") << QStringList{"--bogus"} << fail << 2 << "";
         QTest::newRow("unknown short") << QStringList{"-q", "/tmp/sea.pqs"} << fail << 2 << "";
+        QTest::newRow("unknown single-dash word") << QStringList{"-bogus"} << fail << 2 << "";
+        QTest::newRow("unknown beside Qt's own")
+            << QStringList{"-style=fusion", "--bogus"} << fail << 2 << "";
+        // Left for Qt, which takes them out before the line is read again.
+        QTest::newRow("Qt's own, before Qt took them")
+            << QStringList{"-platform", "offscreen", "-reverse"} << run << 0 << "offscreen";
     }
     void action()
     {
