@@ -54,6 +54,7 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
            Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
     setWindowTitle(QStringLiteral("Alarm Set"));
+    CaptionsInFrames();
     setFixedSize(Twips::toPixels(4680), Twips::toPixels(3075));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);

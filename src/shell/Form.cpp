@@ -81,3 +81,12 @@ void Form::moveToCentre()
         move(frame.topLeft());
     }
 }
+
+void Form::CaptionsInFrames()
+{
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px;"
+        " margin-top: 0.75em; padding: 0.6em 4px 4px 4px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 8px; padding: 0 3px; }"));
+}

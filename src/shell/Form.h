@@ -37,6 +37,10 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     void showEvent(QShowEvent *event) override;
+    // The form's frames carry their caption in their top edge, as frames do,
+    // whatever the style: Fusion's caption above a plain box reads as a stray
+    // label.
+    void CaptionsInFrames();
 
     AppContext &m_ctx;
 

@@ -63,6 +63,7 @@ frmSkinsmith::frmSkinsmith(AppContext &ctx)
                Qt::WindowCloseButtonHint)
 {
     setWindowTitle(Title);
+    CaptionsInFrames();
     imgButtons = NoteOverlay::Picture();
     buildControls();
 }

@@ -15,6 +15,7 @@ frmEnterTip::frmEnterTip(AppContext &ctx, QListWidget *lstTips)
     : Form(ctx, QStringLiteral("frmEnterTip"), Qt::Dialog), m_lstTips(lstTips)
 {
     setWindowTitle(QStringLiteral("Enter Tip Text"));
+    CaptionsInFrames();
     setWindowModality(Qt::ApplicationModal);
 
     fraTip = new QGroupBox(QStringLiteral("Enter a Tip Text"), this);

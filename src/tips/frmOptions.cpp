@@ -77,13 +77,7 @@ void setBoxColor(QWidget *box, QPalette::ColorRole from)
 frmOptions::frmOptions(AppContext &ctx) : Form(ctx, QStringLiteral("frmOptions"), Qt::Dialog)
 {
     setWindowTitle(QStringLiteral("Options"));
-    // Frames carry their caption in their top edge, as frames do, whatever the
-    // style: Fusion's caption above a plain box read as a stray label.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px;"
-        " margin-top: 0.75em; padding: 0.6em 4px 4px 4px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 8px; padding: 0 3px; }"));
+    CaptionsInFrames();
 
     tbsOptions = new QTabBar(this);
     tbsOptions->setDrawBase(false);
