@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -84,7 +83,7 @@ private slots:
         QVERIFY(TopMost::isTopMost(notes[0]));
         QCOMPARE(notes[0]->rtxtMain->Text(), QStringLiteral("Groceries\r\nmilk"));
         QCOMPARE(notes[0]->lstAlarms->count(), 1);
-        QVERIFY(notes[0]->lstAlarms->item(0)->text().endsWith("{\\rtf1\\ansi two words}\r\n"));
+        QVERIFY(notes[0]->lstAlarms->text(0).endsWith("{\\rtf1\\ansi two words}\r\n"));
         QVERIFY(notes[0]->isVisible());
 
         QVERIFY(notes[1]->isBullet());
@@ -96,7 +95,7 @@ private slots:
         QVERIFY(!notes[2]->isVisible());
         QCOMPARE(notes[2]->Skin, QStringLiteral("Ocean"));
         QCOMPARE(notes[2]->lstAlarms->count(), 2);
-        QVERIFY(notes[2]->lstAlarms->item(0)->text().contains("<splitter>played<splitter>"));
+        QVERIFY(notes[2]->lstAlarms->text(0).contains("<splitter>played<splitter>"));
         for (frmNote *note : notes) {
             QVERIFY(note->bolShown);
             QCOMPARE(note->tmrlblADS->Interval(), 7);
@@ -153,16 +152,16 @@ private slots:
     {
         Run run;
         frmNote *menu = run.startup.menuNote();
-        menu->mnuTrayTop->setChecked(true);
+        menu->menus().mnuTrayTop->setChecked(true);
         menu->mnuTrayTop_Click();
         for (frmNote *note : run.notes())
-            QVERIFY(note->mnuTop->isChecked() && TopMost::isTopMost(note));
-        QVERIFY(menu->mnuTop->isChecked());
+            QVERIFY(note->menus().mnuTop->isChecked() && TopMost::isTopMost(note));
+        QVERIFY(menu->menus().mnuTop->isChecked());
         menu->mnuTrayNew_Click();
         auto *made = qobject_cast<frmNote *>(run.app.forms.formsNamed("frmNote").last());
         QVERIFY(made->bolShown && made->isVisible());
-        QVERIFY(TopMost::isTopMost(made) && made->mnuTop->isChecked());
-        menu->mnuTrayTop->setChecked(false);
+        QVERIFY(TopMost::isTopMost(made) && made->menus().mnuTop->isChecked());
+        menu->menus().mnuTrayTop->setChecked(false);
         menu->mnuTrayTop_Click();
         menu->mnuTrayNew_Click();
         made = qobject_cast<frmNote *>(run.app.forms.formsNamed("frmNote").last());
@@ -288,7 +287,7 @@ private slots:
         QVERIFY(!run.splash->trayAvailable()); // the test platform has none
         frmNote *menu = run.startup.menuNote();
         for (frmNote *note : run.notes())
-            QVERIFY(note->mnuMain->actions().contains(menu->mnuTray->menuAction()));
+            QVERIFY(note->menus().mnuMain->actions().contains(menu->menus().mnuTray->menuAction()));
         int told = 0;
         for (const auto &shown : run.app.prompter.shown)
             told += shown.text.contains("All Notes");

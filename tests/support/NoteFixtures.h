@@ -6,8 +6,6 @@
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 
-#include <QListWidget>
-
 // Notes and alarm entries as the tests need them.
 namespace NoteFixtures {
 
@@ -58,7 +56,7 @@ inline QStringList alarmLines(const frmNote *note)
 {
     QStringList lines;
     for (int row = 0; row < note->lstAlarms->count(); ++row)
-        lines.append(note->lstAlarms->item(row)->text());
+        lines.append(note->lstAlarms->text(row));
     return lines;
 }
 
