@@ -165,7 +165,6 @@ PictureButton *frmNote::button(const QString &name, int leftTw, int topTw, QWidg
     auto *b = new PictureButton(res(name), parent ? parent : this);
     b->setObjectName(name);
     b->move(Frame + Twips::toPixels(leftTw), Frame + Twips::toPixels(topTw));
-    b->resize(b->pixmap().deviceIndependentSize().toSize());
     return b;
 }
 

@@ -117,6 +117,39 @@ private slots:
         QCOMPARE(shown, captions);
     }
 
+    // A note builds its menus only when one is first needed; what was set before shows then.
+    void menusShowWhatWasSetBeforeTheyWereBuilt_data()
+    {
+        QTest::addColumn<bool>("builtFirst");
+        QTest::newRow("set before the menus are built") << false;
+        QTest::newRow("set after") << true;
+    }
+    void menusShowWhatWasSetBeforeTheyWereBuilt()
+    {
+        QFETCH(bool, builtFirst);
+        TestApp app;
+        frmNote *note = loadNote(app);
+        QVERIFY(!note->menusBuilt());
+        if (builtFirst)
+            note->menus();
+        QMenu tray;
+        note->setOnTop(true);
+        note->setAllNotesMenu(&tray);
+        note->rtxtMain->setText(QStringLiteral("bold"));
+        note->rtxtMain->setSelStart(0);
+        note->rtxtMain->setSelLength(4);
+        note->rtxtMain->setSelBold(true);
+        note->rtxtMain_SelChange();
+        const NoteMenus &m = note->menus();
+        QVERIFY(m.mnuTop->isChecked());
+        QVERIFY(m.mnuFontBold->isChecked());
+        QVERIFY(!m.mnuAlarmClear->isEnabled()); // nothing protected is selected
+        QCOMPARE(m.mnuMain->actions().count(tray.menuAction()), 1);
+        // The menu's check mark and the note's state stay one.
+        m.mnuTop->trigger();
+        QVERIFY(!note->isOnTop());
+    }
+
     void menuPicturesAndChecks()
     {
         TestApp app;

@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(notes.size(), 3);
         QCOMPARE(notes[0]->Left(), 1500);
         QCOMPARE(notes[0]->Top(), 990);
-        QVERIFY(notes[0]->mnuTop->isChecked());
+        QVERIFY(notes[0]->isOnTop());
         QVERIFY(TopMost::isTopMost(notes[0]));
         QCOMPARE(notes[0]->rtxtMain->Text(), QStringLiteral("Groceries\r\nmilk"));
         QCOMPARE(notes[0]->lstAlarms->count(), 1);
@@ -97,10 +97,14 @@ private slots:
         QCOMPARE(notes[2]->lstAlarms->count(), 2);
         QVERIFY(notes[2]->lstAlarms->text(0).contains("<splitter>played<splitter>"));
         for (frmNote *note : notes) {
+            // Restored notes build no menus until one is opened.
+            QVERIFY(!note->menusBuilt());
             QVERIFY(note->bolShown);
             QCOMPARE(note->tmrlblADS->Interval(), 7);
             QVERIFY(note->tmrlblADS->Enable());
         }
+        QVERIFY(notes[0]->menus().mnuTop->isChecked());
+        QVERIFY(!notes[1]->menus().mnuTop->isChecked());
         QVERIFY(run.app.vars.RandomTips);
     }
 
