@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>

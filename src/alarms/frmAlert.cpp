@@ -23,7 +23,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -147,7 +146,7 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
 {
     auto *alert = new frmAlert(ctx);
     alert->Load();
-    sender->lstAlarms->item(listIndex)->setText(entry.line());
+    sender->lstAlarms->setText(listIndex, entry.line());
     alert->txtMsg->setPlainText(entry.Message);
     alert->frmSender = sender;
     alert->iAlarmIndex = entry.Index;
@@ -270,9 +269,9 @@ int frmAlert::EntryPosition() const
 {
     if (!frmSender)
         return -1;
-    const QListWidget *list = frmSender->lstAlarms;
+    const AlarmList *list = frmSender->lstAlarms;
     const auto indexAt = [list](int row) {
-        const std::optional<AlarmEntry> entry = AlarmEntry::parse(list->item(row)->text());
+        const std::optional<AlarmEntry> entry = AlarmEntry::parse(list->text(row));
         return entry ? entry->Index : -1;
     };
     if (iListIndex >= 0 && iListIndex < list->count() && indexAt(iListIndex) == iAlarmIndex)
@@ -291,7 +290,7 @@ void frmAlert::cmdOK_Click()
     m_ctx.sound->stop();
     const int row = EntryPosition();
     if (row >= 0) {
-        delete frmSender->lstAlarms->takeItem(row);
+        frmSender->lstAlarms->removeAt(row);
         AlarmMarks::restore(*frmSender->rtxtMain, iAlarmIndex, sSelTextRTF);
     }
     Unload();
@@ -320,12 +319,11 @@ void frmAlert::Snooze(int minutes)
     const int row = EntryPosition();
     if (row < 0)
         return;
-    QListWidgetItem *item = frmSender->lstAlarms->item(row);
-    std::optional<AlarmEntry> entry = AlarmEntry::parse(item->text());
+    std::optional<AlarmEntry> entry = AlarmEntry::parse(frmSender->lstAlarms->text(row));
     const QDateTime due = AlarmScheduler::snoozeTime(m_ctx.clock->now(), minutes);
     entry->TimeText = AlarmEntry::formatTime(due.time());
     entry->State = AlarmEntry::InQue;
-    item->setText(entry->line());
+    frmSender->lstAlarms->setText(row, entry->line());
     frmSender->alarmScheduler().holdUntil(entry->Index, entry->TimeText, due);
 }
 

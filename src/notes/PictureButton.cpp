@@ -3,11 +3,18 @@
 #include "notes/SharedPictures.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
-PictureButton::PictureButton(const QString &resource, QWidget *parent) : QLabel(parent)
+PictureButton::PictureButton(const QString &resource, QWidget *parent)
+    : QWidget(parent), m_picture(SharedPictures::get(resource))
 {
-    setPixmap(SharedPictures::get(resource));
     setCursor(Qt::PointingHandCursor);
+    resize(m_picture.deviceIndependentSize().toSize());
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawPixmap(0, 0, m_picture);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

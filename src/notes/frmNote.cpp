@@ -31,7 +31,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -77,7 +76,6 @@ frmNote::frmNote(AppContext &ctx)
     setFont(tahoma);
     setMouseTracking(true);
     buildControls();
-    buildMenus();
     applySize();
 
     tmrMin.setInterval(10);
@@ -109,7 +107,8 @@ void frmNote::buildControls()
 
     rtxtMain = new RichTextBox(this);
     rtxtMain->setGeometry(twipsRect(75, 525, 3735, 1335));
-    styleScrollBars();
+    rtxtMain->verticalScrollBar()->installEventFilter(this);
+    rtxtMain->horizontalScrollBar()->installEventFilter(this);
 
     lblAds = new QLabel(this);
     QFont verdana(QStringLiteral("Verdana"));
@@ -122,8 +121,7 @@ void frmNote::buildControls()
     lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
     lblAds->hide();
 
-    lstAlarms = new QListWidget(this);
-    lstAlarms->hide();
+    lstAlarms = new AlarmList(this);
 
     pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
     pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
@@ -167,7 +165,6 @@ PictureButton *frmNote::button(const QString &name, int leftTw, int topTw, QWidg
     auto *b = new PictureButton(res(name), parent ? parent : this);
     b->setObjectName(name);
     b->move(Frame + Twips::toPixels(leftTw), Frame + Twips::toPixels(topTw));
-    b->resize(b->pixmap().deviceIndependentSize().toSize());
     return b;
 }
 
@@ -196,124 +193,97 @@ void frmNote::wireCommandButton(PictureButton *normal, PictureButton *pressed,
             });
 }
 
-void frmNote::buildMenus()
+NoteMenus &frmNote::menus()
 {
-    auto item = [this](QMenu *menu, const char *name, const char *caption) {
-        return CMMain.add(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
-    };
-    auto sub = [this](QMenu *menu, const char *name, const char *caption) {
-        return CMMain.addMenu(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
-    };
+    if (!m_menus) {
+        m_menus = std::make_unique<NoteMenus>(this);
+        wireMenus();
+    }
+    return *m_menus;
+}
 
-    mnuMain = new QMenu(this);
-    mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    mnuNewNote = item(mnuMain, "mnuNewNote", "||&New Note");
-    mnuMin = item(mnuMain, "mnuMin", "||&Minimize");
-    mnuTop = item(mnuMain, "mnuTop", "(#)|A|&Always On Top");
-    mnuDash1 = item(mnuMain, "mnuDash1", "(-)Saving");
-    mnuSave = item(mnuMain, "mnuSave", "||&Save As...");
-    mnuPrint = item(mnuMain, "mnuPrint", "&Print...");
-    mnuDash2 = item(mnuMain, "mnuDash2", "-");
-    mnuOptions = item(mnuMain, "mnuOptions", "||&Options...");
-    mnuSkins = item(mnuMain, "mnuSkins", "||Change &Skins...");
-    mnuDash6 = item(mnuMain, "mnuDash6", "-");
-    mnuAlarm = sub(mnuMain, "mnuAlarm", "||&Alarm");
-    mnuAlarmSet = item(mnuAlarm, "mnuAlarmSet", "&Set Alarm");
-    mnuAlarmClear = item(mnuAlarm, "mnuAlarmClear", "&Remove Alarm");
-    mnuDash3 = item(mnuMain, "mnuDash3", "-");
-    mnuClear = item(mnuMain, "mnuClear", "Clear");
-    mnuFont = sub(mnuMain, "mnuFont", "&Font");
-    mnuFontBold = item(mnuFont, "mnuFontBold", "(#)|B|&Bold");
-    mnuFontItalic = item(mnuFont, "mnuFontItalic", "(#)|I|&Italic");
-    mnuFontUnderline = item(mnuFont, "mnuFontUnderline", "(#)|U|&Underline");
-    mnuFontStrick = item(mnuFont, "mnuFontStrick", "(#)|S|&Strikethrough");
-    mnuFontBullet = item(mnuFont, "mnuFontBullet", "(#)|B|&Bullet");
-    mnuFontDash1 = item(mnuFont, "mnuFontDash1", "-");
-    mnuFontColor = item(mnuFont, "mnuFontColor", "&Color...");
-    mnuFontFont = item(mnuFont, "mnuFontFont", "&Font...");
-    mnuDash4 = item(mnuMain, "mnuDash4", "(-)Others");
-    mnuHelpAbout = item(mnuMain, "mnuHelpAbout", "&About...");
-    mnuHelp = sub(mnuMain, "mnuHelp", "&Help");
-    mnuHelpVWeb = item(mnuHelp, "mnuHelpVWeb", "Visit &Corvane Website...");
-    mnuHelpDWeb = item(mnuHelp, "mnuHelpDWeb", "&Pennyquill On The Web...");
-    mnuHelpDash1 = item(mnuMain, "mnuHelpDash1", "-");
-    mnuDelete = item(mnuMain, "mnuDelete", "&Delete");
-    mnuHide = item(mnuMain, "mnuHide", "&Hide");
+void frmNote::setOnTop(bool onTop)
+{
+    m_onTop = onTop;
+    if (m_menus)
+        m_menus->mnuTop->setChecked(onTop);
+}
 
-    mnuTitle = new QMenu(this);
-    mnuTitle->setObjectName(QStringLiteral("mnuTitle"));
-    mnuTitleHide = item(mnuTitle, "mnuTitleHide", "&Hide");
-    mnuTitleDash1 = item(mnuTitle, "mnuTitleDash1", "-");
-    mnuTitleMinimize = item(mnuTitle, "mnuTitleMinimize", "&Minimize");
-    mnuTitleRestore = item(mnuTitle, "mnuTitleRestore", "&Restore");
-    mnuTitleDash2 = item(mnuTitle, "mnuTitleDash2", "-");
-    mnuTitleClose = item(mnuTitle, "mnuTitleClose", "&Delete");
+void frmNote::setAllNotesMenu(QMenu *tray)
+{
+    m_allNotes = tray;
+    if (m_menus && tray) {
+        m_menus->mnuMain->addSeparator();
+        m_menus->mnuMain->addMenu(tray);
+    }
+}
 
-    mnuCon = new QMenu(this);
-    mnuCon->setObjectName(QStringLiteral("mnuCon"));
-    mnuConUndo = item(mnuCon, "mnuConUndo", "&Undo");
-    mnuConDash1 = item(mnuCon, "mnuConDash1", "-");
-    mnuConCut = item(mnuCon, "mnuConCut", "Cu&t");
-    mnuConCopy = item(mnuCon, "mnuConCopy", "&Copy");
-    mnuConPast = item(mnuCon, "mnuConPast", "&Past");
-    mnuConDel = item(mnuCon, "mnuConDel", "&Delete");
-    mnuConDash2 = item(mnuCon, "mnuConDash2", "-");
-    mnuConSetAlarm = item(mnuCon, "mnuConSetAlarm", "Set &Alarm");
-    mnuConRemAlarm = item(mnuCon, "mnuConRemAlarm", "&Remove Alarm");
-    mnuConDash3 = item(mnuCon, "mnuConDash3", "-");
-    mnuConSelAll = item(mnuCon, "mnuConSelAll", "&Select All");
-
-    mnuTray = new QMenu(this);
-    mnuTray->setObjectName(QStringLiteral("mnuTray"));
-    mnuTrayNew = item(mnuTray, "mnuTrayNew", "&New Note");
-    mnuTrayDash1 = item(mnuTray, "mnuTrayDash1", "-");
-    mnuTrayShowAll = item(mnuTray, "mnuTrayShowAll", "&Show All Notes");
-    mnuTrayHideAll = item(mnuTray, "mnuTrayHideAll", "&Hide All Notes");
-    mnuTrayMin = item(mnuTray, "mnuTrayMin", "&Minimize All Notes");
-    mnuTrayRestore = item(mnuTray, "mnuTrayRestore", "&Restore All Notes");
-    mnuTrayDash2 = item(mnuTray, "mnuTrayDash2", "-");
-    mnuTrayTop = item(mnuTray, "mnuTrayTop", "(#)|A|&Always On Top");
-    mnuTrayDash3 = item(mnuTray, "mnuTrayDash3", "-");
-    mnuTrayOptions = item(mnuTray, "mnuTrayOptions", "&Options...");
-    mnuTraySkin = item(mnuTray, "mnuTraySkin", "Change &Skin...");
-    mnuTrayDash4 = item(mnuTray, "mnuTrayDash4", "-");
-    mnuTrayHelpAbout = item(mnuTray, "mnuTrayHelpAbout", "&About...");
-    mnuTrayHelp = sub(mnuTray, "mnuTrayHelp", "&Help");
-    mnuTrayHelpVWeb = item(mnuTrayHelp, "mnuTrayHelpVWeb", "Visit Corvane Website");
-    mnuTrayHelpDWeb = item(mnuTrayHelp, "mnuTrayHelpDWeb", "Pennyquill On The Web");
-    mnuTrayHelpDash1 = item(mnuTray, "mnuTrayHelpDash1", "-");
-    mnuTrayExit = item(mnuTray, "mnuTrayExit", "E&xit");
+void frmNote::wireMenus()
+{
+    // State kept while the menus were not there yet.
+    const NoteMenus &m = *m_menus;
+    m.mnuTop->setChecked(m_onTop);
+    connect(m.mnuTop, &QAction::toggled, this, [this](bool on) { m_onTop = on; });
+    // Skins are offered only where the skin dialog is part of the program.
+    const bool skins = m_ctx.forms->hasFactory(QStringLiteral("frmSkins"));
+    m.mnuSkins->setEnabled(skins);
+    m.mnuTraySkin->setEnabled(skins);
+    if (m_allNotes) {
+        m.mnuMain->addSeparator();
+        m.mnuMain->addMenu(m_allNotes);
+    }
+    rtxtMain_SelChange();
 
     // Every main-menu command first lets go of the menu button's pressed look.
-    connect(mnuMain, &QMenu::triggered, this, [this] { hideMenuPressed(); });
-    connect(mnuMain, &QMenu::aboutToHide, this, [this] { hideMenuPressed(); });
-    connect(mnuNewNote, &QAction::triggered, this, &frmNote::mnuNewNote_Click);
-    connect(mnuMin, &QAction::triggered, this, &frmNote::mnuMin_Click);
-    connect(mnuTop, &QAction::triggered, this, &frmNote::mnuTop_Click);
-    connect(mnuOptions, &QAction::triggered, this, &frmNote::mnuOptions_Click);
-    connect(mnuSkins, &QAction::triggered, this, &frmNote::mnuSkins_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmNote::mnuHelpAbout_Click);
-    connect(mnuHelpVWeb, &QAction::triggered, this, &frmNote::mnuHelpVWeb_Click);
-    connect(mnuHelpDWeb, &QAction::triggered, this, &frmNote::mnuHelpDWeb_Click);
-    connect(mnuDelete, &QAction::triggered, this, &frmNote::mnuDelete_Click);
-    connect(mnuHide, &QAction::triggered, this, &frmNote::mnuHide_Click);
-    connect(mnuTitleHide, &QAction::triggered, this, &frmNote::mnuTitleHide_Click);
-    connect(mnuTitleMinimize, &QAction::triggered, this, &frmNote::mnuTitleMinimize_Click);
-    connect(mnuTitleRestore, &QAction::triggered, this, &frmNote::mnuTitleRestore_Click);
-    connect(mnuTitleClose, &QAction::triggered, this, &frmNote::mnuTitleClose_Click);
+    connect(m.mnuMain, &QMenu::triggered, this, [this] { hideMenuPressed(); });
+    connect(m.mnuMain, &QMenu::aboutToHide, this, [this] { hideMenuPressed(); });
+    connect(m.mnuNewNote, &QAction::triggered, this, &frmNote::mnuNewNote_Click);
+    connect(m.mnuMin, &QAction::triggered, this, &frmNote::mnuMin_Click);
+    connect(m.mnuTop, &QAction::triggered, this, &frmNote::mnuTop_Click);
+    connect(m.mnuOptions, &QAction::triggered, this, &frmNote::mnuOptions_Click);
+    connect(m.mnuSkins, &QAction::triggered, this, &frmNote::mnuSkins_Click);
+    connect(m.mnuHelpAbout, &QAction::triggered, this, &frmNote::mnuHelpAbout_Click);
+    connect(m.mnuHelpVWeb, &QAction::triggered, this, &frmNote::mnuHelpVWeb_Click);
+    connect(m.mnuHelpDWeb, &QAction::triggered, this, &frmNote::mnuHelpDWeb_Click);
+    connect(m.mnuDelete, &QAction::triggered, this, &frmNote::mnuDelete_Click);
+    connect(m.mnuHide, &QAction::triggered, this, &frmNote::mnuHide_Click);
+    connect(m.mnuTitleHide, &QAction::triggered, this, &frmNote::mnuTitleHide_Click);
+    connect(m.mnuTitleMinimize, &QAction::triggered, this, &frmNote::mnuTitleMinimize_Click);
+    connect(m.mnuTitleRestore, &QAction::triggered, this, &frmNote::mnuTitleRestore_Click);
+    connect(m.mnuTitleClose, &QAction::triggered, this, &frmNote::mnuTitleClose_Click);
 
-    connect(mnuTrayNew, &QAction::triggered, this, &frmNote::mnuTrayNew_Click);
-    connect(mnuTrayShowAll, &QAction::triggered, this, &frmNote::mnuTrayShowAll_Click);
-    connect(mnuTrayHideAll, &QAction::triggered, this, &frmNote::mnuTrayHideAll_Click);
-    connect(mnuTrayMin, &QAction::triggered, this, &frmNote::mnuTrayMin_Click);
-    connect(mnuTrayRestore, &QAction::triggered, this, &frmNote::mnuTrayRestore_Click);
-    connect(mnuTrayTop, &QAction::triggered, this, &frmNote::mnuTrayTop_Click);
-    connect(mnuTrayOptions, &QAction::triggered, this, &frmNote::mnuTrayOptions_Click);
-    connect(mnuTraySkin, &QAction::triggered, this, &frmNote::mnuTraySkin_Click);
-    connect(mnuTrayHelpAbout, &QAction::triggered, this, &frmNote::mnuTrayHelpAbout_Click);
-    connect(mnuTrayHelpVWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpVWeb_Click);
-    connect(mnuTrayHelpDWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpDWeb_Click);
-    connect(mnuTrayExit, &QAction::triggered, this, &frmNote::mnuTrayExit_Click);
+    connect(m.mnuTrayNew, &QAction::triggered, this, &frmNote::mnuTrayNew_Click);
+    connect(m.mnuTrayShowAll, &QAction::triggered, this, &frmNote::mnuTrayShowAll_Click);
+    connect(m.mnuTrayHideAll, &QAction::triggered, this, &frmNote::mnuTrayHideAll_Click);
+    connect(m.mnuTrayMin, &QAction::triggered, this, &frmNote::mnuTrayMin_Click);
+    connect(m.mnuTrayRestore, &QAction::triggered, this, &frmNote::mnuTrayRestore_Click);
+    connect(m.mnuTrayTop, &QAction::triggered, this, &frmNote::mnuTrayTop_Click);
+    connect(m.mnuTrayOptions, &QAction::triggered, this, &frmNote::mnuTrayOptions_Click);
+    connect(m.mnuTraySkin, &QAction::triggered, this, &frmNote::mnuTraySkin_Click);
+    connect(m.mnuTrayHelpAbout, &QAction::triggered, this, &frmNote::mnuTrayHelpAbout_Click);
+    connect(m.mnuTrayHelpVWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpVWeb_Click);
+    connect(m.mnuTrayHelpDWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpDWeb_Click);
+    connect(m.mnuTrayExit, &QAction::triggered, this, &frmNote::mnuTrayExit_Click);
+    connect(m.mnuFontBold, &QAction::triggered, this, &frmNote::mnuFontBold_Click);
+    connect(m.mnuFontItalic, &QAction::triggered, this, &frmNote::mnuFontItalic_Click);
+    connect(m.mnuFontUnderline, &QAction::triggered, this, &frmNote::mnuFontUnderline_Click);
+    connect(m.mnuFontStrick, &QAction::triggered, this, &frmNote::mnuFontStrick_Click);
+    connect(m.mnuFontBullet, &QAction::triggered, this, &frmNote::mnuFontBullet_Click);
+    connect(m.mnuFontColor, &QAction::triggered, this, &frmNote::mnuFontColor_Click);
+    connect(m.mnuFontFont, &QAction::triggered, this, &frmNote::mnuFontFont_Click);
+    connect(m.mnuSave, &QAction::triggered, this, &frmNote::mnuSave_Click);
+    connect(m.mnuPrint, &QAction::triggered, this, &frmNote::mnuPrint_Click);
+    connect(m.mnuClear, &QAction::triggered, this, &frmNote::mnuClear_Click);
+    connect(m.mnuConUndo, &QAction::triggered, this, &frmNote::mnuConUndo_Click);
+    connect(m.mnuConCut, &QAction::triggered, this, &frmNote::mnuConCut_Click);
+    connect(m.mnuConCopy, &QAction::triggered, this, &frmNote::mnuConCopy_Click);
+    connect(m.mnuConPast, &QAction::triggered, this, &frmNote::mnuConPast_Click);
+    connect(m.mnuConDel, &QAction::triggered, this, &frmNote::mnuConDel_Click);
+    connect(m.mnuConSelAll, &QAction::triggered, this, &frmNote::mnuConSelAll_Click);
+    connect(m.mnuAlarmSet, &QAction::triggered, this, &frmNote::mnuAlarmSet_Click);
+    connect(m.mnuAlarmClear, &QAction::triggered, this, &frmNote::mnuAlarmClear_Click);
+    connect(m.mnuConSetAlarm, &QAction::triggered, this, &frmNote::mnuConSetAlarm_Click);
+    connect(m.mnuConRemAlarm, &QAction::triggered, this, &frmNote::mnuConRemAlarm_Click);
 }
 
 void frmNote::Form_Load()
@@ -322,30 +292,17 @@ void frmNote::Form_Load()
     HookMenu();
     // The format buttons show the format at the caret from the start.
     rtxtMain_SelChange();
-    // Skins are offered only where the skin dialog is part of the program.
-    const bool skins = m_ctx.forms->hasFactory(QStringLiteral("frmSkins"));
-    mnuSkins->setEnabled(skins);
-    mnuTraySkin->setEnabled(skins);
-    // The help menu keeps only the two web pages.
-    mnuHelp->setTitle(QStringLiteral("On &Web"));
-    mnuHelpVWeb->setVisible(true);
-    mnuHelpDWeb->setVisible(true);
     AlarmTick::attach(m_ctx);
 }
 
 void frmNote::tmrAlarms_Timer()
 {
-    const int count = lstAlarms->count();
-    if (count == 0) {
+    if (lstAlarms->count() == 0) {
         m_alarmScheduler.checkEmpty(); // most notes: kept cheap
         return;
     }
-    QStringList lines;
-    lines.reserve(count);
-    for (int row = 0; row < count; ++row)
-        lines.append(lstAlarms->item(row)->text());
     const QList<AlarmScheduler::Due> due =
-        m_alarmScheduler.check(lines, m_ctx.clock->now(), [this](int alarmIndex) {
+        m_alarmScheduler.check(lstAlarms->lines(), m_ctx.clock->now(), [this](int alarmIndex) {
             return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
         });
     for (const AlarmScheduler::Due &one : due)
@@ -366,16 +323,8 @@ void frmNote::Form_Unload()
 void frmNote::HookMenu()
 {
     setHeight(FullHeight);
-    CMMain.setPicture(QStringLiteral("&New Note"),
-                      SharedPictures::get(res(QStringLiteral("menu2"))));
-    CMMain.setPicture(QStringLiteral("&Save As..."),
-                      SharedPictures::get(res(QStringLiteral("menu1"))));
-    CMMain.setPicture(QStringLiteral("&Options..."),
-                      SharedPictures::get(res(QStringLiteral("menu3"))));
-    CMMain.setPicture(QStringLiteral("&Help"), SharedPictures::get(res(QStringLiteral("menu4"))));
-    CMMain.setPicture(QStringLiteral("&Font"), SharedPictures::get(res(QStringLiteral("menu5"))));
-    // The help menu is captioned "On &Web" at load; it keeps the help picture.
-    mnuHelp->menuAction()->setIcon(SharedPictures::icon(res(QStringLiteral("menu4"))));
+    if (m_menus)
+        m_menus->HookMenu();
 }
 
 void frmNote::setPicture(const QPixmap &picture)
@@ -399,8 +348,15 @@ QColor frmNote::ScrollBarColor(const QPixmap &skin)
 
 void frmNote::styleScrollBars()
 {
-    // A long note gets a thin bar in the skin's colours instead of the
-    // desktop's grey one.
+    for (QScrollBar *bar : {rtxtMain->verticalScrollBar(), rtxtMain->horizontalScrollBar()})
+        if (bar->isVisible())
+            styleScrollBar(bar);
+}
+
+void frmNote::styleScrollBar(QScrollBar *bar)
+{
+    // A long note gets a thin bar in the skin's colours instead of the desktop's grey one.
+    // The sheet is costly to build and most notes never show a bar: it is set when one shows.
     const QColor handle = ScrollBarColor(m_picture);
     const QString sheet =
         QStringLiteral("QScrollBar { background: transparent; margin: 0; border: none; }"
@@ -413,8 +369,8 @@ void frmNote::styleScrollBars()
                        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
                        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
             .arg(handle.name(QColor::HexArgb), handle.darker(130).name(QColor::HexArgb));
-    rtxtMain->verticalScrollBar()->setStyleSheet(sheet);
-    rtxtMain->horizontalScrollBar()->setStyleSheet(sheet);
+    if (bar->styleSheet() != sheet)
+        bar->setStyleSheet(sheet);
 }
 
 // ---- position and size in twips ------------------------------------------
@@ -575,13 +531,17 @@ void frmNote::mouseDoubleClickEvent(QMouseEvent *event)
 
 void frmNote::showTitleMenu(const QPoint &globalPos, bool bullet)
 {
-    mnuTitleRestore->setEnabled(bullet);
-    mnuTitleMinimize->setEnabled(!bullet);
-    mnuTitle->popup(globalPos);
+    const NoteMenus &m = menus();
+    m.mnuTitleRestore->setEnabled(bullet);
+    m.mnuTitleMinimize->setEnabled(!bullet);
+    m.mnuTitle->popup(globalPos);
 }
 
 bool frmNote::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Show &&
+        (watched == rtxtMain->verticalScrollBar() || watched == rtxtMain->horizontalScrollBar()))
+        styleScrollBar(static_cast<QScrollBar *>(watched));
     if (watched != picBullet)
         return Form::eventFilter(watched, event);
     // The bullet drags, pops up the title menu and restores like the window,
@@ -652,7 +612,7 @@ QPoint frmNote::MainMenuPosition() const
 void frmNote::butMenu_MouseDown()
 {
     butMenuC->show();
-    mnuMain->popup(mapToGlobal(MainMenuPosition()));
+    menus().mnuMain->popup(mapToGlobal(MainMenuPosition()));
 }
 
 // ---- minimize and restore ---------------------------------------------------
@@ -789,7 +749,7 @@ void frmNote::mnuTitleHide_Click()
 void frmNote::DeleteNote()
 {
     butMenuC->hide();
-    const bool onTop = mnuTop->isChecked();
+    const bool onTop = m_onTop;
     if (onTop)
         mdlVariables::SetTopMost(this, mdlVariables::HWND_NOTOPMOST);
     const auto answer =
@@ -820,8 +780,8 @@ void frmNote::mnuTitleClose_Click()
 void frmNote::mnuTop_Click()
 {
     // The action has already toggled its own check mark.
-    mdlVariables::SetTopMost(this, mnuTop->isChecked() ? mdlVariables::HWND_TOPMOST
-                                                       : mdlVariables::HWND_NOTOPMOST);
+    mdlVariables::SetTopMost(this,
+                             m_onTop ? mdlVariables::HWND_TOPMOST : mdlVariables::HWND_NOTOPMOST);
     emit NoteChanged();
 }
 
@@ -833,9 +793,9 @@ void frmNote::mnuNewNote_Click()
     auto *note = new frmNote(m_ctx);
     note->Load();
     note->setPicture(m_picture);
-    if (mnuTop->isChecked()) {
+    if (m_onTop) {
         mdlVariables::SetTopMost(note, mdlVariables::HWND_TOPMOST);
-        note->mnuTop->setChecked(true);
+        note->setOnTop(true);
     }
     note->bolShown = true;
     note->PlaceAtRandom();
@@ -1052,9 +1012,9 @@ void frmNote::mnuTrayRestore_Click()
 void frmNote::mnuTrayTop_Click()
 {
     // The action has already toggled itself: its new state is the wish.
-    const bool onTop = mnuTrayTop->isChecked();
+    const bool onTop = menus().mnuTrayTop->isChecked();
     for (frmNote *note : noteWindows()) {
-        note->mnuTop->setChecked(onTop);
+        note->setOnTop(onTop);
         mdlVariables::SetTopMost(note,
                                  onTop ? mdlVariables::HWND_TOPMOST : mdlVariables::HWND_NOTOPMOST);
     }
@@ -1131,23 +1091,6 @@ void frmNote::wireTextEditing()
     wireFormatButton(butU, butUC, Format::Underline);
     wireFormatButton(butS, butSC, Format::StrikeThru);
     wireFormatButton(butBullet, butBulletC, Format::Bullet);
-
-    connect(mnuFontBold, &QAction::triggered, this, &frmNote::mnuFontBold_Click);
-    connect(mnuFontItalic, &QAction::triggered, this, &frmNote::mnuFontItalic_Click);
-    connect(mnuFontUnderline, &QAction::triggered, this, &frmNote::mnuFontUnderline_Click);
-    connect(mnuFontStrick, &QAction::triggered, this, &frmNote::mnuFontStrick_Click);
-    connect(mnuFontBullet, &QAction::triggered, this, &frmNote::mnuFontBullet_Click);
-    connect(mnuFontColor, &QAction::triggered, this, &frmNote::mnuFontColor_Click);
-    connect(mnuFontFont, &QAction::triggered, this, &frmNote::mnuFontFont_Click);
-    connect(mnuSave, &QAction::triggered, this, &frmNote::mnuSave_Click);
-    connect(mnuPrint, &QAction::triggered, this, &frmNote::mnuPrint_Click);
-    connect(mnuClear, &QAction::triggered, this, &frmNote::mnuClear_Click);
-    connect(mnuConUndo, &QAction::triggered, this, &frmNote::mnuConUndo_Click);
-    connect(mnuConCut, &QAction::triggered, this, &frmNote::mnuConCut_Click);
-    connect(mnuConCopy, &QAction::triggered, this, &frmNote::mnuConCopy_Click);
-    connect(mnuConPast, &QAction::triggered, this, &frmNote::mnuConPast_Click);
-    connect(mnuConDel, &QAction::triggered, this, &frmNote::mnuConDel_Click);
-    connect(mnuConSelAll, &QAction::triggered, this, &frmNote::mnuConSelAll_Click);
 }
 
 void frmNote::wireFormatButton(PictureButton *normal, PictureButton *on, Format format)
@@ -1168,19 +1111,24 @@ void frmNote::wireFormatButton(PictureButton *normal, PictureButton *on, Format 
 
 frmNote::FormatControl frmNote::control(Format format) const
 {
+    const NoteMenus *m = m_menus.get();
     switch (format) {
     case Format::Italic:
-        return {butIC, mnuFontItalic, &RichTextBox::SelItalic, &RichTextBox::setSelItalic};
+        return {butIC, m ? m->mnuFontItalic : nullptr, &RichTextBox::SelItalic,
+                &RichTextBox::setSelItalic};
     case Format::Underline:
-        return {butUC, mnuFontUnderline, &RichTextBox::SelUnderline, &RichTextBox::setSelUnderline};
+        return {butUC, m ? m->mnuFontUnderline : nullptr, &RichTextBox::SelUnderline,
+                &RichTextBox::setSelUnderline};
     case Format::StrikeThru:
-        return {butSC, mnuFontStrick, &RichTextBox::SelStrikeThru, &RichTextBox::setSelStrikeThru};
+        return {butSC, m ? m->mnuFontStrick : nullptr, &RichTextBox::SelStrikeThru,
+                &RichTextBox::setSelStrikeThru};
     case Format::Bullet:
-        return {butBulletC, mnuFontBullet, &RichTextBox::SelBullet, &RichTextBox::setSelBullet};
+        return {butBulletC, m ? m->mnuFontBullet : nullptr, &RichTextBox::SelBullet,
+                &RichTextBox::setSelBullet};
     case Format::Bold:
         break;
     }
-    return {butBC, mnuFontBold, &RichTextBox::SelBold, &RichTextBox::setSelBold};
+    return {butBC, m ? m->mnuFontBold : nullptr, &RichTextBox::SelBold, &RichTextBox::setSelBold};
 }
 
 bool frmNote::SelectionProtected() const
@@ -1203,7 +1151,8 @@ void frmNote::FormatButtonUp(Format format)
     const FormatControl c = control(format);
     (rtxtMain->*c.set)(true);
     c.onImage->show();
-    c.menuItem->setChecked(true);
+    if (c.menuItem)
+        c.menuItem->setChecked(true);
 }
 
 void frmNote::FormatButtonCUp(Format format)
@@ -1215,13 +1164,15 @@ void frmNote::FormatButtonCUp(Format format)
     const FormatControl c = control(format);
     (rtxtMain->*c.set)(false);
     c.onImage->hide();
-    c.menuItem->setChecked(false);
+    if (c.menuItem)
+        c.menuItem->setChecked(false);
 }
 
 void frmNote::FormatMenuClick(Format format)
 {
     // The item has already toggled its check mark: its new state is the wish.
     butMenuC->hide();
+    menus();
     const FormatControl c = control(format);
     const bool on = c.menuItem->isChecked();
     (rtxtMain->*c.set)(on);
@@ -1243,9 +1194,11 @@ void frmNote::rtxtMain_SelChange()
         const FormatControl c = control(format);
         const bool on = (rtxtMain->*c.read)().value_or(false);
         c.onImage->setVisible(on);
-        c.menuItem->setChecked(on);
+        if (c.menuItem)
+            c.menuItem->setChecked(on);
     }
-    mnuAlarmClear->setEnabled(isProtected);
+    if (m_menus)
+        m_menus->mnuAlarmClear->setEnabled(isProtected);
 }
 
 void frmNote::rtxtMain_KeyDown(int &KeyCode, int Shift)
@@ -1299,24 +1252,28 @@ void frmNote::rtxtMain_KeyPress(int &KeyAscii)
 
 void frmNote::rtxtMain_MouseUp(int Button, int, int X, int Y)
 {
+    // Menus that are not built yet have every item enabled.
+    if (Button != 2 && !m_menus)
+        return;
+    const NoteMenus &m = menus();
     for (QAction *item :
-         {mnuConCopy, mnuConCut, mnuConDel, mnuConSetAlarm, mnuConRemAlarm, mnuConPast})
+         {m.mnuConCopy, m.mnuConCut, m.mnuConDel, m.mnuConSetAlarm, m.mnuConRemAlarm, m.mnuConPast})
         item->setEnabled(true);
     if (Button != 2)
         return;
     if (rtxtMain->SelText().isEmpty()) {
-        for (QAction *item : {mnuConCopy, mnuConCut, mnuConDel, mnuConSetAlarm})
+        for (QAction *item : {m.mnuConCopy, m.mnuConCut, m.mnuConDel, m.mnuConSetAlarm})
             item->setEnabled(false);
     }
     const std::optional<bool> isProtected = rtxtMain->SelProtected();
     if (isProtected.has_value() && !*isProtected)
-        mnuConRemAlarm->setEnabled(false);
+        m.mnuConRemAlarm->setEnabled(false);
     if (!isProtected.has_value() || *isProtected)
-        mnuConSetAlarm->setEnabled(false);
+        m.mnuConSetAlarm->setEnabled(false);
     const QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard || clipboard->text().isEmpty())
-        mnuConPast->setEnabled(false);
-    mnuCon->popup(rtxtMain->viewport()->mapToGlobal(QPoint(X, Y)));
+        m.mnuConPast->setEnabled(false);
+    m.mnuCon->popup(rtxtMain->viewport()->mapToGlobal(QPoint(X, Y)));
 }
 
 void frmNote::rtxtMain_Click()
@@ -1360,10 +1317,6 @@ void frmNote::wireAlarms()
         mnuAlarmClear_Click();
         butAlarmC->hide();
     });
-    connect(mnuAlarmSet, &QAction::triggered, this, &frmNote::mnuAlarmSet_Click);
-    connect(mnuAlarmClear, &QAction::triggered, this, &frmNote::mnuAlarmClear_Click);
-    connect(mnuConSetAlarm, &QAction::triggered, this, &frmNote::mnuConSetAlarm_Click);
-    connect(mnuConRemAlarm, &QAction::triggered, this, &frmNote::mnuConRemAlarm_Click);
 }
 
 void frmNote::mnuAlarmSet_Click()
@@ -1400,7 +1353,7 @@ void frmNote::mnuAlarmClear_Click()
     const int position = FindAlarmEntry(index);
     if (position < 0)
         return; // no alarm at the caret: nothing to remove
-    const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->item(position)->text());
+    const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->text(position));
     // Refused only while the alert is really open: a "played" entry left
     // without its window (restored, or its window gone) can be removed.
     if (frmAlert::OpenFor(*m_ctx.forms, this, index)) {
@@ -1410,7 +1363,7 @@ void frmNote::mnuAlarmClear_Click()
                     1, 4000);
         return;
     }
-    delete lstAlarms->takeItem(position);
+    lstAlarms->removeAt(position);
     AlarmMarks::restore(*rtxtMain, index, entry->UnmarkedText);
 }
 
@@ -1429,7 +1382,7 @@ QString frmNote::GetAlarmTime(int index) const
     const int position = FindAlarmEntry(index);
     if (position < 0)
         return QString();
-    return AlarmEntry::parse(lstAlarms->item(position)->text())->TimeText;
+    return AlarmEntry::parse(lstAlarms->text(position))->TimeText;
 }
 
 int frmNote::FindAlarmEntry(int index) const
@@ -1437,7 +1390,7 @@ int frmNote::FindAlarmEntry(int index) const
     if (index <= 0)
         return -1;
     for (int row = 0; row < lstAlarms->count(); ++row) {
-        const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->item(row)->text());
+        const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->text(row));
         if (entry && entry->Index == index)
             return row;
     }

@@ -1,22 +1,25 @@
 #pragma once
 
+#include "alarms/AlarmList.h"
 #include "alarms/AlarmScheduler.h"
-#include "notes/CoolMenu.h"
+#include "notes/NoteMenus.h"
 #include "shell/Form.h"
 #include "shell/WindowPlace.h"
 #include "tips/TipChooser.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QRegion>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class MinTimer;
 class QPrinter;
+class QScrollBar;
 class PictureButton;
 class RichTextBox;
 
@@ -70,7 +73,7 @@ public:
     // Controls.
     RichTextBox *rtxtMain = nullptr;
     QLabel *lblAds = nullptr;
-    QListWidget *lstAlarms = nullptr;
+    AlarmList *lstAlarms = nullptr;
     QLabel *picBullet = nullptr;
     QLabel *imgBase = nullptr;
     PictureButton *butB = nullptr, *butBC = nullptr;
@@ -84,7 +87,6 @@ public:
     PictureButton *butClose = nullptr, *butCloseC = nullptr;
     PictureButton *butMenu = nullptr, *butMenuC = nullptr;
     PictureButton *butGrow = nullptr, *butGrowC = nullptr;
-    CoolMenu CMMain;
 
     // Timers. The alarm check runs on the program's one-second AlarmTick.
     MinTimer *tmrlblADS = nullptr;
@@ -92,40 +94,14 @@ public:
     QTimer tmrRestore;
     QTimer tmrType;
 
-    // Menus, all used as pop-ups.
-    QMenu *mnuMain = nullptr;
-    QAction *mnuNewNote = nullptr, *mnuMin = nullptr, *mnuTop = nullptr, *mnuDash1 = nullptr,
-            *mnuSave = nullptr, *mnuPrint = nullptr, *mnuDash2 = nullptr, *mnuOptions = nullptr,
-            *mnuSkins = nullptr, *mnuDash6 = nullptr, *mnuDash3 = nullptr, *mnuClear = nullptr,
-            *mnuDash4 = nullptr, *mnuHelpAbout = nullptr, *mnuHelpDash1 = nullptr,
-            *mnuDelete = nullptr, *mnuHide = nullptr;
-    QMenu *mnuAlarm = nullptr;
-    QAction *mnuAlarmSet = nullptr, *mnuAlarmClear = nullptr;
-    QMenu *mnuFont = nullptr;
-    QAction *mnuFontBold = nullptr, *mnuFontItalic = nullptr, *mnuFontUnderline = nullptr,
-            *mnuFontStrick = nullptr, *mnuFontBullet = nullptr, *mnuFontDash1 = nullptr,
-            *mnuFontColor = nullptr, *mnuFontFont = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuHelpVWeb = nullptr, *mnuHelpDWeb = nullptr;
-
-    QMenu *mnuTitle = nullptr;
-    QAction *mnuTitleHide = nullptr, *mnuTitleDash1 = nullptr, *mnuTitleMinimize = nullptr,
-            *mnuTitleRestore = nullptr, *mnuTitleDash2 = nullptr, *mnuTitleClose = nullptr;
-
-    QMenu *mnuCon = nullptr;
-    QAction *mnuConUndo = nullptr, *mnuConDash1 = nullptr, *mnuConCut = nullptr,
-            *mnuConCopy = nullptr, *mnuConPast = nullptr, *mnuConDel = nullptr,
-            *mnuConDash2 = nullptr, *mnuConSetAlarm = nullptr, *mnuConRemAlarm = nullptr,
-            *mnuConDash3 = nullptr, *mnuConSelAll = nullptr;
-
-    QMenu *mnuTray = nullptr;
-    QAction *mnuTrayNew = nullptr, *mnuTrayDash1 = nullptr, *mnuTrayShowAll = nullptr,
-            *mnuTrayHideAll = nullptr, *mnuTrayMin = nullptr, *mnuTrayRestore = nullptr,
-            *mnuTrayDash2 = nullptr, *mnuTrayTop = nullptr, *mnuTrayDash3 = nullptr,
-            *mnuTrayOptions = nullptr, *mnuTraySkin = nullptr, *mnuTrayDash4 = nullptr,
-            *mnuTrayHelpAbout = nullptr, *mnuTrayHelpDash1 = nullptr, *mnuTrayExit = nullptr;
-    QMenu *mnuTrayHelp = nullptr;
-    QAction *mnuTrayHelpVWeb = nullptr, *mnuTrayHelpDWeb = nullptr;
+    // The note's pop-up menus, built on first use.
+    NoteMenus &menus();
+    bool menusBuilt() const { return m_menus != nullptr; }
+    // "Always On Top", which the main menu shows as a check mark.
+    bool isOnTop() const { return m_onTop; }
+    void setOnTop(bool onTop);
+    // Without a tray icon the tray menu's commands close every note's main menu.
+    void setAllNotesMenu(QMenu *tray);
 
     // Public methods other windows call.
     void HookMenu();
@@ -250,7 +226,7 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
+    void wireMenus();
     PictureButton *button(const QString &name, int leftTw, int topTw, QWidget *parent = nullptr);
     void pair(PictureButton *&normal, PictureButton *&pressed, const QString &name, int leftTw,
               int topTw, const QString &toolTip, QWidget *parent = nullptr);
@@ -268,6 +244,7 @@ private:
     void hideMenuPressed();
     void setBulletShape();
     void styleScrollBars();
+    void styleScrollBar(QScrollBar *bar);
     QList<frmNote *> noteWindows() const;
     void showForm(const QString &name);
     void wireTextEditing();
@@ -306,4 +283,7 @@ private:
     int m_scrollTopTw = 0;
     QTimer m_scroll;
     AlarmScheduler m_alarmScheduler;
+    std::unique_ptr<NoteMenus> m_menus;
+    bool m_onTop = false;
+    QPointer<QMenu> m_allNotes;
 };

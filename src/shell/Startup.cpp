@@ -39,7 +39,7 @@ void Startup::run()
     m_menuNote = new frmNote(m_ctx);
     m_menuNote->Load();
     // The tray menu's help entry keeps only the two web pages too.
-    m_menuNote->mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
+    m_menuNote->menus().mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
 
     // Said once a run: the store is left as it is, so nothing is saved to it.
     if (m_ctx.registry && !m_ctx.registry->usable())

@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,7 +122,7 @@ void frmSplash::Form_Load()
         TrayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/note/icon32.png")), this);
         TrayIcon->setToolTip(AppInfo::TrayToolTip);
         if (frmNote *menu = menuNote())
-            TrayIcon->setContextMenu(menu->mnuTray);
+            TrayIcon->setContextMenu(menu->menus().mnuTray);
         connect(TrayIcon, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
                     if (reason == QSystemTrayIcon::Trigger)
@@ -272,7 +271,7 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
                static_cast<int>(std::lround(stored.Top)));
     if (stored.OnTop) {
         mdlVariables::SetTopMost(note, mdlVariables::HWND_TOPMOST);
-        note->mnuTop->setChecked(true);
+        note->setOnTop(true);
     }
     if (stored.Minimized)
         note->ShowBullet();
@@ -338,16 +337,13 @@ void frmSplash::watch(Form *form)
         return;
     connect(note, &frmNote::NoteChanged, this, &frmSplash::ScheduleSave);
     connect(note->rtxtMain, &RichTextBox::Change, this, &frmSplash::ScheduleSave);
-    QAbstractItemModel *alarms = note->lstAlarms->model();
-    connect(alarms, &QAbstractItemModel::rowsInserted, this, &frmSplash::ScheduleSave);
-    connect(alarms, &QAbstractItemModel::rowsRemoved, this, &frmSplash::ScheduleSave);
-    connect(alarms, &QAbstractItemModel::dataChanged, this, &frmSplash::ScheduleSave);
+    connect(note->lstAlarms, &AlarmList::changed, this, &frmSplash::ScheduleSave);
     // Without a tray the tray's commands live in every note's menu.
     frmNote *menu = menuNote();
     if (!m_trayAvailable && menu && note != menu) {
-        menu->mnuTray->setTitle(QStringLiteral("All &Notes"));
-        note->mnuMain->addSeparator();
-        note->mnuMain->addMenu(menu->mnuTray);
+        QMenu *tray = menu->menus().mnuTray;
+        tray->setTitle(QStringLiteral("All &Notes"));
+        note->setAllNotesMenu(tray);
     }
 }
 
@@ -391,9 +387,9 @@ bool frmSplash::saveNotes(QString *error)
         stored.Minimized = note->isBullet();
         stored.Skin = note->Skin;
         stored.Visible = note->isVisible();
-        stored.OnTop = note->mnuTop->isChecked();
+        stored.OnTop = note->isOnTop();
         for (int row = 0; row < note->lstAlarms->count(); ++row)
-            stored.Alerts.append(note->lstAlarms->item(row)->text());
+            stored.Alerts.append(note->lstAlarms->text(row));
         stored.TextRTF = note->rtxtMain->TextRTF();
         notes.append(stored);
     }

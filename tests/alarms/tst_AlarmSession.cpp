@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -36,7 +35,7 @@ struct Run : SessionRun
     {
         QList<int> found;
         for (int row = 0; row < note()->lstAlarms->count(); ++row)
-            found << AlarmEntry::parse(note()->lstAlarms->item(row)->text())->Index;
+            found << AlarmEntry::parse(note()->lstAlarms->text(row))->Index;
         return found;
     }
 };

@@ -254,10 +254,10 @@ void tst_frmAlarmSet::okMarksAndAddsTheEntry()
     }
     QVERIFY(note->rtxtMain->Text().startsWith(QStringLiteral("Call [1the dentist] today [2w2]")));
     QVERIFY(note->rtxtMain->Text().endsWith(QStringLiteral("[9w9] [10wX]")));
-    const QStringList first = note->lstAlarms->item(0)->text().split(AlarmEntry::Splitter);
+    const QStringList first = note->lstAlarms->text(0).split(AlarmEntry::Splitter);
     QCOMPARE(first.mid(0, 5), (QStringList{"1", "10:30 PM", "Dentist", "system beep", "in que"}));
-    QCOMPARE(AlarmEntry::parse(note->lstAlarms->item(0)->text())->UnmarkedText, unmarked);
-    QCOMPARE(AlarmEntry::parse(note->lstAlarms->item(9)->text())->Index, 10);
+    QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(0))->UnmarkedText, unmarked);
+    QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(9))->Index, 10);
     QCOMPARE(app.vars.AlarmCounter, 10);
 }
 
@@ -280,8 +280,7 @@ void tst_frmAlarmSet::selectionMovedIntoAMark()
     dialog->cmdOK_Click();
     QCOMPARE(note->rtxtMain->Text(), QStringLiteral("buy [2milk] today"));
     QCOMPARE(note->lstAlarms->count(), 1);
-    QCOMPARE(AlarmEntry::parse(note->lstAlarms->item(0)->text())->TimeText,
-             QStringLiteral("11:00 AM"));
+    QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(0))->TimeText, QStringLiteral("11:00 AM"));
 }
 
 void tst_frmAlarmSet::cancelLeavesTheNote()

@@ -152,10 +152,10 @@ void tst_NoteAlarms::alarmButtonFollowsTheSelection()
     addAlarm(note, 4, 3, 1);
     note->rtxtMain->setSelStart(7);
     QVERIFY(!note->butAlarmC->isHidden());
-    QVERIFY(note->mnuAlarmClear->isEnabled());
+    QVERIFY(note->menus().mnuAlarmClear->isEnabled());
     note->rtxtMain->setSelStart(13);
     QVERIFY(note->butAlarmC->isHidden());
-    QVERIFY(!note->mnuAlarmClear->isEnabled());
+    QVERIFY(!note->menus().mnuAlarmClear->isEnabled());
     // The pressed look removes the alarm at the caret.
     note->rtxtMain->setSelStart(7);
     emit note->butAlarmC->MouseUp(Qt::LeftButton, true);

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
 #include <QTest>
@@ -60,7 +59,7 @@ private slots:
         QVERIFY(note->butBC->isVisible());
         QTest::mouseRelease(note->butB, Qt::LeftButton);
         QVERIFY(!note->butBC->isVisible());
-        QVERIFY(!note->mnuFontBold->isChecked());
+        QVERIFY(!note->menus().mnuFontBold->isChecked());
         QCOMPARE(note->rtxtMain->SelBold(), std::optional<bool>(false));
         frmToolTip *balloon = frmToolTip::Loaded(app.ctx);
         QVERIFY(balloon);
@@ -79,14 +78,14 @@ private slots:
         QTest::mouseRelease(note->butB, Qt::LeftButton);
         QCOMPARE(note->rtxtMain->SelBold(), std::optional<bool>(true));
         QVERIFY(note->butBC->isVisible());
-        QVERIFY(note->mnuFontBold->isChecked());
+        QVERIFY(note->menus().mnuFontBold->isChecked());
         // The menu item now switches it off again.
-        note->mnuFontBold->trigger();
+        note->menus().mnuFontBold->trigger();
         QCOMPARE(note->rtxtMain->SelBold(), std::optional<bool>(false));
         QVERIFY(!note->butBC->isVisible());
-        QVERIFY(!note->mnuFontBold->isChecked());
+        QVERIFY(!note->menus().mnuFontBold->isChecked());
         // The "on" image switches off too.
-        note->mnuFontItalic->trigger();
+        note->menus().mnuFontItalic->trigger();
         QVERIFY(note->butIC->isVisible());
         QTest::mouseClick(note->butIC, Qt::LeftButton);
         QCOMPARE(note->rtxtMain->SelItalic(), std::optional<bool>(false));
@@ -100,7 +99,7 @@ private slots:
         writeWithProtectedWord(note);
         note->rtxtMain->setSelStart(4);
         note->rtxtMain->setSelLength(3);
-        note->mnuFontUnderline->trigger();
+        note->menus().mnuFontUnderline->trigger();
         QCOMPARE(note->rtxtMain->SelUnderline(), std::optional<bool>(true));
         QVERIFY(!frmToolTip::Loaded(app.ctx));
     }
@@ -129,7 +128,7 @@ private slots:
         note->rtxtMain->setSelStart(start);
         note->rtxtMain->setSelLength(length);
         QCOMPARE(note->butBC->isVisible(), bold);
-        QCOMPARE(note->mnuFontBold->isChecked(), bold);
+        QCOMPARE(note->menus().mnuFontBold->isChecked(), bold);
     }
 
     void shortcutsTakeTheButtonPath()
@@ -142,7 +141,7 @@ private slots:
         QCOMPARE(note->rtxtMain->SelLength(), 5);
         QTest::keyClick(note->rtxtMain, Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(note->rtxtMain->SelBold(), std::optional<bool>(true));
-        QVERIFY(note->mnuFontBold->isChecked());
+        QVERIFY(note->menus().mnuFontBold->isChecked());
         QTest::keyClick(note->rtxtMain, Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(note->rtxtMain->SelBold(), std::optional<bool>(false));
         QTest::keyClick(note->rtxtMain, Qt::Key_U, Qt::ControlModifier);
@@ -211,7 +210,7 @@ private slots:
         note->rtxtMain->setSelStart(0);
         note->rtxtMain->setSelLength(6);
         app.prompter.colors << chosen;
-        note->mnuFontColor->trigger();
+        note->menus().mnuFontColor->trigger();
         QCOMPARE(app.prompter.lastInitialColor, QColor(0, 0, 0));
         QCOMPARE(note->rtxtMain->SelColor(), std::optional<int>(expected));
     }
@@ -225,7 +224,7 @@ private slots:
         note->rtxtMain->setSelLength(1);
         note->rtxtMain->setSelColor(0x00FF00);
         const QString before = note->rtxtMain->TextRTF();
-        note->mnuFontColor->trigger();
+        note->menus().mnuFontColor->trigger();
         QCOMPARE(app.prompter.colorRequests, 1);
         QCOMPARE(note->rtxtMain->TextRTF(), before);
     }
@@ -247,14 +246,14 @@ private slots:
             sawApplied = sawApplied || note->rtxtMain->SelFontSize() == std::optional<double>(20);
         });
         app.prompter.fonts << ScriptedPrompter::FontAnswer{{applied}, chosen};
-        note->mnuFontFont->trigger();
+        note->menus().mnuFontFont->trigger();
         QVERIFY(sawApplied);
         QCOMPARE(note->rtxtMain->SelFontName(), std::optional<QString>("DejaVu Sans Mono"));
         QCOMPARE(note->rtxtMain->SelFontSize(), std::optional<double>(12));
         QCOMPARE(note->rtxtMain->SelItalic(), std::optional<bool>(true));
         // Cancelled: nothing changes.
         const QString before = note->rtxtMain->TextRTF();
-        note->mnuFontFont->trigger();
+        note->menus().mnuFontFont->trigger();
         QCOMPARE(note->rtxtMain->TextRTF(), before);
     }
 
@@ -269,8 +268,8 @@ private slots:
         const QString rich = app.home() + "/note.rtf";
         const QString plain = app.home() + "/note";
         app.prompter.files << Prompter::FileChoice{rich, 0} << Prompter::FileChoice{plain, 1};
-        note->mnuSave->trigger();
-        note->mnuSave->trigger();
+        note->menus().mnuSave->trigger();
+        note->menus().mnuSave->trigger();
         QCOMPARE(app.prompter.offeredFilters,
                  QStringList({"Rich Text Format (*.RTF)", "Text Document (*.txt)"}));
         const QByteArray rtf = FileBytes::read(rich);
@@ -278,7 +277,7 @@ private slots:
         QVERIFY(rtf.contains("\\b"));
         QCOMPARE(FileBytes::read(plain + ".txt"), QByteArray("Hello"));
         // Cancelled: nothing is written.
-        note->mnuSave->trigger();
+        note->menus().mnuSave->trigger();
         QCOMPARE(QDir(app.home()).entryList({"note*"}, QDir::Files).size(), 2);
     }
 
@@ -291,7 +290,7 @@ private slots:
         app.prompter.files << Prompter::FileChoice{path, 1};
         {
             const DiskFull full(1024);
-            note->mnuSave->trigger();
+            note->menus().mnuSave->trigger();
         }
         QVERIFY(!QFile::exists(path));
         QCOMPARE(app.prompter.shown.size(), 1);
@@ -307,7 +306,7 @@ private slots:
         note->rtxtMain->setSelText("Printed words");
         const QString pdf = app.home() + "/note.pdf";
         app.prompter.printToPdf = pdf;
-        note->mnuPrint->trigger();
+        note->menus().mnuPrint->trigger();
         QCOMPARE(note->rtxtMain->SelStart(), 0);
         const QByteArray bytes = FileBytes::read(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
@@ -319,7 +318,7 @@ private slots:
         TestApp app;
         frmNote *note = loadNote(app);
         note->rtxtMain->setSelText("abc");
-        note->mnuPrint->trigger();
+        note->menus().mnuPrint->trigger();
         QCOMPARE(app.prompter.printRequests, 1);
         QCOMPARE(note->rtxtMain->SelStart(), 0);
         QCOMPARE(note->rtxtMain->SelLength(), 0);
@@ -329,16 +328,16 @@ private slots:
     {
         TestApp app;
         frmNote *note = loadNote(app);
-        note->mnuClear->trigger();
+        note->menus().mnuClear->trigger();
         QCOMPARE(app.prompter.shown.size(), 0); // empty note: no question
         note->rtxtMain->setSelText("keep me");
         note->lstAlarms->addItem("1<splitter>x");
         app.prompter.answers << Prompter::Answer::No << Prompter::Answer::Yes;
-        note->mnuClear->trigger();
+        note->menus().mnuClear->trigger();
         QCOMPARE(note->rtxtMain->Text(), QStringLiteral("keep me"));
         QCOMPARE(app.prompter.shown[0].text, QStringLiteral("Notes will be lost. Is it OK?"));
         QCOMPARE(app.prompter.shown[0].title, QStringLiteral("Jotwell clearing"));
-        note->mnuClear->trigger();
+        note->menus().mnuClear->trigger();
         QCOMPARE(note->rtxtMain->Text(), QString());
         QCOMPARE(note->lstAlarms->count(), 1);
     }
@@ -378,15 +377,15 @@ private slots:
         note->rtxtMain->setSelStart(start);
         note->rtxtMain->setSelLength(length);
         note->rtxtMain_MouseUp(2, 0, 5, 5);
-        const QList<QAction *> items = {note->mnuConCopy,     note->mnuConCut,
-                                        note->mnuConDel,      note->mnuConSetAlarm,
-                                        note->mnuConRemAlarm, note->mnuConPast};
+        const QList<QAction *> items = {note->menus().mnuConCopy,     note->menus().mnuConCut,
+                                        note->menus().mnuConDel,      note->menus().mnuConSetAlarm,
+                                        note->menus().mnuConRemAlarm, note->menus().mnuConPast};
         QString shown;
         for (QAction *item : items)
             shown += item->isEnabled() ? '1' : '0';
         QCOMPARE(shown, enabled);
-        QVERIFY(note->mnuConUndo->isEnabled() && note->mnuConSelAll->isEnabled());
-        note->mnuCon->hide();
+        QVERIFY(note->menus().mnuConUndo->isEnabled() && note->menus().mnuConSelAll->isEnabled());
+        note->menus().mnuCon->hide();
     }
 
     void contextEditingGoesThroughTheKeys()
@@ -396,17 +395,17 @@ private slots:
         writeWithProtectedWord(note);
         note->rtxtMain->setSelStart(4);
         note->rtxtMain->setSelLength(3);
-        note->mnuConDel->trigger();
+        note->menus().mnuConDel->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(note->rtxtMain->Text(), QStringLiteral("one two three"));
         QVERIFY(frmToolTip::Loaded(app.ctx)); // the same warning as typed keys
         note->rtxtMain->setSelStart(0);
         note->rtxtMain->setSelLength(4);
-        note->mnuConCut->trigger();
+        note->menus().mnuConCut->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(note->rtxtMain->Text(), QStringLiteral("two three"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one "));
-        note->mnuConSelAll->trigger();
+        note->menus().mnuConSelAll->trigger();
         QCOMPARE(note->rtxtMain->SelStart(), 0);
         QCOMPARE(note->rtxtMain->SelLength(), 9);
     }

@@ -126,9 +126,21 @@ private slots:
         QCOMPARE(bar.hue(), skin.hue());
         QVERIFY(bar.value() < skin.value());
         QVERIFY(bar.alpha() > 100 && bar.alpha() < 255);
+        // The bar takes its look when it first shows: a short note has none to build.
         QScrollBar *vertical = note->rtxtMain->verticalScrollBar();
+        note->show();
+        QVERIFY(!vertical->isVisible());
+        QVERIFY(vertical->styleSheet().isEmpty());
+        note->rtxtMain->setText(QStringLiteral("line\r\n").repeated(40));
+        QTRY_VERIFY(vertical->isVisible());
         QVERIFY(vertical->styleSheet().contains(bar.name(QColor::HexArgb)));
         QVERIFY(vertical->sizeHint().width() <= 8);
+        // A new skin restyles the bar that shows.
+        QPixmap other(261, 163);
+        other.fill(Qt::darkGreen);
+        note->setPicture(other);
+        QVERIFY(
+            vertical->styleSheet().contains(frmNote::ScrollBarColor(other).name(QColor::HexArgb)));
         note->Unload();
     }
 };

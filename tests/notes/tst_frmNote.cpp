@@ -8,7 +8,6 @@
 #include "shell/Twips.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -58,7 +57,7 @@ private slots:
               note->butMinC, note->butHideC, note->butCloseC, note->butMenuC})
             QVERIFY(c->isHidden());
         QVERIFY(note->picBullet->isHidden());
-        QVERIFY(note->lstAlarms->isHidden());
+        QCOMPARE(note->lstAlarms->count(), 0);
         QCOMPARE(note->butS->toolTip(), QStringLiteral("Stikethrough"));
         QCOMPARE(note->butAlarmC->toolTip(), QStringLiteral("Remove Alarm"));
         QCOMPARE(note->tmrType.interval(), 50);
@@ -109,6 +108,7 @@ private slots:
         QFETCH(QStringList, captions);
         TestApp app;
         frmNote *note = loadNote(app);
+        note->menus();
         auto *m = note->findChild<QMenu *>(menu);
         QVERIFY(m);
         QStringList shown;
@@ -117,27 +117,60 @@ private slots:
         QCOMPARE(shown, captions);
     }
 
+    // A note builds its menus only when one is first needed; what was set before shows then.
+    void menusShowWhatWasSetBeforeTheyWereBuilt_data()
+    {
+        QTest::addColumn<bool>("builtFirst");
+        QTest::newRow("set before the menus are built") << false;
+        QTest::newRow("set after") << true;
+    }
+    void menusShowWhatWasSetBeforeTheyWereBuilt()
+    {
+        QFETCH(bool, builtFirst);
+        TestApp app;
+        frmNote *note = loadNote(app);
+        QVERIFY(!note->menusBuilt());
+        if (builtFirst)
+            note->menus();
+        QMenu tray;
+        note->setOnTop(true);
+        note->setAllNotesMenu(&tray);
+        note->rtxtMain->setText(QStringLiteral("bold"));
+        note->rtxtMain->setSelStart(0);
+        note->rtxtMain->setSelLength(4);
+        note->rtxtMain->setSelBold(true);
+        note->rtxtMain_SelChange();
+        const NoteMenus &m = note->menus();
+        QVERIFY(m.mnuTop->isChecked());
+        QVERIFY(m.mnuFontBold->isChecked());
+        QVERIFY(!m.mnuAlarmClear->isEnabled()); // nothing protected is selected
+        QCOMPARE(m.mnuMain->actions().count(tray.menuAction()), 1);
+        // The menu's check mark and the note's state stay one.
+        m.mnuTop->trigger();
+        QVERIFY(!note->isOnTop());
+    }
+
     void menuPicturesAndChecks()
     {
         TestApp app;
         frmNote *note = loadNote(app);
-        QVERIFY(!note->mnuNewNote->icon().isNull());
-        QVERIFY(!note->mnuSave->icon().isNull());
-        QVERIFY(!note->mnuOptions->icon().isNull());
-        QVERIFY(!note->mnuFont->menuAction()->icon().isNull());
-        QVERIFY(note->mnuPrint->icon().isNull());
-        QVERIFY(note->mnuTop->isCheckable() && note->mnuFontBold->isCheckable());
-        QVERIFY(!note->mnuDelete->isCheckable());
-        QVERIFY(!note->mnuDash1->isSeparator()); // a titled separator is a label
-        QVERIFY(note->mnuDash2->isSeparator());
+        QVERIFY(!note->menus().mnuNewNote->icon().isNull());
+        QVERIFY(!note->menus().mnuSave->icon().isNull());
+        QVERIFY(!note->menus().mnuOptions->icon().isNull());
+        QVERIFY(!note->menus().mnuFont->menuAction()->icon().isNull());
+        QVERIFY(note->menus().mnuPrint->icon().isNull());
+        QVERIFY(note->menus().mnuTop->isCheckable() && note->menus().mnuFontBold->isCheckable());
+        QVERIFY(!note->menus().mnuDelete->isCheckable());
+        QVERIFY(!note->menus().mnuDash1->isSeparator()); // a titled separator is a label
+        QVERIFY(note->menus().mnuDash2->isSeparator());
         // The title's label is there when the menu shows.
-        note->mnuMain->popup(QPoint(0, 0));
-        QTRY_VERIFY(note->mnuMain->isVisible());
+        note->menus().mnuMain->popup(QPoint(0, 0));
+        QTRY_VERIFY(note->menus().mnuMain->isVisible());
         QStringList titles;
-        for (const QLabel *label : note->mnuMain->findChildren<QLabel *>("menuTitle"))
+        for (const QLabel *label : note->menus().mnuMain->findChildren<QLabel *>("menuTitle"))
             titles << label->text();
         QCOMPARE(titles, QStringList({"Saving", "Others"}));
-        note->mnuMain->hide();
+        note->menus().mnuMain->hide();
         // Every note shows the same pictures, held once.
         frmNote *other = loadNote(app);
         QCOMPARE(other->butB->pixmap().cacheKey(), note->butB->pixmap().cacheKey());
@@ -180,14 +213,14 @@ private slots:
         frmNote *note = loadNote(app);
         note->show();
         QTest::mouseRelease(note, Qt::RightButton, {}, QPoint(150, 140));
-        QVERIFY(note->mnuTitleMinimize->isEnabled());
-        QVERIFY(!note->mnuTitleRestore->isEnabled());
-        note->mnuTitle->hide();
+        QVERIFY(note->menus().mnuTitleMinimize->isEnabled());
+        QVERIFY(!note->menus().mnuTitleRestore->isEnabled());
+        note->menus().mnuTitle->hide();
         note->ShowBullet();
         QTest::mouseRelease(note->picBullet, Qt::RightButton, {}, QPoint(17, 17));
-        QVERIFY(!note->mnuTitleMinimize->isEnabled());
-        QVERIFY(note->mnuTitleRestore->isEnabled());
-        note->mnuTitle->hide();
+        QVERIFY(!note->menus().mnuTitleMinimize->isEnabled());
+        QVERIFY(note->menus().mnuTitleRestore->isEnabled());
+        note->menus().mnuTitle->hide();
     }
 
     void draggingMovesByTheMouse()
@@ -235,7 +268,7 @@ private slots:
         parent->setPicture(QPixmap(":/note/bullet.png"));
         parent->Skin = "Ocean";
         if (onTop) {
-            parent->mnuTop->setChecked(true);
+            parent->menus().mnuTop->setChecked(true);
             parent->mnuTop_Click();
         }
         app.random.numbers << r1 << r2;
@@ -254,7 +287,7 @@ private slots:
         QCOMPARE(made->Skin, QString());
         QCOMPARE(made->Picture().toImage(), parent->Picture().toImage());
         QCOMPARE(TopMost::isTopMost(made), onTop);
-        QCOMPARE(made->mnuTop->isChecked(), onTop);
+        QCOMPARE(made->menus().mnuTop->isChecked(), onTop);
     }
 
     void greeting_data()
@@ -413,7 +446,7 @@ private slots:
     {
         TestApp app;
         frmNote *note = loadNote(app);
-        note->mnuTop->setChecked(true);
+        note->menus().mnuTop->setChecked(true);
         note->mnuTop_Click();
         app.prompter.answers << Prompter::Answer::No;
         note->mnuDelete_Click();
@@ -443,12 +476,12 @@ private slots:
     {
         TestApp app;
         frmNote *without = loadNote(app);
-        QVERIFY(!without->mnuSkins->isEnabled());
-        QVERIFY(!without->mnuTraySkin->isEnabled());
+        QVERIFY(!without->menus().mnuSkins->isEnabled());
+        QVERIFY(!without->menus().mnuTraySkin->isEnabled());
         app.forms.setFactory("frmSkins", [&app] { return new frmToolTip(app.ctx); });
         frmNote *with = loadNote(app);
-        QVERIFY(with->mnuSkins->isEnabled());
-        QVERIFY(with->mnuTraySkin->isEnabled());
+        QVERIFY(with->menus().mnuSkins->isEnabled());
+        QVERIFY(with->menus().mnuTraySkin->isEnabled());
     }
 
     void webItemsOpenTheMakersPages()

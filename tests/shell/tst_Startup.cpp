@@ -75,8 +75,8 @@ private slots:
         frmNote *menuNote = startup.menuNote();
         QVERIFY(!menuNote->isVisible());
         QVERIFY(!menuNote->bolShown);
-        QCOMPARE(menuNote->mnuHelp->title(), QStringLiteral("On &Web"));
-        QCOMPARE(menuNote->mnuTrayHelp->title(), QStringLiteral("On &Web"));
+        QCOMPARE(menuNote->menus().mnuHelp->title(), QStringLiteral("On &Web"));
+        QCOMPARE(menuNote->menus().mnuTrayHelp->title(), QStringLiteral("On &Web"));
         frmSplash *splash = startup.splash();
         QVERIFY(splash->isVisible());
         QVERIFY(TopMost::isTopMost(splash));

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -80,11 +79,11 @@ private slots:
         QCOMPARE(notes.size(), 3);
         QCOMPARE(notes[0]->Left(), 1500);
         QCOMPARE(notes[0]->Top(), 990);
-        QVERIFY(notes[0]->mnuTop->isChecked());
+        QVERIFY(notes[0]->isOnTop());
         QVERIFY(TopMost::isTopMost(notes[0]));
         QCOMPARE(notes[0]->rtxtMain->Text(), QStringLiteral("Groceries\r\nmilk"));
         QCOMPARE(notes[0]->lstAlarms->count(), 1);
-        QVERIFY(notes[0]->lstAlarms->item(0)->text().endsWith("{\\rtf1\\ansi two words}\r\n"));
+        QVERIFY(notes[0]->lstAlarms->text(0).endsWith("{\\rtf1\\ansi two words}\r\n"));
         QVERIFY(notes[0]->isVisible());
 
         QVERIFY(notes[1]->isBullet());
@@ -96,12 +95,16 @@ private slots:
         QVERIFY(!notes[2]->isVisible());
         QCOMPARE(notes[2]->Skin, QStringLiteral("Ocean"));
         QCOMPARE(notes[2]->lstAlarms->count(), 2);
-        QVERIFY(notes[2]->lstAlarms->item(0)->text().contains("<splitter>played<splitter>"));
+        QVERIFY(notes[2]->lstAlarms->text(0).contains("<splitter>played<splitter>"));
         for (frmNote *note : notes) {
+            // Restored notes build no menus until one is opened.
+            QVERIFY(!note->menusBuilt());
             QVERIFY(note->bolShown);
             QCOMPARE(note->tmrlblADS->Interval(), 7);
             QVERIFY(note->tmrlblADS->Enable());
         }
+        QVERIFY(notes[0]->menus().mnuTop->isChecked());
+        QVERIFY(!notes[1]->menus().mnuTop->isChecked());
         QVERIFY(run.app.vars.RandomTips);
     }
 
@@ -153,16 +156,16 @@ private slots:
     {
         Run run;
         frmNote *menu = run.startup.menuNote();
-        menu->mnuTrayTop->setChecked(true);
+        menu->menus().mnuTrayTop->setChecked(true);
         menu->mnuTrayTop_Click();
         for (frmNote *note : run.notes())
-            QVERIFY(note->mnuTop->isChecked() && TopMost::isTopMost(note));
-        QVERIFY(menu->mnuTop->isChecked());
+            QVERIFY(note->menus().mnuTop->isChecked() && TopMost::isTopMost(note));
+        QVERIFY(menu->menus().mnuTop->isChecked());
         menu->mnuTrayNew_Click();
         auto *made = qobject_cast<frmNote *>(run.app.forms.formsNamed("frmNote").last());
         QVERIFY(made->bolShown && made->isVisible());
-        QVERIFY(TopMost::isTopMost(made) && made->mnuTop->isChecked());
-        menu->mnuTrayTop->setChecked(false);
+        QVERIFY(TopMost::isTopMost(made) && made->menus().mnuTop->isChecked());
+        menu->menus().mnuTrayTop->setChecked(false);
         menu->mnuTrayTop_Click();
         menu->mnuTrayNew_Click();
         made = qobject_cast<frmNote *>(run.app.forms.formsNamed("frmNote").last());
@@ -288,7 +291,7 @@ private slots:
         QVERIFY(!run.splash->trayAvailable()); // the test platform has none
         frmNote *menu = run.startup.menuNote();
         for (frmNote *note : run.notes())
-            QVERIFY(note->mnuMain->actions().contains(menu->mnuTray->menuAction()));
+            QVERIFY(note->menus().mnuMain->actions().contains(menu->menus().mnuTray->menuAction()));
         int told = 0;
         for (const auto &shown : run.app.prompter.shown)
             told += shown.text.contains("All Notes");

@@ -70,7 +70,7 @@ private slots:
         prepare(app);
         frmNote *note = loadNote(app, stored);
         frmNote *other = loadNote(app, "Meadow");
-        note->mnuSkins->trigger();
+        note->menus().mnuSkins->trigger();
         auto *dialog = qobject_cast<frmSkins *>(app.forms.find("frmSkins"));
         QVERIFY(dialog && dialog->isVisible() && dialog->chkChangeAll->isEnabled());
         QCOMPARE(dialog->lstSkins->currentItem()->text(), selected);
@@ -107,7 +107,7 @@ private slots:
         if (!fromTray)
             frmSkins::OpenFor(app.ctx, notes[1])->chkChangeAll->setChecked(true);
         else
-            menu->mnuTraySkin->trigger();
+            menu->menus().mnuTraySkin->trigger();
         auto *dialog = qobject_cast<frmSkins *>(app.forms.find("frmSkins"));
         QCOMPARE(dialog->chkChangeAll->isEnabled(), !fromTray);
         QVERIFY(dialog->chkChangeAll->isChecked());

@@ -6,8 +6,6 @@
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 
-#include <QListWidget>
-
 // Notes and alarm entries as the tests need them.
 namespace NoteFixtures {
 
@@ -56,10 +54,7 @@ inline void addAlarm(frmNote *note, int start, int length, int index,
 // The note's alarm list, line by line.
 inline QStringList alarmLines(const frmNote *note)
 {
-    QStringList lines;
-    for (int row = 0; row < note->lstAlarms->count(); ++row)
-        lines.append(note->lstAlarms->item(row)->text());
-    return lines;
+    return note->lstAlarms->lines();
 }
 
 } // namespace NoteFixtures

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Profile of one start of the real program under Xvfb (run by hand, not by ctest).
+
+Makes the same session as startup.py (a few lines of rich text per note, spread over the
+screen), starts the program under a profiler with its own PENNYQUILL_HOME, waits until every
+note window is mapped, lets it settle and ends it with SIGTERM, so the profile covers start,
+the settled notes and exit.
+
+  bench/startup_profile.py [--program build/src/pennyquill] [--notes 200]
+                           [--tool callgrind|heaptrack] [--out FILE]
+
+Then: callgrind_annotate --inclusive=yes FILE, or heaptrack_print FILE.zst.
+"""
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import startup
+
+TOOLS = {
+    "callgrind": lambda out: ["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out],
+    "heaptrack": lambda out: ["heaptrack", "-o", out],
+}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser.add_argument("--program", default=os.path.join(here, "..", "build", "src",
+                                                          "pennyquill"))
+    parser.add_argument("--notes", type=int, default=200)
+    parser.add_argument("--tool", choices=sorted(TOOLS), default="callgrind")
+    parser.add_argument("--out", default=None, help="profile file (default: in the folder)")
+    parser.add_argument("--settle", type=float, default=5)
+    parser.add_argument("--timeout", type=float, default=1200)
+    args = parser.parse_args()
+    out = os.path.abspath(args.out or f"{args.tool}.pennyquill.{args.notes}")
+
+    work = tempfile.mkdtemp(prefix="pq-profile-")
+    home = os.path.join(work, "home")
+    runtime = os.path.join(work, "runtime")
+    os.makedirs(home)
+    os.makedirs(runtime, mode=0o700)
+    startup.pennyquill_session(home, args.notes)
+    env = dict(os.environ, HOME=work, PENNYQUILL_HOME=home, XDG_RUNTIME_DIR=runtime,
+               XDG_CONFIG_HOME=os.path.join(work, ".config"))
+    env.pop("QT_QPA_PLATFORM", None)
+    xvfb = startup.Xvfb()
+    env["DISPLAY"] = xvfb.display
+    try:
+        watcher = startup.MapWatcher(xvfb.display)
+        begin = time.monotonic()
+        with open(out + ".log", "w") as log:
+            proc = subprocess.Popen(TOOLS[args.tool](out) + [os.path.abspath(args.program)],
+                                    env=env, stdout=subprocess.DEVNULL, stderr=log)
+            shown = watcher.wait_for(args.notes, args.timeout)
+            watcher.close()
+            if shown is None:
+                print("not every note was shown in time", file=sys.stderr)
+            else:
+                print(f"{args.notes} notes shown after {shown - begin:.1f} s (under the profiler)")
+            time.sleep(args.settle)
+            proc.send_signal(signal.SIGTERM)
+            proc.wait(args.timeout)
+        print("profile:", out)
+    finally:
+        xvfb.stop()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
