@@ -281,6 +281,20 @@ struct CharState
     }
 };
 
+struct CharStateHash
+{
+    size_t operator()(const CharState &state) const
+    {
+        const unsigned flags = (state.bold ? 1U : 0U) | (state.italic ? 2U : 0U) |
+                               (state.underline ? 4U : 0U) | (state.strike ? 8U : 0U) |
+                               (state.protect ? 16U : 0U) | (state.hidden ? 32U : 0U);
+        size_t hash = std::hash<int>()(state.font);
+        for (const int part : {state.halfPoints, state.color, static_cast<int>(flags)})
+            hash = hash * 1000003U ^ std::hash<int>()(part);
+        return hash;
+    }
+};
+
 struct ParaState
 {
     Numbering numbering = Numbering::None;
@@ -903,6 +917,7 @@ private:
         case Destination::ColorTable:
             if (c == u';') {
                 m_colors.push_back(m_colorSet ? std::optional<QRgb>(m_colorValue) : std::nullopt);
+                forgetFormats();
                 m_colorValue = 0;
                 m_colorSet = false;
             }
@@ -943,15 +958,29 @@ private:
                 m_run[i] = QChar(QChar::ReplacementCharacter);
         }
         m_cursor.insertText(m_run, format(m_runState));
-        m_run.clear();
+        m_run.resize(0); // keeps its room for the next run
     }
 
-    QTextCharFormat format(const CharState &state)
+    // Runs switch back and forth between a few looks; each look is built once and the same
+    // format object handed to the document every time, which it then recognises at once.
+    const QTextCharFormat &format(CharState state)
     {
-        if (m_formatCached && state == m_cachedState)
-            return m_cachedFormat;
+        if (state.font < 0)
+            state.font = m_defaultFont;
+        if (m_lastFormat && state == m_lastState)
+            return *m_lastFormat;
+        auto [entry, added] = m_formats.try_emplace(state);
+        if (added)
+            entry->second = buildFormat(state);
+        m_lastState = state;
+        m_lastFormat = &entry->second;
+        return entry->second;
+    }
+
+    QTextCharFormat buildFormat(const CharState &state) const
+    {
         QTextCharFormat format;
-        const auto font = m_fonts.find(state.font >= 0 ? state.font : m_defaultFont);
+        const auto font = m_fonts.find(state.font);
         if (font != m_fonts.end() && !font->second.name.isEmpty())
             format.setFontFamilies({font->second.name});
         format.setFontPointSize(state.halfPoints / 2.0);
@@ -964,10 +993,14 @@ private:
             format.setForeground(QColor(*m_colors[color]));
         if (state.protect && m_keepProtection)
             format.setProperty(RichTextModel::ProtectedProperty, true);
-        m_cachedState = state;
-        m_cachedFormat = format;
-        m_formatCached = true;
         return format;
+    }
+
+    // A font or colour defined after text used it changes the looks built so far.
+    void forgetFormats()
+    {
+        m_formats.clear();
+        m_lastFormat = nullptr;
     }
 
     void paragraphBreak()
@@ -1063,7 +1096,7 @@ private:
             else if (m_fontCharset >= 0)
                 entry.codePage = RtfCodePage::fromCharset(m_fontCharset, 0);
             m_fonts[m_fontNumber] = entry;
-            m_formatCached = false;
+            forgetFormats();
         }
         m_fontPending = false;
         m_fontName.clear();
@@ -1135,9 +1168,9 @@ private:
 
     QString m_run;
     CharState m_runState;
-    bool m_formatCached = false;
-    CharState m_cachedState;
-    QTextCharFormat m_cachedFormat;
+    std::unordered_map<CharState, QTextCharFormat, CharStateHash> m_formats;
+    CharState m_lastState;
+    const QTextCharFormat *m_lastFormat = nullptr;
 
     bool m_pendingBreak = false;
     QTextCharFormat m_breakFormat;
@@ -1210,17 +1243,18 @@ void RtfReader::read(const QString &rtf, QTextCursor &cursor) const
     // Windows-1252 (the note files) goes back to its bytes and is read like pasted RTF, so
     // both decode raw 8-bit text the same way; text no byte can stand for is taken as it is.
     if (isRtf(rtf)) {
-        QByteArray bytes;
-        bytes.reserve(rtf.size());
+        QString bytes(rtf.size(), Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(bytes.data());
         for (const QChar c : rtf) {
-            const int byte = RtfCodePage::encodeWindows1252(c.unicode());
+            const char16_t unit = c.unicode();
+            const int byte = unit < 0x80 ? unit : RtfCodePage::encodeWindows1252(unit);
             if (byte < 0) {
                 read(rtf, false, cursor);
                 return;
             }
-            bytes += static_cast<char>(byte);
+            *out++ = static_cast<char16_t>(byte);
         }
-        read(QString::fromLatin1(bytes), true, cursor);
+        read(bytes, true, cursor);
         return;
     }
     read(rtf, false, cursor);
