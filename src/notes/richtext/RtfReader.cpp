@@ -363,10 +363,13 @@ public:
         m_in = &input;
         m_bytes = bytes;
         const qsizetype size = input.size();
-        unsigned steps = 0;
+        qsizetype nextCheck = InterruptCheckSteps;
         while (m_pos < size && !m_done) {
-            if (++steps % InterruptCheckSteps == 0 && m_interrupted && m_interrupted())
-                break;
+            if (m_pos >= nextCheck) {
+                nextCheck = m_pos + InterruptCheckSteps;
+                if (m_interrupted && m_interrupted())
+                    break;
+            }
             const char16_t c = input.at(m_pos++).unicode();
             switch (c) {
             case u'{':
@@ -382,13 +385,45 @@ public:
             case u'\n':
                 break;
             default:
-                literal(c);
+                if (isPlain(c) && joinsRun()) {
+                    literal(c);
+                    takePlainText();
+                } else {
+                    literal(c);
+                }
             }
         }
         finish();
     }
 
 private:
+    // --- plain text ----------------------------------------------------------------------
+
+    // Characters that stand for themselves in any text.
+    static bool isPlain(char16_t c)
+    {
+        return c >= 0x20 && c < 0x7F && c != u'{' && c != u'}' && c != u'\\';
+    }
+
+    // Whether a plain character read now goes into the run of document text.
+    bool joinsRun() const
+    {
+        return m_unicodeFallback == 0 && !m_groups.empty() &&
+               m_groups.back().destination == Destination::Text && !m_groups.back().chars.hidden;
+    }
+
+    // After a plain character joined the run, the plain characters behind it join it as well,
+    // in one piece: most of a text is such characters.
+    void takePlainText()
+    {
+        const QString &in = *m_in;
+        qsizetype end = m_pos;
+        while (end < in.size() && isPlain(in.at(end).unicode()))
+            ++end;
+        m_run.append(in.constData() + m_pos, end - m_pos);
+        m_pos = end;
+    }
+
     // --- groups ---------------------------------------------------------------------------
 
     void openGroup()
@@ -993,6 +1028,11 @@ private:
             format.setForeground(QColor(*m_colors[color]));
         if (state.protect && m_keepProtection)
             format.setProperty(RichTextModel::ProtectedProperty, true);
+        // The document finds a format by a hash that a format works out when first compared
+        // and keeps; compared once here, the document need not work it out for every run.
+        QTextCharFormat twin = format;
+        twin.clearProperty(QTextFormat::ObjectIndex); // a copy of its own, equal to it
+        static_cast<void>(twin == format);
         return format;
     }
 
@@ -1114,7 +1154,7 @@ private:
     }
 
     // About a millisecond of reading between two questions.
-    static constexpr unsigned InterruptCheckSteps = 1U << 14;
+    static constexpr qsizetype InterruptCheckSteps = 1 << 14;
 
     QTextCursor &m_cursor;
     const bool m_whole;
