@@ -348,6 +348,8 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     const QSizeF pageSize = text->pageSize();
     text->setUndoRedoEnabled(false);
     text->setPageSize(QSizeF(0, 0));
+    // Dropped at once rather than removed piece by piece, with the formats it used.
+    text->clear();
     QTextCursor cursor(text);
     RtfReader reader(RtfReader::Target::Document);
     reader.setInterrupt(interrupted);

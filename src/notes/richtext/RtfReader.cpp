@@ -295,6 +295,12 @@ struct CharStateHash
     }
 };
 
+struct Look
+{
+    QTextCharFormat format;
+    bool adopted = false; // the document's own copy of the format
+};
+
 struct ParaState
 {
     Numbering numbering = Numbering::None;
@@ -992,23 +998,26 @@ private:
             else if (c.isSurrogate())
                 m_run[i] = QChar(QChar::ReplacementCharacter);
         }
-        m_cursor.insertText(m_run, format(m_runState));
+        Look &runLook = look(m_runState);
+        m_cursor.insertText(m_run, runLook.format);
+        if (!runLook.adopted)
+            adopt(runLook);
         m_run.resize(0); // keeps its room for the next run
     }
 
     // Runs switch back and forth between a few looks; each look is built once and the same
-    // format object handed to the document every time, which it then recognises at once.
-    const QTextCharFormat &format(CharState state)
+    // format object handed to the document every time.
+    Look &look(CharState state)
     {
         if (state.font < 0)
             state.font = m_defaultFont;
-        if (m_lastFormat && state == m_lastState)
-            return *m_lastFormat;
-        auto [entry, added] = m_formats.try_emplace(state);
+        if (m_lastLook && state == m_lastState)
+            return *m_lastLook;
+        auto [entry, added] = m_looks.try_emplace(state);
         if (added)
-            entry->second = buildFormat(state);
+            entry->second.format = buildFormat(state);
         m_lastState = state;
-        m_lastFormat = &entry->second;
+        m_lastLook = &entry->second;
         return entry->second;
     }
 
@@ -1028,19 +1037,25 @@ private:
             format.setForeground(QColor(*m_colors[color]));
         if (state.protect && m_keepProtection)
             format.setProperty(RichTextModel::ProtectedProperty, true);
-        // The document finds a format by a hash that a format works out when first compared
-        // and keeps; compared once here, the document need not work it out for every run.
-        QTextCharFormat twin = format;
-        twin.clearProperty(QTextFormat::ObjectIndex); // a copy of its own, equal to it
-        static_cast<void>(twin == format);
         return format;
+    }
+
+    // The document keeps its own copy of each format it is given and looks every format it
+    // is handed up among them: handed back its own copy, it knows it at once instead of
+    // comparing it property by property, as it would a format built anew for each text.
+    void adopt(Look &look)
+    {
+        look.adopted = true;
+        const QTextCharFormat own = m_cursor.charFormat(); // of the run just inserted
+        if (own == look.format)
+            look.format = own;
     }
 
     // A font or colour defined after text used it changes the looks built so far.
     void forgetFormats()
     {
-        m_formats.clear();
-        m_lastFormat = nullptr;
+        m_looks.clear();
+        m_lastLook = nullptr;
     }
 
     void paragraphBreak()
@@ -1053,7 +1068,7 @@ private:
             insertBreak();
         applyParagraph(m_groups.back().para);
         m_pendingBreak = true;
-        m_breakFormat = format(m_groups.back().chars);
+        m_breakFormat = look(m_groups.back().chars).format;
         m_guessedBullet = false;
     }
 
@@ -1208,9 +1223,9 @@ private:
 
     QString m_run;
     CharState m_runState;
-    std::unordered_map<CharState, QTextCharFormat, CharStateHash> m_formats;
+    std::unordered_map<CharState, Look, CharStateHash> m_looks;
     CharState m_lastState;
-    const QTextCharFormat *m_lastFormat = nullptr;
+    Look *m_lastLook = nullptr;
 
     bool m_pendingBreak = false;
     QTextCharFormat m_breakFormat;
