@@ -1001,8 +1001,8 @@ private:
         Look &runLook = look(m_runState);
         m_cursor.insertText(m_run, runLook.format);
         if (!runLook.adopted)
-            adopt(runLook);
-        m_run.resize(0); // keeps its room for the next run
+            adopt(runLook, m_cursor.charFormat()); // of the run just inserted
+        m_run.resize(0);                           // keeps its room for the next run
     }
 
     // Runs switch back and forth between a few looks; each look is built once and the same
@@ -1043,10 +1043,9 @@ private:
     // The document keeps its own copy of each format it is given and looks every format it
     // is handed up among them: handed back its own copy, it knows it at once instead of
     // comparing it property by property, as it would a format built anew for each text.
-    void adopt(Look &look)
+    static void adopt(Look &look, const QTextCharFormat &own)
     {
         look.adopted = true;
-        const QTextCharFormat own = m_cursor.charFormat(); // of the run just inserted
         if (own == look.format)
             look.format = own;
     }
@@ -1056,6 +1055,7 @@ private:
     {
         m_looks.clear();
         m_lastLook = nullptr;
+        m_breakLook = nullptr;
     }
 
     void paragraphBreak()
@@ -1068,24 +1068,29 @@ private:
             insertBreak();
         applyParagraph(m_groups.back().para);
         m_pendingBreak = true;
-        m_breakFormat = look(m_groups.back().chars).format;
+        m_breakLook = &look(m_groups.back().chars);
+        m_breakFormat = m_breakLook->format;
         m_guessedBullet = false;
     }
 
     void insertBreak()
     {
         m_cursor.insertBlock(m_newBlockFormat, m_breakFormat);
+        if (m_breakLook && !m_breakLook->adopted)
+            adopt(*m_breakLook, m_cursor.blockCharFormat());
         m_pendingBreak = false;
+        m_inNoList = m_newBlockFormat.objectIndex() < 0;
     }
 
     void applyParagraph(const ParaState &para)
     {
         // Most paragraphs have no bullet and get none: nothing to do for them.
         const bool bullet = isBullet(para);
-        if (!bullet && !m_cursor.block().textList())
+        if (!bullet && (m_inNoList || !m_cursor.block().textList()))
             return;
         QTextCursor paragraph = m_cursor;
         RichTextModel::setBullet(paragraph, bullet);
+        m_inNoList = !bullet;
     }
 
     bool isBullet(const ParaState &para) const
@@ -1228,7 +1233,11 @@ private:
     Look *m_lastLook = nullptr;
 
     bool m_pendingBreak = false;
+    // The paragraph being written is known to be in no list, as the paragraphs the reader
+    // starts are unless they continue the list of the paragraph it reads into.
+    bool m_inNoList = false;
     QTextCharFormat m_breakFormat;
+    Look *m_breakLook = nullptr; // the look m_breakFormat was taken from, while it is kept
     ParaState m_endPara;
 };
 
