@@ -315,10 +315,11 @@ void tst_RichTextBox::textRtfIntoAShownBox_data()
 {
     QTest::addColumn<int>("paragraphs");
     QTest::addColumn<int>("stopAtQuestion"); // 0: never asked to stop
-    QTest::newRow("short note") << 2 << 0;
-    QTest::newRow("long note") << 20000 << 0;
-    QTest::newRow("long note, stop asked at once") << 20000 << 1;
-    QTest::newRow("long note, stop asked later") << 20000 << 3;
+    QTest::addColumn<bool>("scrollBar");
+    QTest::newRow("short note") << 2 << 0 << false;
+    QTest::newRow("long note") << 20000 << 0 << true;
+    QTest::newRow("long note, stop asked at once") << 20000 << 1 << true;
+    QTest::newRow("long note, stop asked later") << 20000 << 3 << true;
 }
 
 // A text replaced in a box the user sees: caret and view at the start, nothing to undo, the
@@ -328,6 +329,7 @@ void tst_RichTextBox::textRtfIntoAShownBox()
 {
     QFETCH(int, paragraphs);
     QFETCH(int, stopAtQuestion);
+    QFETCH(bool, scrollBar);
     RichTextBox box;
     box.resize(260, 160);
     box.show();
@@ -353,6 +355,11 @@ void tst_RichTextBox::textRtfIntoAShownBox()
     box.repaint();
     QCOMPARE(box.verticalScrollBar()->value(), 0);
     QVERIFY(box.document()->firstBlock().layout()->lineCount() > 0);
+    // The scroll bar shows only for a text longer than the box, which then lays the text out
+    // to the width left beside it.
+    QCOMPARE(box.verticalScrollBar()->isVisible(), scrollBar);
+    QCOMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(box.document()->pageSize().width(), box.viewport()->width());
     if (blocks > 100)
         QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0 &&
                                      box.verticalScrollBar()->maximum() > 100 * 10,
