@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -121,6 +122,23 @@ int main(int argc, char **argv)
                               box.repaint();
                           }),
            mebibyte.size());
+    // As a note first shows its text: a box just shown, still empty.
+    std::vector<std::unique_ptr<RichTextBox>> newBoxes;
+    for (int i = 0; i < repeats; ++i) {
+        newBoxes.push_back(std::make_unique<RichTextBox>());
+        newBoxes.back()->resize(260, 160);
+        newBoxes.back()->show();
+    }
+    size_t nextBox = 0;
+    report("TextRTF = into a new shown box and painted",
+           millisecondsOf(repeats,
+                          [&] {
+                              RichTextBox &fresh = *newBoxes[nextBox++];
+                              fresh.setTextRTF(asText);
+                              fresh.repaint();
+                          }),
+           mebibyte.size());
+    newBoxes.clear();
     report("TextRTF from the box", millisecondsOf(repeats, [&] { (void)box.TextRTF(); }),
            written.size());
     std::printf("  %d paragraphs, %lld characters\n", read.blockCount(),
