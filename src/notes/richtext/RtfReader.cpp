@@ -298,7 +298,7 @@ struct CharStateHash
 struct Look
 {
     QTextCharFormat format;
-    bool adopted = false; // the document's own copy of the format
+    bool adopted = false; // the format was handed back by the document
 };
 
 struct ParaState
@@ -1000,9 +1000,11 @@ private:
         }
         Look &runLook = look(m_runState);
         m_cursor.insertText(m_run, runLook.format);
+        // The cursor stands right after the run: its format is the run's.
         if (!runLook.adopted)
-            adopt(runLook, m_cursor.charFormat()); // of the run just inserted
-        m_run.resize(0);                           // keeps its room for the next run
+            adopt(runLook, m_cursor.charFormat());
+        // Emptied, the run keeps its room for the next one.
+        m_run.resize(0);
     }
 
     // Runs switch back and forth between a few looks; each look is built once and the same
