@@ -55,6 +55,7 @@ private slots:
     void textRtfThroughNewBox();
     void textRtfIntoAShownBox_data();
     void textRtfIntoAShownBox();
+    void newTextDropsTheOldFormats();
     void notRtfIsPlainText();
     void span_data();
     void span();
@@ -364,6 +365,24 @@ void tst_RichTextBox::textRtfIntoAShownBox()
         QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0 &&
                                      box.verticalScrollBar()->maximum() > 100 * 10,
                                  20000);
+}
+
+// A note whose text is set again and again does not gather the looks of all its old texts.
+void tst_RichTextBox::newTextDropsTheOldFormats()
+{
+    RichTextBox box;
+    QString colours = "{\\rtf1{\\colortbl;";
+    QString text;
+    for (int i = 1; i <= 200; ++i) {
+        colours += QString("\\red%1\\green0\\blue0;").arg(i);
+        text += QString("\\cf%1 x").arg(i);
+    }
+    box.setTextRTF(colours + "}" + text + "}");
+    QVERIFY(box.document()->allFormats().size() > 200);
+    box.setTextRTF(QStringLiteral("{\\rtf1 plain \\b bold}"));
+    QVERIFY(box.document()->allFormats().size() < 20);
+    QCOMPARE(box.Text(), QStringLiteral("plain bold"));
+    QVERIFY(!box.document()->isUndoAvailable());
 }
 
 void tst_RichTextBox::notRtfIsPlainText()
