@@ -964,8 +964,9 @@ private:
             }
             break;
         case Destination::Marker:
-            if (group.chars.hidden || c == 0 || c == u'\r' || c == u'\n' ||
-                c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
+            // A marker that is kept becomes text: it leaves out what text leaves out.
+            if (group.chars.hidden || (c < 0x20 && c != u'\t') || c == QChar::ParagraphSeparator ||
+                c == 0xFDD0 || c == 0xFDD1)
                 return;
             if (m_marker.isEmpty())
                 m_markerState = group.chars;

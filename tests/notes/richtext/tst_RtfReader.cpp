@@ -366,6 +366,8 @@ void tst_RtfReader::damaged_data()
     QTest::newRow("empty") << QByteArray("{\\rtf1}") << QString();
     QTest::newRow("font table without braces")
         << QByteArray("{\\rtf1{\\fonttbl\\f0 Arial;\\f1 Courier;}\\f1 x}") << QStringLiteral("x");
+    QTest::newRow("control character in a list marker")
+        << QByteArray("{\\rtf1 a\\par{\\pntext 1\\'08.\\tab}b}") << QStringLiteral("a\r\n1.\tb");
     QTest::newRow("colour out of table")
         << QByteArray("{\\rtf1{\\colortbl;}\\cf7 x}") << QStringLiteral("x");
 }
