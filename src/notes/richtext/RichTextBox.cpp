@@ -343,10 +343,18 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
 {
     Operation operation(*this);
     QTextDocument *text = document();
+    text->setUndoRedoEnabled(false);
+    // Dropped at once rather than removed piece by piece, with the formats it used.
+    text->clear();
+    // A text longer than the box brings the scroll bar, which narrows the box and has the
+    // text laid out again. With the bar there from the start, the text is laid out again
+    // only when it turns out short, and then at little cost.
+    const Qt::ScrollBarPolicy scrollBar = verticalScrollBarPolicy();
+    if (scrollBar == Qt::ScrollBarAsNeeded)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A document without a page size is not laid out while it changes; given its size back
     // it is laid out once, lazily.
     const QSizeF pageSize = text->pageSize();
-    text->setUndoRedoEnabled(false);
     text->setPageSize(QSizeF(0, 0));
     QTextCursor cursor(text);
     RtfReader reader(RtfReader::Target::Document);
@@ -356,6 +364,7 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     // laid out, it does not make the box lay out the whole text to repaint the old place.
     setTextCursor(QTextCursor(text));
     text->setPageSize(pageSize);
+    setVerticalScrollBarPolicy(scrollBar);
     text->setUndoRedoEnabled(true);
     ensureCursorVisible();
 }

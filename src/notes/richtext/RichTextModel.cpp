@@ -234,12 +234,14 @@ void RichTextModel::insertPlainText(QTextCursor &cursor, const QString &text,
         case u'\v':
             piece += QChar(QChar::LineSeparator);
             break;
-        case 0:
         case 0xFDD0: // the document's own frame marks
         case 0xFDD1:
             break;
         default:
-            piece += QChar(c);
+            // Other control characters draw as nothing sensible and would not come back
+            // from the note as saved: left out, as the RTF reader leaves them out.
+            if (c >= 0x20 || c == u'\t')
+                piece += QChar(c);
         }
     }
     flush();

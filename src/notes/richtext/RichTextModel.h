@@ -77,7 +77,8 @@ public:
     static bool isProtected(const QTextCharFormat &format);
 
     // Inserts plain text at the cursor in one format: "\r\n", "\r" and "\n" start paragraphs,
-    // "\v" is a line break, characters the document reserves for itself are left out.
+    // "\v" is a line break; characters the document reserves for itself and control
+    // characters other than the tab are left out.
     static void insertPlainText(QTextCursor &cursor, const QString &text,
                                 const QTextCharFormat &format);
 

@@ -281,6 +281,26 @@ struct CharState
     }
 };
 
+struct CharStateHash
+{
+    size_t operator()(const CharState &state) const
+    {
+        const unsigned flags = (state.bold ? 1U : 0U) | (state.italic ? 2U : 0U) |
+                               (state.underline ? 4U : 0U) | (state.strike ? 8U : 0U) |
+                               (state.protect ? 16U : 0U) | (state.hidden ? 32U : 0U);
+        size_t hash = std::hash<int>()(state.font);
+        for (const int part : {state.halfPoints, state.color, static_cast<int>(flags)})
+            hash = hash * 1000003U ^ std::hash<int>()(part);
+        return hash;
+    }
+};
+
+struct Look
+{
+    QTextCharFormat format;
+    bool adopted = false; // the format was handed back by the document
+};
+
 struct ParaState
 {
     Numbering numbering = Numbering::None;
@@ -349,10 +369,13 @@ public:
         m_in = &input;
         m_bytes = bytes;
         const qsizetype size = input.size();
-        unsigned steps = 0;
+        qsizetype nextCheck = InterruptCheckSteps;
         while (m_pos < size && !m_done) {
-            if (++steps % InterruptCheckSteps == 0 && m_interrupted && m_interrupted())
-                break;
+            if (m_pos >= nextCheck) {
+                nextCheck = m_pos + InterruptCheckSteps;
+                if (m_interrupted && m_interrupted())
+                    break;
+            }
             const char16_t c = input.at(m_pos++).unicode();
             switch (c) {
             case u'{':
@@ -368,13 +391,45 @@ public:
             case u'\n':
                 break;
             default:
-                literal(c);
+                if (isPlain(c) && joinsRun()) {
+                    literal(c);
+                    takePlainText();
+                } else {
+                    literal(c);
+                }
             }
         }
         finish();
     }
 
 private:
+    // --- plain text ----------------------------------------------------------------------
+
+    // Characters that stand for themselves in any text.
+    static bool isPlain(char16_t c)
+    {
+        return c >= 0x20 && c < 0x7F && c != u'{' && c != u'}' && c != u'\\';
+    }
+
+    // Whether a plain character read now goes into the run of document text.
+    bool joinsRun() const
+    {
+        return m_unicodeFallback == 0 && !m_groups.empty() &&
+               m_groups.back().destination == Destination::Text && !m_groups.back().chars.hidden;
+    }
+
+    // After a plain character joined the run, the plain characters behind it join it as well,
+    // in one piece: most of a text is such characters.
+    void takePlainText()
+    {
+        const QString &in = *m_in;
+        qsizetype end = m_pos;
+        while (end < in.size() && isPlain(in.at(end).unicode()))
+            ++end;
+        m_run.append(in.constData() + m_pos, end - m_pos);
+        m_pos = end;
+    }
+
     // --- groups ---------------------------------------------------------------------------
 
     void openGroup()
@@ -903,13 +958,15 @@ private:
         case Destination::ColorTable:
             if (c == u';') {
                 m_colors.push_back(m_colorSet ? std::optional<QRgb>(m_colorValue) : std::nullopt);
+                forgetFormats();
                 m_colorValue = 0;
                 m_colorSet = false;
             }
             break;
         case Destination::Marker:
-            if (group.chars.hidden || c == 0 || c == u'\r' || c == u'\n' ||
-                c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
+            // A marker that is kept becomes text: it leaves out what text leaves out.
+            if (group.chars.hidden || (c < 0x20 && c != u'\t') || c == QChar::ParagraphSeparator ||
+                c == 0xFDD0 || c == 0xFDD1)
                 return;
             if (m_marker.isEmpty())
                 m_markerState = group.chars;
@@ -942,16 +999,35 @@ private:
             else if (c.isSurrogate())
                 m_run[i] = QChar(QChar::ReplacementCharacter);
         }
-        m_cursor.insertText(m_run, format(m_runState));
-        m_run.clear();
+        Look &runLook = look(m_runState);
+        m_cursor.insertText(m_run, runLook.format);
+        // The cursor stands right after the run: its format is the run's.
+        if (!runLook.adopted)
+            adopt(runLook, m_cursor.charFormat());
+        // Emptied, the run keeps its room for the next one.
+        m_run.resize(0);
     }
 
-    QTextCharFormat format(const CharState &state)
+    // Runs switch back and forth between a few looks; each look is built once and the same
+    // format object handed to the document every time.
+    Look &look(CharState state)
     {
-        if (m_formatCached && state == m_cachedState)
-            return m_cachedFormat;
+        if (state.font < 0)
+            state.font = m_defaultFont;
+        if (m_lastLook && state == m_lastState)
+            return *m_lastLook;
+        auto [entry, added] = m_looks.try_emplace(state);
+        if (added)
+            entry->second.format = buildFormat(state);
+        m_lastState = state;
+        m_lastLook = &entry->second;
+        return entry->second;
+    }
+
+    QTextCharFormat buildFormat(const CharState &state) const
+    {
         QTextCharFormat format;
-        const auto font = m_fonts.find(state.font >= 0 ? state.font : m_defaultFont);
+        const auto font = m_fonts.find(state.font);
         if (font != m_fonts.end() && !font->second.name.isEmpty())
             format.setFontFamilies({font->second.name});
         format.setFontPointSize(state.halfPoints / 2.0);
@@ -964,10 +1040,25 @@ private:
             format.setForeground(QColor(*m_colors[color]));
         if (state.protect && m_keepProtection)
             format.setProperty(RichTextModel::ProtectedProperty, true);
-        m_cachedState = state;
-        m_cachedFormat = format;
-        m_formatCached = true;
         return format;
+    }
+
+    // The document keeps its own copy of each format it is given and looks every format it
+    // is handed up among them: handed back its own copy, it knows it at once instead of
+    // comparing it property by property, as it would a format built anew for each text.
+    static void adopt(Look &look, const QTextCharFormat &own)
+    {
+        look.adopted = true;
+        if (own == look.format)
+            look.format = own;
+    }
+
+    // A font or colour defined after text used it changes the looks built so far.
+    void forgetFormats()
+    {
+        m_looks.clear();
+        m_lastLook = nullptr;
+        m_breakLook = nullptr;
     }
 
     void paragraphBreak()
@@ -980,24 +1071,29 @@ private:
             insertBreak();
         applyParagraph(m_groups.back().para);
         m_pendingBreak = true;
-        m_breakFormat = format(m_groups.back().chars);
+        m_breakLook = &look(m_groups.back().chars);
+        m_breakFormat = m_breakLook->format;
         m_guessedBullet = false;
     }
 
     void insertBreak()
     {
         m_cursor.insertBlock(m_newBlockFormat, m_breakFormat);
+        if (m_breakLook && !m_breakLook->adopted)
+            adopt(*m_breakLook, m_cursor.blockCharFormat());
         m_pendingBreak = false;
+        m_inNoList = m_newBlockFormat.objectIndex() < 0;
     }
 
     void applyParagraph(const ParaState &para)
     {
         // Most paragraphs have no bullet and get none: nothing to do for them.
         const bool bullet = isBullet(para);
-        if (!bullet && !m_cursor.block().textList())
+        if (!bullet && (m_inNoList || !m_cursor.block().textList()))
             return;
         QTextCursor paragraph = m_cursor;
         RichTextModel::setBullet(paragraph, bullet);
+        m_inNoList = !bullet;
     }
 
     bool isBullet(const ParaState &para) const
@@ -1063,7 +1159,7 @@ private:
             else if (m_fontCharset >= 0)
                 entry.codePage = RtfCodePage::fromCharset(m_fontCharset, 0);
             m_fonts[m_fontNumber] = entry;
-            m_formatCached = false;
+            forgetFormats();
         }
         m_fontPending = false;
         m_fontName.clear();
@@ -1081,7 +1177,7 @@ private:
     }
 
     // About a millisecond of reading between two questions.
-    static constexpr unsigned InterruptCheckSteps = 1U << 14;
+    static constexpr qsizetype InterruptCheckSteps = 1 << 14;
 
     QTextCursor &m_cursor;
     const bool m_whole;
@@ -1135,12 +1231,16 @@ private:
 
     QString m_run;
     CharState m_runState;
-    bool m_formatCached = false;
-    CharState m_cachedState;
-    QTextCharFormat m_cachedFormat;
+    std::unordered_map<CharState, Look, CharStateHash> m_looks;
+    CharState m_lastState;
+    Look *m_lastLook = nullptr;
 
     bool m_pendingBreak = false;
+    // The paragraph being written is known to be in no list, as the paragraphs the reader
+    // starts are unless they continue the list of the paragraph it reads into.
+    bool m_inNoList = false;
     QTextCharFormat m_breakFormat;
+    Look *m_breakLook = nullptr; // the look m_breakFormat was taken from, while it is kept
     ParaState m_endPara;
 };
 
@@ -1210,17 +1310,18 @@ void RtfReader::read(const QString &rtf, QTextCursor &cursor) const
     // Windows-1252 (the note files) goes back to its bytes and is read like pasted RTF, so
     // both decode raw 8-bit text the same way; text no byte can stand for is taken as it is.
     if (isRtf(rtf)) {
-        QByteArray bytes;
-        bytes.reserve(rtf.size());
+        QString bytes(rtf.size(), Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(bytes.data());
         for (const QChar c : rtf) {
-            const int byte = RtfCodePage::encodeWindows1252(c.unicode());
+            const char16_t unit = c.unicode();
+            const int byte = unit < 0x80 ? unit : RtfCodePage::encodeWindows1252(unit);
             if (byte < 0) {
                 read(rtf, false, cursor);
                 return;
             }
-            bytes += static_cast<char>(byte);
+            *out++ = static_cast<char16_t>(byte);
         }
-        read(QString::fromLatin1(bytes), true, cursor);
+        read(bytes, true, cursor);
         return;
     }
     read(rtf, false, cursor);

@@ -55,6 +55,7 @@ private slots:
     void textRtfThroughNewBox();
     void textRtfIntoAShownBox_data();
     void textRtfIntoAShownBox();
+    void newTextDropsTheOldFormats();
     void notRtfIsPlainText();
     void span_data();
     void span();
@@ -315,10 +316,11 @@ void tst_RichTextBox::textRtfIntoAShownBox_data()
 {
     QTest::addColumn<int>("paragraphs");
     QTest::addColumn<int>("stopAtQuestion"); // 0: never asked to stop
-    QTest::newRow("short note") << 2 << 0;
-    QTest::newRow("long note") << 20000 << 0;
-    QTest::newRow("long note, stop asked at once") << 20000 << 1;
-    QTest::newRow("long note, stop asked later") << 20000 << 3;
+    QTest::addColumn<bool>("scrollBar");
+    QTest::newRow("short note") << 2 << 0 << false;
+    QTest::newRow("long note") << 20000 << 0 << true;
+    QTest::newRow("long note, stop asked at once") << 20000 << 1 << true;
+    QTest::newRow("long note, stop asked later") << 20000 << 3 << true;
 }
 
 // A text replaced in a box the user sees: caret and view at the start, nothing to undo, the
@@ -328,6 +330,7 @@ void tst_RichTextBox::textRtfIntoAShownBox()
 {
     QFETCH(int, paragraphs);
     QFETCH(int, stopAtQuestion);
+    QFETCH(bool, scrollBar);
     RichTextBox box;
     box.resize(260, 160);
     box.show();
@@ -353,10 +356,33 @@ void tst_RichTextBox::textRtfIntoAShownBox()
     box.repaint();
     QCOMPARE(box.verticalScrollBar()->value(), 0);
     QVERIFY(box.document()->firstBlock().layout()->lineCount() > 0);
+    // The scroll bar shows only for a text longer than the box, which then lays the text out
+    // to the width left beside it.
+    QCOMPARE(box.verticalScrollBar()->isVisible(), scrollBar);
+    QCOMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(box.document()->pageSize().width(), box.viewport()->width());
     if (blocks > 100)
         QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0 &&
                                      box.verticalScrollBar()->maximum() > 100 * 10,
                                  20000);
+}
+
+// A note whose text is set again and again does not gather the looks of all its old texts.
+void tst_RichTextBox::newTextDropsTheOldFormats()
+{
+    RichTextBox box;
+    QString colours = "{\\rtf1{\\colortbl;";
+    QString text;
+    for (int i = 1; i <= 200; ++i) {
+        colours += QString("\\red%1\\green0\\blue0;").arg(i);
+        text += QString("\\cf%1 x").arg(i);
+    }
+    box.setTextRTF(colours + "}" + text + "}");
+    QVERIFY(box.document()->allFormats().size() > 200);
+    box.setTextRTF(QStringLiteral("{\\rtf1 plain \\b bold}"));
+    QVERIFY(box.document()->allFormats().size() < 20);
+    QCOMPARE(box.Text(), QStringLiteral("plain bold"));
+    QVERIFY(!box.document()->isUndoAvailable());
 }
 
 void tst_RichTextBox::notRtfIsPlainText()

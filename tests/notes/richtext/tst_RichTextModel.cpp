@@ -245,6 +245,8 @@ void tst_RichTextModel::insertPlainText_data()
         << QStringLiteral("a") + QChar(0) + QChar(0xFDD0) + QChar(0xFDD1) + QStringLiteral("b")
         << QStringLiteral("ab");
     QTest::newRow("break at the end") << QStringLiteral("a\r\n") << QStringLiteral("a\r\n");
+    QTest::newRow("control characters")
+        << QStringLiteral("a\x07\x17\x1b\tb\x0c") << QStringLiteral("a\tb");
 }
 
 void tst_RichTextModel::insertPlainText()

@@ -86,6 +86,8 @@ private slots:
     void symbols();
     void damaged_data();
     void damaged();
+    void tablesAfterText_data();
+    void tablesAfterText();
     void deepNesting();
     void notRtfIsPlainText_data();
     void notRtfIsPlainText();
@@ -364,6 +366,8 @@ void tst_RtfReader::damaged_data()
     QTest::newRow("empty") << QByteArray("{\\rtf1}") << QString();
     QTest::newRow("font table without braces")
         << QByteArray("{\\rtf1{\\fonttbl\\f0 Arial;\\f1 Courier;}\\f1 x}") << QStringLiteral("x");
+    QTest::newRow("control character in a list marker")
+        << QByteArray("{\\rtf1 a\\par{\\pntext 1\\'08.\\tab}b}") << QStringLiteral("a\r\n1.\tb");
     QTest::newRow("colour out of table")
         << QByteArray("{\\rtf1{\\colortbl;}\\cf7 x}") << QStringLiteral("x");
 }
@@ -373,6 +377,38 @@ void tst_RtfReader::damaged()
     QFETCH(QByteArray, rtf);
     QFETCH(QString, text);
     QCOMPARE(textOf(*readDocument(rtf)), text);
+}
+
+// A table or default font given after text already used it holds for all the text after it,
+// whatever looks came in between.
+void tst_RtfReader::tablesAfterText_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("family"); // of "y"
+    QTest::addColumn<int>("color");      // of "y"
+    const QByteArray red = "{\\colortbl;\\red255\\green0\\blue0;}";
+    QTest::newRow("colour") << "{\\rtf1\\cf1 x\\par " + red + "y}" << QString() << 0x0000FF;
+    QTest::newRow("colour, bold text before")
+        << "{\\rtf1\\cf1 x\\b z\\b0\\par " + red + "y}" << QString() << 0x0000FF;
+    QTest::newRow("font") << QByteArray("{\\rtf1\\f1 x\\par{\\fonttbl{\\f1 Courier New;}}y}")
+                          << QStringLiteral("Courier New") << 0;
+    QTest::newRow("default font")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}x\\par\\deff1 y}")
+        << QStringLiteral("Courier New") << 0;
+}
+
+void tst_RtfReader::tablesAfterText()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, family);
+    QFETCH(int, color);
+    const auto document = readDocument(rtf);
+    QCOMPARE(::color(*document, QStringLiteral("y")), color);
+    QCOMPARE(::color(*document, QStringLiteral("x")), 0);
+    if (!family.isEmpty())
+        QCOMPARE(
+            formatAt(*document, at(*document, QStringLiteral("y"))).fontFamilies().toStringList(),
+            QStringList{family});
 }
 
 void tst_RtfReader::deepNesting()
