@@ -95,7 +95,11 @@ frmNote::frmNote(AppContext &ctx)
     wireAlarms();
 }
 
-frmNote::~frmNote() = default;
+frmNote::~frmNote()
+{
+    // Its alerts and the session hear of it while it is still a note.
+    LeaveForms();
+}
 
 void frmNote::buildControls()
 {

@@ -14,9 +14,14 @@ Form::Form(AppContext &ctx, const QString &formName, Qt::WindowFlags flags)
 
 Form::~Form()
 {
-    // A form deleted without Unload (a test tearing down) still leaves the list.
+    LeaveForms();
+}
+
+void Form::LeaveForms()
+{
     if (m_loaded && m_ctx.forms)
         m_ctx.forms->removed(this);
+    m_loaded = false;
 }
 
 void Form::Load()

@@ -36,6 +36,10 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // A form deleted without Unload (a test tearing down) leaves the list; a
+    // form that others watch calls this from its own destructor, so that they
+    // hear of it while it is still whole.
+    void LeaveForms();
     void showEvent(QShowEvent *event) override;
     // The form's frames carry their caption in their top edge, as frames do,
     // whatever the style: Fusion's caption above a plain box reads as a stray

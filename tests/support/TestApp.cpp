@@ -3,7 +3,11 @@
 #include "shell/Form.h"
 #include "shell/frmSplash.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QTest>
+
+int TestApp::s_alive = 0;
 
 TestApp::TestApp()
     : registry(m_dir.path() + QStringLiteral("/registry.ini")),
@@ -21,6 +25,7 @@ TestApp::TestApp()
     ctx.logon = &logon;
     ctx.forms = &forms;
     ctx.vars = &vars;
+    ++s_alive;
 }
 
 TestApp::~TestApp()
@@ -29,6 +34,16 @@ TestApp::~TestApp()
     const auto loaded = forms.all();
     for (Form *form : loaded)
         delete form;
+    // Exit leaves its windows to the ending program; the last test program
+    // alive takes them down instead.
+    if (--s_alive == 0) {
+        QList<QPointer<Form>> left;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *form = qobject_cast<Form *>(window))
+                left << form;
+        for (const QPointer<Form> &form : left)
+            delete form.data();
+    }
 }
 
 bool TestApp::loadSession(frmSplash *splash)

@@ -29,6 +29,7 @@ public:
     static bool loadSession(frmSplash *splash);
 
 private:
+    static int s_alive;  // TestApps alive now
     QTemporaryDir m_dir; // first: everything below lives in it
 
 public:
