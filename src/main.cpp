@@ -70,7 +70,9 @@ int main(int argc, char **argv)
     }
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setOrganizationName(AppInfo::MakerName);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/note/icon128.png")));
+    // One size only: the window system is handed every size of the icon for each window made,
+    // a thousand notes included. Notes carry this one, the note picture at 48 pixels.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/note/icon48.png")));
     // The program lives on in the tray while no note is showing.
     QApplication::setQuitOnLastWindowClosed(false);
 
