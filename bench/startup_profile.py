@@ -7,9 +7,10 @@ note window is mapped, lets it settle and ends it with SIGTERM, so the profile c
 the settled notes and exit.
 
   bench/startup_profile.py [--program build/src/pennyquill] [--notes 200]
-                           [--tool callgrind|heaptrack] [--out FILE]
+                           [--tool callgrind|heaptrack|strace] [--out FILE]
 
-Then: callgrind_annotate --inclusive=yes FILE, or heaptrack_print FILE.zst.
+Then: callgrind_annotate --inclusive=yes FILE, heaptrack_print FILE.zst, or read FILE
+(strace's table of system calls).
 """
 import argparse
 import os
@@ -25,6 +26,8 @@ import startup
 TOOLS = {
     "callgrind": lambda out: ["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out],
     "heaptrack": lambda out: ["heaptrack", "-o", out],
+    # System calls of every thread, counted: futex and poll show the waits on the X connection.
+    "strace": lambda out: ["strace", "-f", "-c", "-o", out],
 }
 
 

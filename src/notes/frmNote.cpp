@@ -69,8 +69,9 @@ frmNote::frmNote(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint),
       m_place(ctx.windowPositionsKnown)
 {
+    // The icon is the program's own: one of the note's own would be handed to the window
+    // system a second time for every note, after the program's.
     setWindowTitle(AppInfo::Title);
-    setWindowIcon(SharedPictures::icon(QStringLiteral(":/note/icon48.png")));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);

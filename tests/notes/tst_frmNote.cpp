@@ -7,6 +7,7 @@
 #include "platform/TopMost.h"
 #include "shell/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -64,6 +65,17 @@ private slots:
         // The note's alarm check runs on the program's one-second tick.
         QCOMPARE(AlarmTick::attach(app.ctx)->tmrAlarms.interval(), 1000);
         QVERIFY(AlarmTick::attach(app.ctx)->tmrAlarms.isActive());
+    }
+
+    void noteCarriesTheProgramsIcon()
+    {
+        TestApp app;
+        const QIcon program(QStringLiteral(":/note/icon48.png"));
+        QApplication::setWindowIcon(program);
+        frmNote *note = loadNote(app);
+        // An icon of the note's own would go to the window system once more for every note.
+        QCOMPARE(note->windowIcon().cacheKey(), program.cacheKey());
+        QCOMPARE(note->windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
     }
 
     void menuCaptions_data()
