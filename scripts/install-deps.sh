@@ -16,7 +16,7 @@ packages=(
 # checking the desktop files, fuzzing and profiling: --dev
 if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
-    pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind
+    pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace
     weston xwayland qt6-wayland appstream desktop-file-utils)
 fi
 
