@@ -1,6 +1,8 @@
 // Paints the alert window's artwork: its window icon (an alarm clock with a
 // red face ringing, at 16, 32 and 48 pixels) and the 32 x 32 picture in its
 // lower left corner (a bell with its sound lines).
+#include "ArtFolder.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -100,22 +102,16 @@ QImage bellPicture()
     return img;
 }
 
-bool save(const QImage &img, const QString &dir, const QString &name)
-{
-    return img.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2)
+    const ArtFolder out;
+    if (!out.valid())
         return 2;
-    const QString dir = args.at(1);
-    bool ok = save(bellPicture(), dir, QStringLiteral("image1"));
+    bool ok = out.save(bellPicture(), QStringLiteral("image1"));
     for (int size : {16, 32, 48})
-        ok = ok && save(clockIcon(size), dir, QStringLiteral("icon") + QString::number(size));
+        ok = ok && out.save(clockIcon(size), QStringLiteral("icon") + QString::number(size));
     return ok ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 // button in its normal and pressed/"on" look, the five menu pictures and the
 // program icon. Each picture is painted twice: at its size for screens of
 // scale 1, and at twice its size ("name@2x.png") for screens of scale 2.
+#include "ArtFolder.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -350,45 +352,39 @@ QImage programIcon(int size)
     return img;
 }
 
-bool save(const QImage &img, const QString &dir, const QString &name)
-{
-    return img.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2)
+    const ArtFolder out;
+    if (!out.valid())
         return 2;
-    const QString dir = args.at(1);
     bool ok = true;
     for (int scale : {1, 2}) {
         Scale = scale;
         const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
-        ok = ok && save(baseSkin(), dir, "baseskin" + x) && save(bullet(), dir, "bullet" + x);
+        ok = ok && out.save(baseSkin(), "baseskin" + x) && out.save(bullet(), "bullet" + x);
         for (bool on : {false, true}) {
             const QString c = (on ? QStringLiteral("C") : QString()) + x;
-            ok = ok && save(letterButton("B", on, false, false, false), dir, "butB" + c) &&
-                 save(letterButton("I", on, true, false, false), dir, "butI" + c) &&
-                 save(letterButton("U", on, false, true, false), dir, "butU" + c) &&
-                 save(letterButton("S", on, false, false, true), dir, "butS" + c) &&
-                 save(bulletButton(on), dir, "butBullet" + c) &&
-                 save(alarmButton(on), dir, "butAlarm" + c) &&
-                 save(smallButton(Glyph::Minimize, on), dir, "butMin" + c) &&
-                 save(smallButton(Glyph::Hide, on), dir, "butHide" + c) &&
-                 save(smallButton(Glyph::Close, on), dir, "butClose" + c) &&
-                 save(smallButton(Glyph::Grow, on), dir, "butGrow" + c) &&
-                 save(menuButton(on), dir, "butMenu" + c);
+            ok = ok && out.save(letterButton("B", on, false, false, false), "butB" + c) &&
+                 out.save(letterButton("I", on, true, false, false), "butI" + c) &&
+                 out.save(letterButton("U", on, false, true, false), "butU" + c) &&
+                 out.save(letterButton("S", on, false, false, true), "butS" + c) &&
+                 out.save(bulletButton(on), "butBullet" + c) &&
+                 out.save(alarmButton(on), "butAlarm" + c) &&
+                 out.save(smallButton(Glyph::Minimize, on), "butMin" + c) &&
+                 out.save(smallButton(Glyph::Hide, on), "butHide" + c) &&
+                 out.save(smallButton(Glyph::Close, on), "butClose" + c) &&
+                 out.save(smallButton(Glyph::Grow, on), "butGrow" + c) &&
+                 out.save(menuButton(on), "butMenu" + c);
         }
         for (int i = 1; i <= 5; ++i)
-            ok = ok && save(menuPicture(i), dir, "menu" + QString::number(i) + x);
+            ok = ok && out.save(menuPicture(i), "menu" + QString::number(i) + x);
     }
     // The icon comes in the icon theme's sizes instead.
     Scale = 1;
     for (int size : {16, 32, 48, 64, 128, 256})
-        ok = ok && save(programIcon(size), dir, "icon" + QString::number(size));
+        ok = ok && out.save(programIcon(size), "icon" + QString::number(size));
     return ok ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 // the note's background size. Each keeps the text box light, so note text
 // stays readable, and gives the buttons a calm band to sit on; skinsmith turns
 // them into .pqs files at build time.
+#include "ArtFolder.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -148,21 +150,15 @@ QImage peachDawn()
     return img;
 }
 
-bool save(const QImage &img, const QString &dir, const QString &name)
-{
-    return img.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2)
+    const ArtFolder out;
+    if (!out.valid())
         return 2;
-    const QString dir = args.at(1);
-    const bool ok = save(seaGlass(), dir, "sea_glass") && save(linen(), dir, "linen") &&
-                    save(meadow(), dir, "meadow") && save(peachDawn(), dir, "peach_dawn");
+    const bool ok = out.save(seaGlass(), "sea_glass") && out.save(linen(), "linen") &&
+                    out.save(meadow(), "meadow") && out.save(peachDawn(), "peach_dawn");
     return ok ? 0 : 1;
 }

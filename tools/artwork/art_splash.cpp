@@ -1,5 +1,7 @@
 // Paints the start-up window's pictures: the quill emblem (Image1) and the
 // stack of little notes (Image3), at scale 1 and at scale 2 ("@2x").
+#include "ArtFolder.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -97,16 +99,14 @@ QImage noteStack()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2)
+    const ArtFolder out;
+    if (!out.valid())
         return 2;
-    const QString dir = args.at(1);
     bool ok = true;
     for (int scale : {1, 2}) {
         Scale = scale;
         const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
-        ok = ok && emblem().save(dir + "/image1" + x + ".png") &&
-             noteStack().save(dir + "/image3" + x + ".png");
+        ok = ok && out.save(emblem(), "image1" + x) && out.save(noteStack(), "image3" + x);
     }
     return ok ? 0 : 1;
 }
