@@ -230,22 +230,33 @@ class Xvfb:
         self.proc.wait()
 
 
-def run_once(program, count, idle, args):
-    work = tempfile.mkdtemp(prefix="pq-bench-")
-    env = dict(os.environ)
+def scratch(prefix):
+    """A scratch folder for one start, and the environment that keeps the program in it:
+    HOME, the XDG folders and a private runtime folder; no QT_QPA_PLATFORM, so it picks X11."""
+    work = tempfile.mkdtemp(prefix=prefix)
     runtime = os.path.join(work, "runtime")
     os.makedirs(runtime, mode=0o700)
-    env.update(HOME=work, XDG_CONFIG_HOME=os.path.join(work, ".config"),
+    env = dict(os.environ, HOME=work, XDG_CONFIG_HOME=os.path.join(work, ".config"),
                XDG_DATA_HOME=os.path.join(work, ".local/share"), XDG_RUNTIME_DIR=runtime)
     env.pop("QT_QPA_PLATFORM", None)
+    return work, env
+
+
+def pennyquill_home(work, env, count):
+    """A data folder in work holding a session of count notes, named in env."""
+    home = os.path.join(work, "home")
+    os.makedirs(home)
+    pennyquill_session(home, count)
+    env["PENNYQUILL_HOME"] = home
+
+
+def run_once(program, count, idle, args):
+    work, env = scratch("pq-bench-")
     if program == "xpad":
         xpad_session(work, count)
         command = ["xpad"]
     else:
-        home = os.path.join(work, "home")
-        os.makedirs(home)
-        pennyquill_session(home, count)
-        env["PENNYQUILL_HOME"] = home
+        pennyquill_home(work, env, count)
         command = [program]
     xvfb = Xvfb()
     env["DISPLAY"] = xvfb.display

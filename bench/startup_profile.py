@@ -18,7 +18,6 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 import startup
@@ -44,15 +43,8 @@ def main():
     args = parser.parse_args()
     out = os.path.abspath(args.out or f"{args.tool}.pennyquill.{args.notes}")
 
-    work = tempfile.mkdtemp(prefix="pq-profile-")
-    home = os.path.join(work, "home")
-    runtime = os.path.join(work, "runtime")
-    os.makedirs(home)
-    os.makedirs(runtime, mode=0o700)
-    startup.pennyquill_session(home, args.notes)
-    env = dict(os.environ, HOME=work, PENNYQUILL_HOME=home, XDG_RUNTIME_DIR=runtime,
-               XDG_CONFIG_HOME=os.path.join(work, ".config"))
-    env.pop("QT_QPA_PLATFORM", None)
+    work, env = startup.scratch("pq-profile-")
+    startup.pennyquill_home(work, env, args.notes)
     xvfb = startup.Xvfb()
     env["DISPLAY"] = xvfb.display
     try:

@@ -16,7 +16,6 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 import startup
@@ -60,16 +59,9 @@ def main():
     parser.add_argument("--keep", help="keep xtrace's full log in this file")
     args = parser.parse_args()
 
-    work = tempfile.mkdtemp(prefix="pq-xrequests-")
-    home = os.path.join(work, "home")
-    runtime = os.path.join(work, "runtime")
-    os.makedirs(home)
-    os.makedirs(runtime, mode=0o700)
-    startup.pennyquill_session(home, args.notes)
+    work, env = startup.scratch("pq-xrequests-")
+    startup.pennyquill_home(work, env, args.notes)
     trace = os.path.abspath(args.keep) if args.keep else os.path.join(work, "xtrace.log")
-    env = dict(os.environ, HOME=work, PENNYQUILL_HOME=home, XDG_RUNTIME_DIR=runtime,
-               XDG_CONFIG_HOME=os.path.join(work, ".config"))
-    env.pop("QT_QPA_PLATFORM", None)
     xvfb = startup.Xvfb()
     proxy = free_display()
     tracer = None
