@@ -22,9 +22,13 @@ NoteMenus::NoteMenus(QWidget *owner)
     auto sub = [this](QMenu *menu, const char *name, const char *caption) {
         return CMMain.addMenu(menu, QString::fromLatin1(name), QString::fromUtf8(caption));
     };
+    auto popup = [owner](const char *name) {
+        auto *menu = new QMenu(owner);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
 
-    mnuMain = new QMenu(owner);
-    mnuMain->setObjectName(QStringLiteral("mnuMain"));
+    mnuMain = popup("mnuMain");
     mnuNewNote = item(mnuMain, "mnuNewNote", "||&New Note");
     mnuMin = item(mnuMain, "mnuMin", "||&Minimize");
     mnuTop = item(mnuMain, "mnuTop", "(#)|A|&Always On Top");
@@ -58,8 +62,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuDelete = item(mnuMain, "mnuDelete", "&Delete");
     mnuHide = item(mnuMain, "mnuHide", "&Hide");
 
-    mnuTitle = new QMenu(owner);
-    mnuTitle->setObjectName(QStringLiteral("mnuTitle"));
+    mnuTitle = popup("mnuTitle");
     mnuTitleHide = item(mnuTitle, "mnuTitleHide", "&Hide");
     mnuTitleDash1 = item(mnuTitle, "mnuTitleDash1", "-");
     mnuTitleMinimize = item(mnuTitle, "mnuTitleMinimize", "&Minimize");
@@ -67,8 +70,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuTitleDash2 = item(mnuTitle, "mnuTitleDash2", "-");
     mnuTitleClose = item(mnuTitle, "mnuTitleClose", "&Delete");
 
-    mnuCon = new QMenu(owner);
-    mnuCon->setObjectName(QStringLiteral("mnuCon"));
+    mnuCon = popup("mnuCon");
     mnuConUndo = item(mnuCon, "mnuConUndo", "&Undo");
     mnuConDash1 = item(mnuCon, "mnuConDash1", "-");
     mnuConCut = item(mnuCon, "mnuConCut", "Cu&t");
@@ -81,8 +83,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuConDash3 = item(mnuCon, "mnuConDash3", "-");
     mnuConSelAll = item(mnuCon, "mnuConSelAll", "&Select All");
 
-    mnuTray = new QMenu(owner);
-    mnuTray->setObjectName(QStringLiteral("mnuTray"));
+    mnuTray = popup("mnuTray");
     mnuTrayNew = item(mnuTray, "mnuTrayNew", "&New Note");
     mnuTrayDash1 = item(mnuTray, "mnuTrayDash1", "-");
     mnuTrayShowAll = item(mnuTray, "mnuTrayShowAll", "&Show All Notes");
