@@ -342,12 +342,20 @@ void frmNote::setPicture(const QPixmap &picture)
 
 QColor frmNote::ScrollBarColor(const QPixmap &skin)
 {
+    // Averaging the picture is costly and every note of a skin shares its picture: the last
+    // answer is kept for the next note.
+    static qint64 lastKey = 0;
+    static QColor lastColor;
+    if (!skin.isNull() && skin.cacheKey() == lastKey)
+        return lastColor;
     // The skin's own colour, deepened so that it reads on the skin.
     const QImage average =
         skin.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QColor color = average.isNull() ? QColor(251, 226, 118) : average.pixelColor(0, 0);
     color = color.darker(175);
     color.setAlpha(170);
+    lastKey = skin.isNull() ? 0 : skin.cacheKey();
+    lastColor = color;
     return color;
 }
 
