@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <QTextList>
 
 #include <algorithm>
@@ -347,10 +348,10 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     // Dropped at once rather than removed piece by piece, with the formats it used.
     text->clear();
     // A text longer than the box brings the scroll bar, which narrows the box and has the
-    // text laid out again. With the bar there from the start, the text is laid out again
-    // only when it turns out short, and then at little cost.
+    // text laid out again. A long text gets the bar before its one layout; a short one is
+    // laid out without it, so the bar is not shown, styled and hidden again for nothing.
     const Qt::ScrollBarPolicy scrollBar = verticalScrollBarPolicy();
-    if (scrollBar == Qt::ScrollBarAsNeeded)
+    if (scrollBar == Qt::ScrollBarAsNeeded && rtf.size() > LongText)
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A document without a page size is not laid out while it changes; given its size back
     // it is laid out once, lazily.
@@ -360,6 +361,11 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     RtfReader reader(RtfReader::Target::Document);
     reader.setInterrupt(interrupted);
     reader.read(rtf, cursor);
+    // A laid-out line normally forgets its shaped glyphs and shapes them again at every
+    // paint. A short text keeps them: a few KiB that spare the shaping at each repaint.
+    if (text->characterCount() <= LongText && text->blockCount() <= LongText / 64)
+        for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+            block.layout()->setCacheEnabled(true);
     // The box's caret was carried to the end by the reading; moved back while nothing is
     // laid out, it does not make the box lay out the whole text to repaint the old place.
     setTextCursor(QTextCursor(text));

@@ -108,6 +108,9 @@ protected:
 private:
     class Operation;
 
+    // Characters (of text, or of its RTF) past which a text is taken to overflow a note box.
+    static constexpr int LongText = 4096;
+
     RichTextModel model() const;
     template <typename T, typename Read> std::optional<T> readFormat(Read read) const;
     void applyFormat(const QTextCharFormat &format, bool touchesProtection = false);
