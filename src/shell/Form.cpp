@@ -66,7 +66,13 @@ void Form::setVisible(bool visible)
         moveToCentre();
         m_centring = true;
     }
+    const bool appearing = visible && !isVisible() && isWindow();
     QWidget::setVisible(visible);
+    // Each child shown before its window had a surface asks for its repaint by a posted
+    // event. Left in the queue, some of them arrive after the window's first expose and
+    // have the whole window painted a second time; handed over now, it is painted once.
+    if (appearing)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
 }
 
 void Form::showEvent(QShowEvent *event)
