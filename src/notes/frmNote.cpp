@@ -5,6 +5,7 @@
 #include "alarms/AlarmTick.h"
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
+#include "notes/LazyPictureButton.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -149,10 +150,8 @@ void frmNote::buildControls()
     picBullet->hide();
     // The grow button sits inside the bullet, at client coordinates of its own.
     butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet);
-    butGrowC = new PictureButton(res(QStringLiteral("butGrowC")), picBullet);
-    for (PictureButton *grow : {butGrow, butGrowC})
-        grow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
-    butGrowC->hide();
+    butGrow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
+    butGrowC = pressedLook(butGrow, QStringLiteral("butGrowC"));
 
     wireCommandButton(butClose, butCloseC, &frmNote::DeleteNote);
     wireCommandButton(butMin, butMinC, &frmNote::Minimize);
@@ -160,30 +159,37 @@ void frmNote::buildControls()
     wireCommandButton(butGrow, butGrowC, &frmNote::Restore);
     connect(butMenu, &PictureButton::MouseDown, this, &frmNote::butMenu_MouseDown);
     connect(butMenu, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
-    connect(butMenuC, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
+    butMenuC->whenMade([this](PictureButton *made) {
+        connect(made, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
+    });
 
     tmrlblADS = new MinTimer(this);
 }
 
-PictureButton *frmNote::button(const QString &name, int leftTw, int topTw, QWidget *parent)
+PictureButton *frmNote::button(const QString &name, int leftTw, int topTw)
 {
-    auto *b = new PictureButton(res(name), parent ? parent : this);
+    auto *b = new PictureButton(res(name), this);
     b->setObjectName(name);
     b->move(Frame + Twips::toPixels(leftTw), Frame + Twips::toPixels(topTw));
     return b;
 }
 
-void frmNote::pair(PictureButton *&normal, PictureButton *&pressed, const QString &name, int leftTw,
-                   int topTw, const QString &toolTip, QWidget *parent)
+void frmNote::pair(PictureButton *&normal, LazyPictureButton *&pressed, const QString &name,
+                   int leftTw, int topTw, const QString &toolTip)
 {
-    normal = button(name, leftTw, topTw, parent);
-    pressed = button(name + QLatin1Char('C'), leftTw, topTw, parent);
+    normal = button(name, leftTw, topTw);
     normal->setToolTip(toolTip);
+    pressed = pressedLook(normal, name + QLatin1Char('C'));
     pressed->setToolTip(toolTip);
-    pressed->hide();
 }
 
-void frmNote::wireCommandButton(PictureButton *normal, PictureButton *pressed,
+LazyPictureButton *frmNote::pressedLook(PictureButton *normal, const QString &name)
+{
+    m_pressedLooks.push_back(std::make_unique<LazyPictureButton>(res(name), name, normal));
+    return m_pressedLooks.back().get();
+}
+
+void frmNote::wireCommandButton(PictureButton *normal, LazyPictureButton *pressed,
                                 void (frmNote::*command)())
 {
     connect(normal, &PictureButton::MouseDown, this, [pressed](Qt::MouseButton button) {
@@ -1106,7 +1112,7 @@ void frmNote::wireTextEditing()
     wireFormatButton(butBullet, butBulletC, Format::Bullet);
 }
 
-void frmNote::wireFormatButton(PictureButton *normal, PictureButton *on, Format format)
+void frmNote::wireFormatButton(PictureButton *normal, LazyPictureButton *on, Format format)
 {
     connect(normal, &PictureButton::MouseDown, this, [on](Qt::MouseButton button) {
         if (button == Qt::LeftButton)
@@ -1116,9 +1122,11 @@ void frmNote::wireFormatButton(PictureButton *normal, PictureButton *on, Format 
         if (button == Qt::LeftButton)
             FormatButtonUp(format);
     });
-    connect(on, &PictureButton::MouseUp, this, [this, format](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            FormatButtonCUp(format);
+    on->whenMade([this, format](PictureButton *made) {
+        connect(made, &PictureButton::MouseUp, this, [this, format](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                FormatButtonCUp(format);
+        });
     });
 }
 
@@ -1324,11 +1332,13 @@ void frmNote::wireAlarms()
         butAlarmC->hide();
         mnuAlarmSet_Click();
     });
-    connect(butAlarmC, &PictureButton::MouseUp, this, [this](Qt::MouseButton button) {
-        if (button != Qt::LeftButton)
-            return;
-        mnuAlarmClear_Click();
-        butAlarmC->hide();
+    butAlarmC->whenMade([this](PictureButton *made) {
+        connect(made, &PictureButton::MouseUp, this, [this](Qt::MouseButton button) {
+            if (button != Qt::LeftButton)
+                return;
+            mnuAlarmClear_Click();
+            butAlarmC->hide();
+        });
     });
 }
 

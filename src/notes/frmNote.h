@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -20,6 +21,7 @@ class QMenu;
 class MinTimer;
 class QPrinter;
 class QScrollBar;
+class LazyPictureButton;
 class PictureButton;
 class RichTextBox;
 
@@ -76,17 +78,28 @@ public:
     AlarmList *lstAlarms = nullptr;
     QLabel *picBullet = nullptr;
     QLabel *imgBase = nullptr;
-    PictureButton *butB = nullptr, *butBC = nullptr;
-    PictureButton *butI = nullptr, *butIC = nullptr;
-    PictureButton *butU = nullptr, *butUC = nullptr;
-    PictureButton *butS = nullptr, *butSC = nullptr;
-    PictureButton *butBullet = nullptr, *butBulletC = nullptr;
-    PictureButton *butAlarm = nullptr, *butAlarmC = nullptr;
-    PictureButton *butMin = nullptr, *butMinC = nullptr;
-    PictureButton *butHide = nullptr, *butHideC = nullptr;
-    PictureButton *butClose = nullptr, *butCloseC = nullptr;
-    PictureButton *butMenu = nullptr, *butMenuC = nullptr;
-    PictureButton *butGrow = nullptr, *butGrowC = nullptr;
+    PictureButton *butB = nullptr;
+    LazyPictureButton *butBC = nullptr;
+    PictureButton *butI = nullptr;
+    LazyPictureButton *butIC = nullptr;
+    PictureButton *butU = nullptr;
+    LazyPictureButton *butUC = nullptr;
+    PictureButton *butS = nullptr;
+    LazyPictureButton *butSC = nullptr;
+    PictureButton *butBullet = nullptr;
+    LazyPictureButton *butBulletC = nullptr;
+    PictureButton *butAlarm = nullptr;
+    LazyPictureButton *butAlarmC = nullptr;
+    PictureButton *butMin = nullptr;
+    LazyPictureButton *butMinC = nullptr;
+    PictureButton *butHide = nullptr;
+    LazyPictureButton *butHideC = nullptr;
+    PictureButton *butClose = nullptr;
+    LazyPictureButton *butCloseC = nullptr;
+    PictureButton *butMenu = nullptr;
+    LazyPictureButton *butMenuC = nullptr;
+    PictureButton *butGrow = nullptr;
+    LazyPictureButton *butGrowC = nullptr;
 
     // Timers. The alarm check runs on the program's one-second AlarmTick.
     MinTimer *tmrlblADS = nullptr;
@@ -227,10 +240,11 @@ protected:
 private:
     void buildControls();
     void wireMenus();
-    PictureButton *button(const QString &name, int leftTw, int topTw, QWidget *parent = nullptr);
-    void pair(PictureButton *&normal, PictureButton *&pressed, const QString &name, int leftTw,
-              int topTw, const QString &toolTip, QWidget *parent = nullptr);
-    void wireCommandButton(PictureButton *normal, PictureButton *pressed,
+    PictureButton *button(const QString &name, int leftTw, int topTw);
+    void pair(PictureButton *&normal, LazyPictureButton *&pressed, const QString &name,
+              int leftTw, int topTw, const QString &toolTip);
+    LazyPictureButton *pressedLook(PictureButton *normal, const QString &name);
+    void wireCommandButton(PictureButton *normal, LazyPictureButton *pressed,
                            void (frmNote::*command)());
     void applySize();
     void startDrag(const QPoint &pos);
@@ -248,12 +262,12 @@ private:
     QList<frmNote *> noteWindows() const;
     void showForm(const QString &name);
     void wireTextEditing();
-    void wireFormatButton(PictureButton *normal, PictureButton *on, Format format);
+    void wireFormatButton(PictureButton *normal, LazyPictureButton *on, Format format);
     // What stands for one format: its "on" image, its Font menu item and
     // its property of the rich-text box.
     struct FormatControl
     {
-        PictureButton *onImage;
+        LazyPictureButton *onImage;
         QAction *menuItem;
         std::optional<bool> (RichTextBox::*read)() const;
         void (RichTextBox::*set)(bool);
@@ -284,6 +298,7 @@ private:
     QTimer m_scroll;
     AlarmScheduler m_alarmScheduler;
     std::unique_ptr<NoteMenus> m_menus;
+    std::vector<std::unique_ptr<LazyPictureButton>> m_pressedLooks;
     bool m_onTop = false;
     QPointer<QMenu> m_allNotes;
 };

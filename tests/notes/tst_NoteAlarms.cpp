@@ -1,4 +1,5 @@
 #include "NoteFixtures.h"
+#include "notes/LazyPictureButton.h"
 #include "notes/PictureButton.h"
 #include "notes/frmToolTip.h"
 
@@ -158,7 +159,7 @@ void tst_NoteAlarms::alarmButtonFollowsTheSelection()
     QVERIFY(!note->menus().mnuAlarmClear->isEnabled());
     // The pressed look removes the alarm at the caret.
     note->rtxtMain->setSelStart(7);
-    emit note->butAlarmC->MouseUp(Qt::LeftButton, true);
+    emit note->butAlarmC->get()->MouseUp(Qt::LeftButton, true);
     QCOMPARE(note->rtxtMain->Text(), QStringLiteral("see Ann soon"));
     QCOMPARE(note->lstAlarms->count(), 0);
     QVERIFY(note->butAlarmC->isHidden());

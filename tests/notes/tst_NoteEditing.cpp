@@ -1,6 +1,7 @@
 #include "DiskFull.h"
 #include "FileBytes.h"
 #include "TestApp.h"
+#include "notes/LazyPictureButton.h"
 #include "notes/PictureButton.h"
 #include "notes/frmNote.h"
 #include "notes/frmToolTip.h"
@@ -87,7 +88,7 @@ private slots:
         // The "on" image switches off too.
         note->menus().mnuFontItalic->trigger();
         QVERIFY(note->butIC->isVisible());
-        QTest::mouseClick(note->butIC, Qt::LeftButton);
+        QTest::mouseClick(note->butIC->get(), Qt::LeftButton);
         QCOMPARE(note->rtxtMain->SelItalic(), std::optional<bool>(false));
         QVERIFY(!note->butIC->isVisible());
     }

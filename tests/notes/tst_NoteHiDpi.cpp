@@ -1,4 +1,5 @@
 #include "NoteFixtures.h"
+#include "notes/LazyPictureButton.h"
 #include "notes/PictureButton.h"
 #include "notes/frmNote.h"
 
@@ -33,9 +34,10 @@ private slots:
         QFETCH(QRect, geometry);
         TestApp app;
         frmNote *note = NoteFixtures::loadedNote(app);
+        note->butBC->show(); // the "on" look is made the first time it shows
         auto *button = note->findChild<PictureButton *>(name);
         QVERIFY(button);
-        QCOMPARE(button->geometry(), geometry);
+        QCOMPARE(QRect(button->mapTo(note, QPoint()), button->size()), geometry);
         QCOMPARE(button->pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(button->pixmap().size(), geometry.size() * 2);
         note->Unload();

@@ -1,5 +1,6 @@
 #include "TestApp.h"
 #include "alarms/AlarmTick.h"
+#include "notes/LazyPictureButton.h"
 #include "notes/PictureButton.h"
 #include "notes/frmNote.h"
 #include "notes/frmToolTip.h"
@@ -53,7 +54,7 @@ private slots:
         QCOMPARE(note->butB->geometry(), QRect(1 + 7, 1 + 20, 10, 11));
         QCOMPARE(note->butClose->geometry(), QRect(1 + 248, 1 + 4, 9, 9));
         QCOMPARE(note->butMenu->geometry(), QRect(1 + 10, 1 + 147, 30, 9));
-        for (PictureButton *c :
+        for (LazyPictureButton *c :
              {note->butBC, note->butIC, note->butUC, note->butSC, note->butBulletC, note->butAlarmC,
               note->butMinC, note->butHideC, note->butCloseC, note->butMenuC})
             QVERIFY(c->isHidden());
@@ -233,6 +234,26 @@ private slots:
         QVERIFY(!note->menus().mnuTitleMinimize->isEnabled());
         QVERIFY(note->menus().mnuTitleRestore->isEnabled());
         note->menus().mnuTitle->hide();
+    }
+
+    // A pressed or "on" look first shown while the note is a bullet lies under the bullet, and
+    // over its own button once the note is back.
+    void onLookMadeOnABulletStaysUnderIt()
+    {
+        TestApp app;
+        frmNote *note = loadNote(app);
+        note->show();
+        note->ShowBullet();
+        note->rtxtMain->setText(QStringLiteral("bold"));
+        note->rtxtMain->setSelStart(0);
+        note->rtxtMain->setSelLength(4);
+        note->rtxtMain->setSelBold(true);
+        QVERIFY(note->butBC->isVisible());
+        const QPoint bold = note->butB->geometry().center();
+        QWidget *top = note->childAt(bold);
+        QVERIFY(top == note->picBullet || note->picBullet->isAncestorOf(top));
+        note->picBullet->hide();
+        QCOMPARE(note->childAt(bold), note->butBC->get());
     }
 
     void draggingMovesByTheMouse()
