@@ -142,21 +142,9 @@ void frmNote::buildControls()
     pair(butClose, butCloseC, QStringLiteral("butClose"), 3720, 60, QStringLiteral("Delete Note"));
     pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
 
-    picBullet = new QLabel(this);
-    picBullet->setPixmap(SharedPictures::get(res(QStringLiteral("bullet"))));
-    picBullet->setGeometry(0, 0, BulletWidthPx, BulletHeightPx);
-    picBullet->setMouseTracking(true);
-    picBullet->installEventFilter(this);
-    picBullet->hide();
-    // The grow button sits inside the bullet, at client coordinates of its own.
-    butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet);
-    butGrow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
-    butGrowC = pressedLook(butGrow, QStringLiteral("butGrowC"));
-
     wireCommandButton(butClose, butCloseC, &frmNote::DeleteNote);
     wireCommandButton(butMin, butMinC, &frmNote::Minimize);
     wireCommandButton(butHide, butHideC, &frmNote::HideNote);
-    wireCommandButton(butGrow, butGrowC, &frmNote::Restore);
     connect(butMenu, &PictureButton::MouseDown, this, &frmNote::butMenu_MouseDown);
     connect(butMenu, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
     butMenuC->whenMade([this](PictureButton *made) {
@@ -446,12 +434,37 @@ void frmNote::moveEvent(QMoveEvent *)
 
 bool frmNote::isBullet() const
 {
-    return !picBullet->isHidden();
+    return picBullet && !picBullet->isHidden();
+}
+
+void frmNote::buildBullet()
+{
+    // Made when the note first shrinks: most notes never do.
+    picBullet = new QLabel(this);
+    picBullet->setPixmap(SharedPictures::get(res(QStringLiteral("bullet"))));
+    picBullet->setGeometry(0, 0, BulletWidthPx, BulletHeightPx);
+    picBullet->setMouseTracking(true);
+    picBullet->installEventFilter(this);
+    // The grow button sits inside the bullet, at client coordinates of its own.
+    butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet);
+    butGrow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
+    butGrowC = pressedLook(butGrow, QStringLiteral("butGrowC"));
+    wireCommandButton(butGrow, butGrowC, &frmNote::Restore);
+}
+
+void frmNote::hideBullet()
+{
+    if (!picBullet)
+        return;
+    butGrowC->hide();
+    picBullet->hide();
 }
 
 void frmNote::setBulletShape()
 {
     butMenuC->hide();
+    if (!picBullet)
+        buildBullet();
     picBullet->show();
     picBullet->raise();
     setMask(BulletShape());
@@ -690,8 +703,7 @@ void frmNote::stepMinimize()
 
 void frmNote::Restore()
 {
-    butGrowC->hide();
-    picBullet->hide();
+    hideBullet();
     clearMask();
     tmrRestore.start();
 }
@@ -1022,7 +1034,7 @@ void frmNote::mnuTrayMin_Click()
 void frmNote::mnuTrayRestore_Click()
 {
     for (frmNote *note : noteWindows()) {
-        note->picBullet->hide();
+        note->hideBullet();
         note->clearMask();
         note->tmrRestore.start();
     }

@@ -76,7 +76,6 @@ public:
     RichTextBox *rtxtMain = nullptr;
     QLabel *lblAds = nullptr;
     AlarmList *lstAlarms = nullptr;
-    QLabel *picBullet = nullptr;
     QLabel *imgBase = nullptr;
     PictureButton *butB = nullptr;
     LazyPictureButton *butBC = nullptr;
@@ -98,6 +97,8 @@ public:
     LazyPictureButton *butCloseC = nullptr;
     PictureButton *butMenu = nullptr;
     LazyPictureButton *butMenuC = nullptr;
+    // The bullet and its grow button: none until the note first shrinks.
+    QLabel *picBullet = nullptr;
     PictureButton *butGrow = nullptr;
     LazyPictureButton *butGrowC = nullptr;
 
@@ -239,6 +240,8 @@ protected:
 
 private:
     void buildControls();
+    void buildBullet();
+    void hideBullet();
     void wireMenus();
     PictureButton *button(const QString &name, int leftTw, int topTw);
     void pair(PictureButton *&normal, LazyPictureButton *&pressed, const QString &name,

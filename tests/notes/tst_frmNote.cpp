@@ -58,7 +58,7 @@ private slots:
              {note->butBC, note->butIC, note->butUC, note->butSC, note->butBulletC, note->butAlarmC,
               note->butMinC, note->butHideC, note->butCloseC, note->butMenuC})
             QVERIFY(c->isHidden());
-        QVERIFY(note->picBullet->isHidden());
+        QVERIFY(!note->picBullet || note->picBullet->isHidden());
         QCOMPARE(note->lstAlarms->count(), 0);
         QCOMPARE(note->butS->toolTip(), QStringLiteral("Stikethrough"));
         QCOMPARE(note->butAlarmC->toolTip(), QStringLiteral("Remove Alarm"));
