@@ -318,6 +318,7 @@ void tst_RichTextBox::textRtfIntoAShownBox_data()
     QTest::addColumn<int>("stopAtQuestion"); // 0: never asked to stop
     QTest::addColumn<bool>("scrollBar");
     QTest::newRow("short note") << 2 << 0 << false;
+    QTest::newRow("short RTF, longer than the box") << 30 << 0 << true;
     QTest::newRow("long note") << 20000 << 0 << true;
     QTest::newRow("long note, stop asked at once") << 20000 << 1 << true;
     QTest::newRow("long note, stop asked later") << 20000 << 3 << true;
@@ -365,6 +366,17 @@ void tst_RichTextBox::textRtfIntoAShownBox()
         QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0 &&
                                      box.verticalScrollBar()->maximum() > 100 * 10,
                                  20000);
+    // A short text keeps its shaped glyphs between paints; edited, it paints as the same
+    // text loaded afresh.
+    if (blocks > 100)
+        return;
+    box.setSelStart(0);
+    box.setSelText("more ");
+    RichTextBox fresh;
+    fresh.resize(box.size());
+    fresh.show();
+    fresh.setTextRTF(box.TextRTF());
+    QCOMPARE(box.viewport()->grab().toImage(), fresh.viewport()->grab().toImage());
 }
 
 // A note whose text is set again and again does not gather the looks of all its old texts.
