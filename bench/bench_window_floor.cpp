@@ -13,8 +13,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCursor>
-#include <QTextList>
 #include <QTextEdit>
+#include <QTextList>
 #include <QTimer>
 #include <QWidget>
 

@@ -244,8 +244,8 @@ private:
     void hideBullet();
     void wireMenus();
     PictureButton *button(const QString &name, int leftTw, int topTw);
-    void pair(PictureButton *&normal, LazyPictureButton *&pressed, const QString &name,
-              int leftTw, int topTw, const QString &toolTip);
+    void pair(PictureButton *&normal, LazyPictureButton *&pressed, const QString &name, int leftTw,
+              int topTw, const QString &toolTip);
     LazyPictureButton *pressedLook(PictureButton *normal, const QString &name);
     void wireCommandButton(PictureButton *normal, LazyPictureButton *pressed,
                            void (frmNote::*command)());
