@@ -29,6 +29,9 @@ import time
 
 SCREEN_W, SCREEN_H = 1920, 1080
 TWIPS = 15
+# The program the bench tools start unless told otherwise: the build's own.
+PROGRAM = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build", "src",
+                       "pennyquill")
 CLK = os.sysconf("SC_CLK_TCK")
 PAGE_KIB = os.sysconf("SC_PAGE_SIZE") // 1024
 
@@ -346,9 +349,7 @@ def idle_of(table):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser.add_argument("--program", default=os.path.join(here, "..", "build", "src",
-                                                          "pennyquill"))
+    parser.add_argument("--program", default=PROGRAM)
     parser.add_argument("--notes", default="1,100,1000")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle", type=float, default=30, help="seconds of idle CPU measure")

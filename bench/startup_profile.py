@@ -32,9 +32,7 @@ TOOLS = {
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser.add_argument("--program", default=os.path.join(here, "..", "build", "src",
-                                                          "pennyquill"))
+    parser.add_argument("--program", default=startup.PROGRAM)
     parser.add_argument("--notes", type=int, default=200)
     parser.add_argument("--tool", choices=sorted(TOOLS), default="callgrind")
     parser.add_argument("--out", default=None, help="profile file (default: in the folder)")

@@ -50,9 +50,7 @@ def count(trace):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser.add_argument("--program", default=os.path.join(here, "..", "build", "src",
-                                                          "pennyquill"))
+    parser.add_argument("--program", default=startup.PROGRAM)
     parser.add_argument("--notes", type=int, default=20)
     parser.add_argument("--settle", type=float, default=3)
     parser.add_argument("--timeout", type=float, default=300)
