@@ -5,8 +5,9 @@
 
 // One image of a picture-button pair: a picture that reports the mouse going
 // down and up on it. The pair's second image (the pressed or "on" look) is
-// another PictureButton placed over the first. A plain widget that paints its
-// shared picture: every note carries two dozen of these.
+// another PictureButton, made on first show by a LazyPictureButton and laid
+// over the first. A plain widget that paints its shared picture: every note
+// carries ten of these.
 class PictureButton : public QWidget
 {
     Q_OBJECT
