@@ -61,17 +61,17 @@ void Form::UnloadAtExit()
 void Form::setVisible(bool visible)
 {
     const Qt::WindowType type = windowType();
-    if (visible && !isVisible() && (type == Qt::Dialog || type == Qt::SplashScreen) &&
+    const bool appearing = visible && !isVisible();
+    if (appearing && (type == Qt::Dialog || type == Qt::SplashScreen) &&
         !testAttribute(Qt::WA_Moved)) {
         moveToCentre();
         m_centring = true;
     }
-    const bool appearing = visible && !isVisible() && isWindow();
     QWidget::setVisible(visible);
     // Each child shown before its window had a surface asks for its repaint by a posted
     // event. Left in the queue, some of them arrive after the window's first expose and
     // have the whole window painted a second time; handed over now, it is painted once.
-    if (appearing)
+    if (appearing && isWindow())
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
 }
 
