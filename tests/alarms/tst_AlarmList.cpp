@@ -60,15 +60,6 @@ private slots:
         list.clear();
         QCOMPARE(changed.count(), 0);
     }
-
-    void rowsThatAreNotThereReadEmpty()
-    {
-        AlarmList list;
-        list.addItem("only");
-        QCOMPARE(list.text(0), QStringLiteral("only"));
-        QVERIFY(list.text(1).isNull());
-        QVERIFY(list.text(-1).isNull());
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_AlarmList)

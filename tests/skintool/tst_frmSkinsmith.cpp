@@ -8,7 +8,6 @@
 #include "skintool/frmSplash.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,38 +90,6 @@ private slots:
         // Whatever happened, the busy cursor is gone and no work folder is left.
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(workFolders(), QStringList());
-    }
-
-    void captions()
-    {
-        TestApp app;
-        frmSkinsmith form(app.ctx);
-        QCOMPARE(form.windowTitle(), QStringLiteral("Pennyquill skinsmith"));
-        const QList<QPair<QWidget *, QString>> captions = {
-            {form.lblTitle, "Load your skin file and enter your information in Author "
-                            "Information section then click Build skin file."},
-            {form.fraMain, "Pennyquill Skin Information"},
-            {form.lblSkinName, "&Skin name:"},
-            {form.cmdLoadImage, "&Load Image File"},
-            {form.chkCompress, "&Compress image file"},
-            {form.fraAuthorInfo, "&Author Information"},
-            {form.lblName, "&Name:"},
-            {form.lblEmail, "&Email:"},
-            {form.lblWebsite, "&Website:"},
-            {form.lblLink, "Upload your skins freely"},
-            {form.cmdOpen, "&Open Skin"},
-            {form.cmdBuildSkin, "&Build Skin"},
-            {form.cmdClose, "&Close"}};
-        for (const auto &[widget, caption] : captions) {
-            QString shown;
-            if (auto *label = qobject_cast<QLabel *>(widget))
-                shown = label->text();
-            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-                shown = button->text();
-            else if (auto *box = qobject_cast<QGroupBox *>(widget))
-                shown = box->title();
-            QCOMPARE(shown, caption);
-        }
     }
 
     void loadingAPictureFillsTheCanvas()
