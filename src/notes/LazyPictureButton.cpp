@@ -1,23 +1,17 @@
 #include "notes/LazyPictureButton.h"
 
-#include "notes/PictureButton.h"
-
-LazyPictureButton::LazyPictureButton(const QString &resource, const QString &name,
-                                     PictureButton *base)
-    : m_resource(resource), m_name(name), m_base(base)
+LazyPictureButton::LazyPictureButton(const QString &resource, PictureButton *base,
+                                     PictureButton::Listener *listener)
+    : m_resource(resource), m_base(base), m_listener(listener)
 {
 }
 
 PictureButton *LazyPictureButton::get()
 {
     if (!m_button) {
-        m_button = new PictureButton(m_resource, m_base);
-        m_button->setObjectName(m_name);
+        m_button = new PictureButton(m_resource, m_base, m_listener);
         m_button->setToolTip(m_toolTip);
         m_button->hide();
-        for (const auto &wiring : m_wiring)
-            wiring(m_button);
-        m_wiring.clear();
     }
     return m_button;
 }
@@ -56,12 +50,4 @@ void LazyPictureButton::setToolTip(const QString &toolTip)
     m_toolTip = toolTip;
     if (m_button)
         m_button->setToolTip(toolTip);
-}
-
-void LazyPictureButton::whenMade(std::function<void(PictureButton *)> wiring)
-{
-    if (m_button)
-        wiring(m_button);
-    else
-        m_wiring.push_back(std::move(wiring));
 }

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureButton::PictureButton(const QString &resource, QWidget *parent)
-    : QWidget(parent), m_picture(SharedPictures::get(resource))
+PictureButton::PictureButton(const QString &resource, QWidget *parent, Listener *listener)
+    : QWidget(parent), m_picture(SharedPictures::get(resource)), m_listener(listener)
 {
     setCursor(Qt::PointingHandCursor);
     resize(m_picture.deviceIndependentSize().toSize());
@@ -19,10 +19,10 @@ void PictureButton::paintEvent(QPaintEvent *)
 
 void PictureButton::mousePressEvent(QMouseEvent *event)
 {
-    emit MouseDown(event->button());
+    m_listener->PictureDown(this, event->button());
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit MouseUp(event->button(), rect().contains(event->position().toPoint()));
+    m_listener->PictureUp(this, event->button(), rect().contains(event->position().toPoint()));
 }

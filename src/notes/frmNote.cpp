@@ -40,6 +40,7 @@
 #include <QScrollBar>
 #include <QSystemTrayIcon>
 #include <QTextDocument>
+#include <QTimerEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -67,8 +68,9 @@ QRect twipsRect(int left, int top, int width, int height)
 } // namespace
 
 frmNote::frmNote(AppContext &ctx)
-    : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint),
-      m_place(ctx.windowPositionsKnown)
+    : Form(ctx, QStringLiteral("frmNote"), Qt::Window | Qt::FramelessWindowHint), tmrMin(this, 10),
+      tmrRestore(this, 10), tmrType(this, 50), m_place(ctx.windowPositionsKnown),
+      m_minimizeStep(this, 0), m_restoreStep(this, 0), m_scroll(this, 5)
 {
     // The icon is the program's own: one of the note's own would be handed to the window
     // system a second time for every note, after the program's.
@@ -79,22 +81,8 @@ frmNote::frmNote(AppContext &ctx)
     setMouseTracking(true);
     buildControls();
     applySize();
-
-    tmrMin.setInterval(10);
-    tmrRestore.setInterval(10);
-    tmrType.setInterval(50);
-    m_minimizeStep.setInterval(0);
-    m_restoreStep.setInterval(0);
-    m_scroll.setInterval(5);
-    connect(&tmrMin, &QTimer::timeout, this, &frmNote::tmrMin_Timer);
-    connect(&tmrRestore, &QTimer::timeout, this, &frmNote::tmrRestore_Timer);
-    connect(&tmrType, &QTimer::timeout, this, &frmNote::tmrType_Timer);
-    connect(&m_minimizeStep, &QTimer::timeout, this, &frmNote::stepMinimize);
-    connect(&m_restoreStep, &QTimer::timeout, this, &frmNote::stepRestore);
-    connect(&m_scroll, &QTimer::timeout, this, &frmNote::stepTypeScroll);
     connect(tmrlblADS, &MinTimer::Timer, this, &frmNote::tmrlblADS_Timer);
     wireTextEditing();
-    wireAlarms();
 }
 
 frmNote::~frmNote()
@@ -142,22 +130,12 @@ void frmNote::buildControls()
     pair(butClose, butCloseC, QStringLiteral("butClose"), 3720, 60, QStringLiteral("Delete Note"));
     pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
 
-    wireCommandButton(butClose, butCloseC, &frmNote::DeleteNote);
-    wireCommandButton(butMin, butMinC, &frmNote::Minimize);
-    wireCommandButton(butHide, butHideC, &frmNote::HideNote);
-    connect(butMenu, &PictureButton::MouseDown, this, &frmNote::butMenu_MouseDown);
-    connect(butMenu, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
-    butMenuC->whenMade([this](PictureButton *made) {
-        connect(made, &PictureButton::MouseUp, this, [this] { butMenuC->hide(); });
-    });
-
     tmrlblADS = new MinTimer(this);
 }
 
 PictureButton *frmNote::button(const QString &name, int leftTw, int topTw)
 {
-    auto *b = new PictureButton(res(name), this);
-    b->setObjectName(name);
+    auto *b = new PictureButton(res(name), this, this);
     b->move(Frame + Twips::toPixels(leftTw), Frame + Twips::toPixels(topTw));
     return b;
 }
@@ -173,23 +151,108 @@ void frmNote::pair(PictureButton *&normal, LazyPictureButton *&pressed, const QS
 
 LazyPictureButton *frmNote::pressedLook(PictureButton *normal, const QString &name)
 {
-    m_pressedLooks.push_back(std::make_unique<LazyPictureButton>(res(name), name, normal));
+    m_pressedLooks.push_back(std::make_unique<LazyPictureButton>(res(name), normal, this));
     return m_pressedLooks.back().get();
 }
 
-void frmNote::wireCommandButton(PictureButton *normal, LazyPictureButton *pressed,
-                                void (frmNote::*command)())
+namespace {
+
+// The buttons whose pressed look shows while they are held and which run a command when
+// let go over them.
+struct CommandButton
 {
-    connect(normal, &PictureButton::MouseDown, this, [pressed](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            pressed->show();
-    });
-    connect(normal, &PictureButton::MouseUp, this,
-            [this, pressed, command](Qt::MouseButton button, bool inside) {
-                pressed->hide();
-                if (button == Qt::LeftButton && inside)
-                    (this->*command)();
-            });
+    PictureButton *frmNote::*normal;
+    LazyPictureButton *frmNote::*pressed;
+    void (frmNote::*command)();
+};
+
+// The format buttons: the plain one turns a format on, its "on" look turns it off.
+struct FormatButton
+{
+    PictureButton *frmNote::*normal;
+    LazyPictureButton *frmNote::*on;
+    frmNote::Format format;
+};
+
+} // namespace
+
+void frmNote::PictureDown(PictureButton *button, Qt::MouseButton mouse)
+{
+    if (button == butMenu) {
+        butMenu_MouseDown();
+        return;
+    }
+    if (mouse != Qt::LeftButton)
+        return;
+    // Every other plain button shows its pressed or "on" look while it is held.
+    for (const auto &look : m_pressedLooks) {
+        if (look->base() == button) {
+            look->show();
+            return;
+        }
+    }
+}
+
+void frmNote::PictureUp(PictureButton *button, Qt::MouseButton mouse, bool inside)
+{
+    static const CommandButton commands[] = {
+        {&frmNote::butClose, &frmNote::butCloseC, &frmNote::DeleteNote},
+        {&frmNote::butMin, &frmNote::butMinC, &frmNote::Minimize},
+        {&frmNote::butHide, &frmNote::butHideC, &frmNote::HideNote},
+        {&frmNote::butGrow, &frmNote::butGrowC, &frmNote::Restore},
+    };
+    static const FormatButton formats[] = {
+        {&frmNote::butB, &frmNote::butBC, Format::Bold},
+        {&frmNote::butI, &frmNote::butIC, Format::Italic},
+        {&frmNote::butU, &frmNote::butUC, Format::Underline},
+        {&frmNote::butS, &frmNote::butSC, Format::StrikeThru},
+        {&frmNote::butBullet, &frmNote::butBulletC, Format::Bullet},
+    };
+    const bool left = mouse == Qt::LeftButton;
+    if (button == butMenu || button == butMenuC->made()) {
+        butMenuC->hide();
+        return;
+    }
+    for (const CommandButton &c : commands) {
+        if (button == this->*c.normal) {
+            (this->*c.pressed)->hide();
+            if (left && inside)
+                (this->*c.command)();
+            return;
+        }
+    }
+    for (const FormatButton &f : formats) {
+        if (left && button == this->*f.normal)
+            FormatButtonUp(f.format);
+        else if (left && button == (this->*f.on)->made())
+            FormatButtonCUp(f.format);
+    }
+    if (left && button == butAlarm) {
+        butAlarmC->hide();
+        mnuAlarmSet_Click();
+    } else if (left && button == butAlarmC->made()) {
+        mnuAlarmClear_Click();
+        butAlarmC->hide();
+    }
+}
+
+void frmNote::timerEvent(QTimerEvent *event)
+{
+    const int id = event->timerId();
+    if (tmrMin.fired(id))
+        tmrMin_Timer();
+    else if (tmrRestore.fired(id))
+        tmrRestore_Timer();
+    else if (tmrType.fired(id))
+        tmrType_Timer();
+    else if (m_minimizeStep.fired(id))
+        stepMinimize();
+    else if (m_restoreStep.fired(id))
+        stepRestore();
+    else if (m_scroll.fired(id))
+        stepTypeScroll();
+    else
+        Form::timerEvent(event);
 }
 
 NoteMenus &frmNote::menus()
@@ -446,10 +509,9 @@ void frmNote::buildBullet()
     picBullet->setMouseTracking(true);
     picBullet->installEventFilter(this);
     // The grow button sits inside the bullet, at client coordinates of its own.
-    butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet);
+    butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet, this);
     butGrow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
     butGrowC = pressedLook(butGrow, QStringLiteral("butGrowC"));
-    wireCommandButton(butGrow, butGrowC, &frmNote::Restore);
 }
 
 void frmNote::hideBullet()
@@ -1116,30 +1178,6 @@ void frmNote::wireTextEditing()
     connect(rtxtMain, &RichTextBox::KeyPress, this, &frmNote::rtxtMain_KeyPress);
     connect(rtxtMain, &RichTextBox::MouseUp, this, &frmNote::rtxtMain_MouseUp);
     connect(rtxtMain, &RichTextBox::Click, this, &frmNote::rtxtMain_Click);
-
-    wireFormatButton(butB, butBC, Format::Bold);
-    wireFormatButton(butI, butIC, Format::Italic);
-    wireFormatButton(butU, butUC, Format::Underline);
-    wireFormatButton(butS, butSC, Format::StrikeThru);
-    wireFormatButton(butBullet, butBulletC, Format::Bullet);
-}
-
-void frmNote::wireFormatButton(PictureButton *normal, LazyPictureButton *on, Format format)
-{
-    connect(normal, &PictureButton::MouseDown, this, [on](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            on->show();
-    });
-    connect(normal, &PictureButton::MouseUp, this, [this, format](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            FormatButtonUp(format);
-    });
-    on->whenMade([this, format](PictureButton *made) {
-        connect(made, &PictureButton::MouseUp, this, [this, format](Qt::MouseButton button) {
-            if (button == Qt::LeftButton)
-                FormatButtonCUp(format);
-        });
-    });
 }
 
 frmNote::FormatControl frmNote::control(Format format) const
@@ -1331,28 +1369,6 @@ void frmNote::rtxtMain_Click()
 }
 
 // ---- alarms ----------------------------------------------------------------
-
-void frmNote::wireAlarms()
-{
-    connect(butAlarm, &PictureButton::MouseDown, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            butAlarmC->show();
-    });
-    connect(butAlarm, &PictureButton::MouseUp, this, [this](Qt::MouseButton button) {
-        if (button != Qt::LeftButton)
-            return;
-        butAlarmC->hide();
-        mnuAlarmSet_Click();
-    });
-    butAlarmC->whenMade([this](PictureButton *made) {
-        connect(made, &PictureButton::MouseUp, this, [this](Qt::MouseButton button) {
-            if (button != Qt::LeftButton)
-                return;
-            mnuAlarmClear_Click();
-            butAlarmC->hide();
-        });
-    });
-}
 
 void frmNote::mnuAlarmSet_Click()
 {

@@ -3,6 +3,8 @@
 #include "alarms/AlarmList.h"
 #include "alarms/AlarmScheduler.h"
 #include "notes/NoteMenus.h"
+#include "notes/PictureButton.h"
+#include "platform/StepTimer.h"
 #include "shell/Form.h"
 #include "shell/WindowPlace.h"
 #include "tips/TipChooser.h"
@@ -10,7 +12,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
-#include <QTimer>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,14 +23,13 @@ class MinTimer;
 class QPrinter;
 class QScrollBar;
 class LazyPictureButton;
-class PictureButton;
 class RichTextBox;
 
 // A note on the desktop: a window without title bar whose background is its
 // skin, holding rich text, a message line and a row of picture buttons. The
 // program also keeps one that is never shown: the hidden menu note, which
 // carries the tray menu.
-class frmNote : public Form
+class frmNote : public Form, public PictureButton::Listener
 {
     Q_OBJECT
 public:
@@ -104,9 +104,9 @@ public:
 
     // Timers. The alarm check runs on the program's one-second AlarmTick.
     MinTimer *tmrlblADS = nullptr;
-    QTimer tmrMin;
-    QTimer tmrRestore;
-    QTimer tmrType;
+    StepTimer tmrMin;
+    StepTimer tmrRestore;
+    StepTimer tmrType;
 
     // The note's pop-up menus, built on first use.
     NoteMenus &menus();
@@ -147,6 +147,9 @@ public:
     void mnuTitleRestore_Click();
     void mnuTitleClose_Click();
     void butMenu_MouseDown();
+    // The mouse on any of the note's picture buttons or their pressed looks.
+    void PictureDown(PictureButton *button, Qt::MouseButton mouse) override;
+    void PictureUp(PictureButton *button, Qt::MouseButton mouse, bool inside) override;
     void tmrMin_Timer();
     void tmrRestore_Timer();
     void tmrType_Timer();
@@ -237,6 +240,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     void buildControls();
@@ -247,8 +251,6 @@ private:
     void pair(PictureButton *&normal, LazyPictureButton *&pressed, const QString &name, int leftTw,
               int topTw, const QString &toolTip);
     LazyPictureButton *pressedLook(PictureButton *normal, const QString &name);
-    void wireCommandButton(PictureButton *normal, LazyPictureButton *pressed,
-                           void (frmNote::*command)());
     void applySize();
     void startDrag(const QPoint &pos);
     void dragTo(const QPoint &pos);
@@ -265,7 +267,6 @@ private:
     QList<frmNote *> noteWindows() const;
     void showForm(const QString &name);
     void wireTextEditing();
-    void wireFormatButton(PictureButton *normal, LazyPictureButton *on, Format format);
     // What stands for one format: its "on" image, its Font menu item and
     // its property of the rich-text box.
     struct FormatControl
@@ -277,7 +278,6 @@ private:
     };
     FormatControl control(Format format) const;
     void warnProtected();
-    void wireAlarms();
     // The index of the mark at the caret (0: none), the time of an alarm ("" when there is
     // none) and the list position of its entry (-1 when there is none).
     int GetAlarmIndex();
@@ -292,13 +292,13 @@ private:
     int m_heightTw = FullHeight;
     bool m_widthDone = false;
     bool m_heightDone = false;
-    QTimer m_minimizeStep;
-    QTimer m_restoreStep;
+    StepTimer m_minimizeStep;
+    StepTimer m_restoreStep;
     // Typewriter state.
     QString m_typeText;
     int m_typePos = 0;
     int m_scrollTopTw = 0;
-    QTimer m_scroll;
+    StepTimer m_scroll;
     AlarmScheduler m_alarmScheduler;
     std::unique_ptr<NoteMenus> m_menus;
     std::vector<std::unique_ptr<LazyPictureButton>> m_pressedLooks;

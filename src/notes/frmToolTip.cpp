@@ -38,14 +38,24 @@ frmToolTip::frmToolTip(AppContext &ctx)
     lblToolTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblToolTip->setGeometry(LabelLeft, 5, LabelWidth, 20);
 
-    butClose = new PictureButton(QStringLiteral(":/note/butClose.png"), this);
-    butCloseC = new PictureButton(QStringLiteral(":/note/butCloseC.png"), this);
+    butClose = new PictureButton(QStringLiteral(":/note/butClose.png"), this, this);
+    butCloseC = new PictureButton(QStringLiteral(":/note/butCloseC.png"), this, this);
     butCloseC->hide();
-    connect(butClose, &PictureButton::MouseDown, this, [this] { butCloseC->show(); });
-    connect(butClose, &PictureButton::MouseUp, this, [this] { Unload(); });
 
     tmrUnload.setInterval(3000);
     connect(&tmrUnload, &QTimer::timeout, this, &frmToolTip::tmrUnload_Timer);
+}
+
+void frmToolTip::PictureDown(PictureButton *button, Qt::MouseButton)
+{
+    if (button == butClose)
+        butCloseC->show();
+}
+
+void frmToolTip::PictureUp(PictureButton *button, Qt::MouseButton, bool)
+{
+    if (button == butClose)
+        Unload();
 }
 
 frmToolTip *frmToolTip::Loaded(AppContext &ctx)

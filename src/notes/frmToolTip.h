@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notes/PictureButton.h"
 #include "shell/Form.h"
 
 #include <QPoint>
@@ -7,12 +8,11 @@
 #include <array>
 
 class QLabel;
-class PictureButton;
 
 // The message balloon: a speech bubble with its pointer on the left that a
 // note raises beside itself. There is one at a time; a new message replaces
 // the text, place and closing period of the open one.
-class frmToolTip : public Form
+class frmToolTip : public Form, public PictureButton::Listener
 {
     Q_OBJECT
 public:
@@ -39,6 +39,9 @@ public:
     std::array<QPoint, 7> outlinePoints() const { return m_points; }
 
     void tmrUnload_Timer();
+    // The close button: its pressed look while held, closing when let go.
+    void PictureDown(PictureButton *button, Qt::MouseButton mouse) override;
+    void PictureUp(PictureButton *button, Qt::MouseButton mouse, bool inside) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,7 @@
 #include "tips/MinTimer.h"
 
+#include <QTimerEvent>
+
 #include <algorithm>
 #include <limits>
 
@@ -13,11 +15,17 @@ qint16 toInt16(long long value)
 }
 } // namespace
 
-MinTimer::MinTimer(QObject *parent) : QObject(parent)
+MinTimer::MinTimer(QObject *parent) : QObject(parent), tmrInterval(this, MinuteMs)
 {
-    tmrInterval.setInterval(MinuteMs);
-    connect(&tmrInterval, &QTimer::timeout, this, &MinTimer::tmrInterval_Timer);
     tmrInterval.start();
+}
+
+void MinTimer::timerEvent(QTimerEvent *event)
+{
+    if (tmrInterval.fired(event->timerId()))
+        tmrInterval_Timer();
+    else
+        QObject::timerEvent(event);
 }
 
 void MinTimer::setInterval(int minutes)

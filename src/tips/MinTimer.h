@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/StepTimer.h"
+
 #include <QObject>
-#include <QTimer>
 #include <QVariantMap>
 
 // Raises Timer every Interval minutes. A plain QTimer could count the whole
@@ -44,10 +45,13 @@ public:
     // One minute has passed; tests call this instead of waiting.
     void tmrInterval_Timer();
 
-    QTimer tmrInterval;
+    StepTimer tmrInterval;
 
 signals:
     void Timer();
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     qint16 m_interval = DefaultInterval;

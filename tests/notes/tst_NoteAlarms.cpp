@@ -159,7 +159,7 @@ void tst_NoteAlarms::alarmButtonFollowsTheSelection()
     QVERIFY(!note->menus().mnuAlarmClear->isEnabled());
     // The pressed look removes the alarm at the caret.
     note->rtxtMain->setSelStart(7);
-    emit note->butAlarmC->get()->MouseUp(Qt::LeftButton, true);
+    QTest::mouseClick(note->butAlarmC->get(), Qt::LeftButton);
     QCOMPARE(note->rtxtMain->Text(), QStringLiteral("see Ann soon"));
     QCOMPARE(note->lstAlarms->count(), 0);
     QVERIFY(note->butAlarmC->isHidden());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMap>
 #include <QTest>
 
 // The note on a screen of scale 2: the same places and sizes as at scale 1,
@@ -34,8 +35,10 @@ private slots:
         QFETCH(QRect, geometry);
         TestApp app;
         frmNote *note = NoteFixtures::loadedNote(app);
-        note->butBC->show(); // the "on" look is made the first time it shows
-        auto *button = note->findChild<PictureButton *>(name);
+        const QMap<QString, PictureButton *> buttons{
+            {"butB", note->butB},     {"butBC", note->butBC->get()}, {"butAlarm", note->butAlarm},
+            {"butMin", note->butMin}, {"butClose", note->butClose},  {"butMenu", note->butMenu}};
+        PictureButton *button = buttons.value(name);
         QVERIFY(button);
         QCOMPARE(QRect(button->mapTo(note, QPoint()), button->size()), geometry);
         QCOMPARE(button->pixmap().devicePixelRatio(), 2.0);

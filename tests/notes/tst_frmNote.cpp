@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -254,6 +255,52 @@ private slots:
         QVERIFY(top == note->picBullet || note->picBullet->isAncestorOf(top));
         note->picBullet->hide();
         QCOMPARE(note->childAt(bold), note->butBC->get());
+    }
+
+    // A window button shows its pressed look while held and runs its command only when the
+    // left button is let go over it.
+    void commandButtonsRunWhenLetGoOverThem_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<Qt::MouseButton>("mouse");
+        QTest::addColumn<QPoint>("release");
+        QTest::addColumn<bool>("runs");
+        for (const char *command : {"delete", "minimize", "hide", "grow"}) {
+            QTest::addRow("%s, clicked", command)
+                << command << Qt::LeftButton << QPoint(4, 4) << true;
+            QTest::addRow("%s, let go beside it", command)
+                << command << Qt::LeftButton << QPoint(30, 30) << false;
+            QTest::addRow("%s, right button", command)
+                << command << Qt::RightButton << QPoint(4, 4) << false;
+        }
+    }
+    void commandButtonsRunWhenLetGoOverThem()
+    {
+        QFETCH(QString, command);
+        QFETCH(Qt::MouseButton, mouse);
+        QFETCH(QPoint, release);
+        QFETCH(bool, runs);
+        TestApp app;
+        frmNote *note = loadNote(app);
+        note->show();
+        if (command == "grow")
+            note->ShowBullet();
+        const QMap<QString, std::pair<PictureButton *, LazyPictureButton *>> buttons{
+            {"delete", {note->butClose, note->butCloseC}},
+            {"minimize", {note->butMin, note->butMinC}},
+            {"hide", {note->butHide, note->butHideC}},
+            {"grow", {note->butGrow, note->butGrowC}}};
+        const auto [button, pressed] = buttons.value(command);
+        QTest::mousePress(button, mouse, {}, QPoint(4, 4));
+        QCOMPARE(pressed->isVisible(), mouse == Qt::LeftButton);
+        QTest::mouseRelease(button, mouse, {}, release);
+        QVERIFY(pressed->isHidden());
+        // The prompter answers "Delete current note?" with No.
+        const bool ran = command == "delete"     ? app.prompter.shown.size() == 1
+                         : command == "minimize" ? note->tmrMin.isActive()
+                         : command == "hide"     ? note->isHidden()
+                                                 : note->tmrRestore.isActive();
+        QCOMPARE(ran, runs);
     }
 
     void draggingMovesByTheMouse()
