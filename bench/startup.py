@@ -3,7 +3,7 @@
 
 For sessions of 1, 100 and 1,000 notes (a few lines of rich text each, spread over the
 screen) it starts the program on its own X server with its own PENNYQUILL_HOME and reports:
-time until every note window is mapped, CPU used until then, RSS and PSS (and the slope
+time until every note window is mapped, CPU used until then (by the program and by the X server), RSS and PSS (and the slope
 per extra note), X server memory of the client (X-Resource, through xrestop) and of the
 whole server, idle CPU and the time from SIGTERM to exit.
 
@@ -266,12 +266,14 @@ def run_once(program, count, idle, args):
     result = {}
     try:
         server_before = rss_kib(xvfb.proc.pid)
+        server_cpu_before = cpu_seconds(xvfb.proc.pid)
         watcher = MapWatcher(xvfb.display)
         start = time.monotonic()
         errors = open(os.path.join(work, "stderr.txt"), "w+")
         proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=errors)
         shown = watcher.wait_for(count, args.timeout)
         result["cpu_start"] = cpu_seconds(proc.pid)
+        result["xserver_cpu"] = cpu_seconds(xvfb.proc.pid) - server_cpu_before
         result["shown_s"] = (shown - start) if shown else float("nan")
         watcher.close()
         time.sleep(args.settle)
@@ -324,6 +326,7 @@ def summary(table, sizes):
     return {
         f"{large} notes: start until every note is shown (s)": big["shown_s"],
         "start CPU per note (ms)": 1000 * big["cpu_start"] / large,
+        "X server CPU per note until shown (ms)": 1000 * big["xserver_cpu"] / large,
         f"RSS per extra note, slope {small} -> {large} (KiB)":
             (big["rss_kib"] - table[small]["rss_kib"]) / extra,
         f"PSS per extra note, slope {small} -> {large} (KiB)":
