@@ -3,9 +3,10 @@
 
 For sessions of 1, 100 and 1,000 notes (a few lines of rich text each, spread over the
 screen) it starts the program on its own X server with its own PENNYQUILL_HOME and reports:
-time until every note window is mapped, CPU used until then (by the program and by the X server), RSS and PSS (and the slope
-per extra note), X server memory of the client (X-Resource, through xrestop) and of the
-whole server, idle CPU and the time from SIGTERM to exit.
+time until every note window is mapped (and from the first one to the last), CPU used until
+then by the program and by the X server, RSS and PSS (and the slope per extra note), X server
+memory of the client (X-Resource, through xrestop) and of the whole server, idle CPU and the
+time from SIGTERM to exit.
 
   bench/startup.py [--program build/src/pennyquill] [--notes 1,100,1000] [--runs 5]
                    [--idle 30] [--peer xpad]
@@ -81,6 +82,7 @@ class MapWatcher:
         self.x.XFlush(ctypes.c_void_p(self.dpy))
         self.fd = self.x.XConnectionNumber(ctypes.c_void_p(self.dpy))
         self.mapped = set()
+        self.first = None
 
     def _is_splash(self, window):
         actual, fmt = ctypes.c_ulong(), ctypes.c_int()
@@ -107,6 +109,8 @@ class MapWatcher:
                     window = event.xmap.window
                     if window not in self.mapped and not self._is_splash(window):
                         self.mapped.add(window)
+                        if len(self.mapped) == 1:
+                            self.first = time.monotonic()
                         if len(self.mapped) >= wanted:
                             return time.monotonic()
             left = deadline - time.monotonic()
@@ -275,6 +279,7 @@ def run_once(program, count, idle, args):
         result["cpu_start"] = cpu_seconds(proc.pid)
         result["xserver_cpu"] = cpu_seconds(xvfb.proc.pid) - server_cpu_before
         result["shown_s"] = (shown - start) if shown else float("nan")
+        result["loading_s"] = (shown - watcher.first) if shown else float("nan")
         watcher.close()
         time.sleep(args.settle)
         if proc.poll() is not None:
@@ -325,6 +330,7 @@ def summary(table, sizes):
     extra = max(1, large - small)
     return {
         f"{large} notes: start until every note is shown (s)": big["shown_s"],
+        f"{large} notes: first note shown until the last (s)": big["loading_s"],
         "start CPU per note (ms)": 1000 * big["cpu_start"] / large,
         "X server CPU per note until shown (ms)": 1000 * big["xserver_cpu"] / large,
         f"RSS per extra note, slope {small} -> {large} (KiB)":
