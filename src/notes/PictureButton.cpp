@@ -22,6 +22,13 @@ void PictureButton::mousePressEvent(QMouseEvent *event)
     m_listener->PictureDown(this, event->button());
 }
 
+void PictureButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // A held button keeps the mouse to itself: passed on, the move would drag the window.
+    if (event->buttons() == Qt::NoButton)
+        QWidget::mouseMoveEvent(event);
+}
+
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
     m_listener->PictureUp(this, event->button(), rect().contains(event->position().toPoint()));

@@ -258,7 +258,7 @@ private slots:
     }
 
     // A window button shows its pressed look while held and runs its command only when the
-    // left button is let go over it.
+    // left button is let go over it; the note stays put while the button is held.
     void commandButtonsRunWhenLetGoOverThem_data()
     {
         QTest::addColumn<QString>("command");
@@ -293,6 +293,12 @@ private slots:
         const auto [button, pressed] = buttons.value(command);
         QTest::mousePress(button, mouse, {}, QPoint(4, 4));
         QCOMPARE(pressed->isVisible(), mouse == Qt::LeftButton);
+        // Moving with the button held stays with the button: the note does not drag.
+        const QPoint place = note->pos();
+        QMouseEvent move(QEvent::MouseMove, QPointF(release), button->mapToGlobal(QPointF(release)),
+                         Qt::NoButton, mouse, {});
+        QApplication::sendEvent(button, &move);
+        QCOMPARE(note->pos(), place);
         QTest::mouseRelease(button, mouse, {}, release);
         QVERIFY(pressed->isHidden());
         // The prompter answers "Delete current note?" with No.
