@@ -8,6 +8,16 @@
 //   python3 bench/startup.py --program build/bench/bench_window_floor
 // The number of windows is the "Total=" of $PENNYQUILL_HOME/session.ini, which the bench
 // writes for each session size; without it, the first argument.
+//
+// PQ_FLOOR_OPTIONS (comma-separated) switches on the cheaper ways to the same windows, so
+// each can be measured against the plain floor:
+//   editblock    builds the text in one edit block: one layout pass instead of one per insert
+//   noshaping    application font with QFont::PreferNoShaping: Latin text skips HarfBuzz
+//                (no kerning or ligatures; scripts that need shaping are still shaped)
+//   onepaint     delivers the UpdateLater events show() posts before the window is exposed,
+//                so each window is painted and flushed once instead of up to twice
+//   noxi2        sets QT_XCB_NO_XI2: one round trip less per window, but no XInput 2 (touch,
+//                tablet, smooth scrolling)
 
 #include <QApplication>
 #include <QFile>
@@ -36,7 +46,17 @@ int windowCount(const QStringList &args)
 
 int main(int argc, char **argv)
 {
+    const QStringList options = qEnvironmentVariable("PQ_FLOOR_OPTIONS").split(QLatin1Char(','));
+    const bool editBlock = options.contains(QLatin1String("editblock"));
+    const bool onePaint = options.contains(QLatin1String("onepaint"));
+    if (options.contains(QLatin1String("noxi2")))
+        qputenv("QT_XCB_NO_XI2", "1");
     QApplication app(argc, argv);
+    if (options.contains(QLatin1String("noshaping"))) {
+        QFont font = QApplication::font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        QApplication::setFont(font);
+    }
     const int count = windowCount(QApplication::arguments());
     int shown = 0;
     QTimer step;
@@ -56,6 +76,8 @@ int main(int argc, char **argv)
         text->setGeometry(6, 36, 249, 89);
         // Built straight through a cursor, the cheapest way to a formatted text.
         QTextCursor cursor(text->document());
+        if (editBlock)
+            cursor.beginEditBlock();
         QTextCharFormat plain, bold, italic, orange, underline;
         bold.setFontWeight(QFont::Bold);
         italic.setFontItalic(true);
@@ -70,7 +92,11 @@ int main(int argc, char **argv)
         cursor.insertText(QStringLiteral(" before Friday"), plain);
         cursor.insertList(QTextListFormat::ListDisc);
         cursor.insertText(QStringLiteral("third line"), underline);
+        if (editBlock)
+            cursor.endEditBlock();
         window->show();
+        if (onePaint)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     });
     step.start();
     return QApplication::exec();
