@@ -166,13 +166,9 @@ struct CommandButton
     void (frmNote::*command)();
 };
 
-// The format buttons: the plain one turns a format on, its "on" look turns it off.
-struct FormatButton
-{
-    PictureButton *frmNote::*normal;
-    LazyPictureButton *frmNote::*on;
-    frmNote::Format format;
-};
+constexpr frmNote::Format AllFormats[] = {frmNote::Format::Bold, frmNote::Format::Italic,
+                                          frmNote::Format::StrikeThru, frmNote::Format::Underline,
+                                          frmNote::Format::Bullet};
 
 } // namespace
 
@@ -201,13 +197,6 @@ void frmNote::PictureUp(PictureButton *button, Qt::MouseButton mouse, bool insid
         {&frmNote::butHide, &frmNote::butHideC, &frmNote::HideNote},
         {&frmNote::butGrow, &frmNote::butGrowC, &frmNote::Restore},
     };
-    static const FormatButton formats[] = {
-        {&frmNote::butB, &frmNote::butBC, Format::Bold},
-        {&frmNote::butI, &frmNote::butIC, Format::Italic},
-        {&frmNote::butU, &frmNote::butUC, Format::Underline},
-        {&frmNote::butS, &frmNote::butSC, Format::StrikeThru},
-        {&frmNote::butBullet, &frmNote::butBulletC, Format::Bullet},
-    };
     const bool left = mouse == Qt::LeftButton;
     if (button == butMenu || button == butMenuC->made()) {
         butMenuC->hide();
@@ -221,11 +210,13 @@ void frmNote::PictureUp(PictureButton *button, Qt::MouseButton mouse, bool insid
             return;
         }
     }
-    for (const FormatButton &f : formats) {
-        if (left && button == this->*f.normal)
-            FormatButtonUp(f.format);
-        else if (left && button == (this->*f.on)->made())
-            FormatButtonCUp(f.format);
+    // A format's plain button turns it on, its "on" look (over the plain one) turns it off.
+    for (Format format : AllFormats) {
+        const LazyPictureButton *on = control(format).onImage;
+        if (left && button == on->base())
+            FormatButtonUp(format);
+        else if (left && button == on->made())
+            FormatButtonCUp(format);
     }
     if (left && button == butAlarm) {
         butAlarmC->hide();
@@ -1260,8 +1251,7 @@ void frmNote::rtxtMain_SelChange()
     const bool isProtected = rtxtMain->SelProtected().value_or(false);
     butAlarmC->setVisible(isProtected);
     // Mixed counts as off.
-    for (Format format :
-         {Format::Bold, Format::Italic, Format::StrikeThru, Format::Underline, Format::Bullet}) {
+    for (Format format : AllFormats) {
         const FormatControl c = control(format);
         const bool on = (rtxtMain->*c.read)().value_or(false);
         c.onImage->setVisible(on);
