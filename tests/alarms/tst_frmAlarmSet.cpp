@@ -66,7 +66,6 @@ void tst_frmAlarmSet::defaultsFromTheClock()
     frmNote *note = noteWithSelection(app, QStringLiteral("Call the dentist"), 5, 11);
     frmAlarmSet *dialog = openFor(app, note);
     QVERIFY(dialog);
-    QCOMPARE(dialog->frmSender.data(), note);
     QCOMPARE(dialog->txtHour->text(), QStringLiteral("02"));
     QCOMPARE(dialog->txtMin->text(), QStringLiteral("07"));
     QCOMPARE(dialog->cboAMPM->currentText(), QStringLiteral("PM"));
