@@ -11,6 +11,8 @@ packages=(
   fonts-dejavu-core
   # Qt D-Bus comes with qt6-base-dev; the bus and gdbus are for its tests.
   dbus-daemon libglib2.0-bin
+  # Spelling: Enchant and an English dictionary (its tests use the real one).
+  libenchant-2-dev hunspell-en-us
 )
 # Extra tools for looking at the program headless, on a Wayland compositor,
 # checking the desktop files, fuzzing and profiling: --dev

@@ -23,6 +23,7 @@
 #include "shell/frmSplash.h"
 #include "shell/mdlVariables.h"
 #include "skins/frmSkins.h"
+#include "spell/NoteSpelling.h"
 #include "tips/MinTimer.h"
 
 #include <QClipboard>
@@ -83,6 +84,7 @@ frmNote::frmNote(AppContext &ctx)
     applySize();
     connect(tmrlblADS, &MinTimer::Timer, this, &frmNote::tmrlblADS_Timer);
     wireTextEditing();
+    m_spelling = std::make_unique<NoteSpelling>(*rtxtMain, ctx.spelling);
 }
 
 frmNote::~frmNote()
@@ -1334,6 +1336,7 @@ void frmNote::rtxtMain_MouseUp(int Button, int, int X, int Y)
     const QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard || clipboard->text().isEmpty())
         m.mnuConPast->setEnabled(false);
+    m_spelling->prepareMenu(*m.mnuCon, m.mnuConUndo, QPoint(X, Y));
     m.mnuCon->popup(rtxtMain->viewport()->mapToGlobal(QPoint(X, Y)));
 }
 

@@ -24,6 +24,7 @@ class QPrinter;
 class QScrollBar;
 class LazyPictureButton;
 class RichTextBox;
+class NoteSpelling;
 
 // A note on the desktop: a window without title bar whose background is its
 // skin, holding rich text, a message line and a row of picture buttons. The
@@ -224,6 +225,8 @@ public:
 
     // The typewriter is scrolling its line away.
     bool isTypeScrolling() const { return m_scroll.isActive(); }
+    // Spelling checked as the user types.
+    NoteSpelling &spelling() { return *m_spelling; }
 
 signals:
     // The note's text, place, look or alarms changed (used to save soon).
@@ -304,4 +307,5 @@ private:
     std::vector<std::unique_ptr<LazyPictureButton>> m_pressedLooks;
     bool m_onTop = false;
     QPointer<QMenu> m_allNotes;
+    std::unique_ptr<NoteSpelling> m_spelling;
 };

@@ -13,6 +13,7 @@ class LogonEntry;
 class FormRegistry;
 class mdlVariables;
 class NotesBus;
+class Spelling;
 
 // What the composition root (the program's main, or a test) hands to every
 // form: the outside world, behind interfaces, and the run's shared values.
@@ -33,4 +34,6 @@ struct AppContext
     NotesBus *bus = nullptr;
     // The window system tells where windows are (not so on Wayland): see WindowPlace.
     bool windowPositionsKnown = true;
+    // Spelling for every note; absent in tests that do not check it.
+    Spelling *spelling = nullptr;
 };

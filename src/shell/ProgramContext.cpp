@@ -3,7 +3,8 @@
 #include "shell/WindowPlace.h"
 
 ProgramContext::ProgramContext(const Folders &folders, const QString &autostartDir)
-    : m_registry(folders.profileFile(QStringLiteral("registry.ini"))), m_logon(autostartDir)
+    : m_registry(folders.profileFile(QStringLiteral("registry.ini"))), m_logon(autostartDir),
+      m_spelling(folders.profileFile(QStringLiteral("PQOptions.ini")), &m_prompter)
 {
     ctx.folders = folders;
     ctx.folders.ensureExist();
@@ -18,4 +19,5 @@ ProgramContext::ProgramContext(const Folders &folders, const QString &autostartD
     ctx.forms = &forms;
     ctx.vars = &vars;
     ctx.windowPositionsKnown = WindowPlace::systemReportsPositions();
+    ctx.spelling = &m_spelling;
 }

@@ -11,6 +11,7 @@
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
 #include "shell/mdlVariables.h"
+#include "spell/Spelling.h"
 
 // The real outside world for a running program: the desktop's dialogs,
 // sound, clock and shell, the registry file in the profile folder, and the
@@ -35,4 +36,5 @@ private:
     SystemRandom m_random;
     UserRegistry m_registry;
     LogonEntry m_logon;
+    Spelling m_spelling;
 };

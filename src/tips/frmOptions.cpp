@@ -9,6 +9,7 @@
 #include "shell/FormRegistry.h"
 #include "shell/cIni.h"
 #include "shell/mdlVariables.h"
+#include "spell/SpellingOptions.h"
 #include "tips/MinTimer.h"
 #include "tips/frmEnterTip.h"
 
@@ -178,6 +179,14 @@ void frmOptions::buildGeneral()
     layout->addWidget(chkShowNote);
     layout->addSpacing(6);
     layout->addWidget(chkRunOnStart);
+    if (m_ctx.spelling) {
+        fraSpelling = new SpellingOptions(fraGeneral);
+        fraSpelling->setObjectName(QStringLiteral("fraSpelling"));
+        connect(fraSpelling, &SpellingOptions::Changed, this,
+                [this] { cmdApply->setEnabled(true); });
+        layout->addSpacing(12);
+        layout->addWidget(fraSpelling);
+    }
     layout->addStretch(1);
 }
 
@@ -258,6 +267,8 @@ void frmOptions::Form_Load()
     chkShowNote->setChecked(vars.OptionIsYes(QStringLiteral("ShowWhenStart")));
     txtName->setText(vars.Option(QStringLiteral("UserName")));
     txtDelay->setText(vars.Option(QStringLiteral("TipDelay")));
+    if (fraSpelling)
+        fraSpelling->load(*m_ctx.spelling);
     lstTips->clear();
     for (int i = 0; i < vars.TipsCount(); ++i)
         lstTips->addItem(vars.Tips.at(i));
@@ -489,6 +500,8 @@ bool frmOptions::SaveOptions()
     written &= vars.RegSetString(hive, key, QStringLiteral("TipDelay"), txtDelay->text());
 
     vars.UserName = txtName->text();
+    if (fraSpelling)
+        written &= fraSpelling->save(*m_ctx.spelling);
 
     if (!logonWritten)
         warn(runAtLogon ? QStringLiteral("Pennyquill could not be set to start when you log on.")

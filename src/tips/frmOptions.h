@@ -12,6 +12,7 @@ class QListWidget;
 class QPushButton;
 class QTabBar;
 class frmEnterTip;
+class SpellingOptions;
 
 // The options dialog: the user's name, the two start-up choices and the tips
 // (the list, whether they are shown, in which order and how often). Saving
@@ -31,6 +32,8 @@ public:
     QLineEdit *txtName = nullptr;
     QCheckBox *chkShowNote = nullptr;
     QCheckBox *chkRunOnStart = nullptr;
+    // Only when the program checks spelling.
+    SpellingOptions *fraSpelling = nullptr;
 
     QGroupBox *fraTip = nullptr;
     QLabel *lblTip = nullptr;
