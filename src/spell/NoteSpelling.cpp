@@ -36,7 +36,11 @@ QTextCharFormat underline()
 NoteSpelling::NoteSpelling(RichTextBox &box, Spelling *spelling) : m_box(box), m_spelling(spelling)
 {
     m_rest.setSingleShot(true);
-    connect(&m_rest, &QTimer::timeout, this, &NoteSpelling::checkNow);
+    connect(&m_rest, &QTimer::timeout, this, [this] {
+        // Notes still coming up are checked when they are all up (Changed brings us back).
+        if (!m_spelling || m_spelling->settled())
+            checkNow();
+    });
     if (!spelling)
         return;
     connect(spelling, &Spelling::Changed, this, [this] { schedule(0); });
@@ -56,6 +60,8 @@ NoteSpelling::~NoteSpelling()
 
 bool NoteSpelling::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &m_box && event->type() == QEvent::Show && m_spelling)
+        m_spelling->noteShown();
     if (watched == &m_box && (event->type() == QEvent::Show || event->type() == QEvent::Resize))
         schedule(ScrollMs);
     return QObject::eventFilter(watched, event);
@@ -117,7 +123,12 @@ void NoteSpelling::checkNow()
     if (!m_spelling->active())
         marks.clear();
     m_typing = false;
-    m_box.setExtraSelections(marks);
+    // The same underlines again cost no drawing.
+    const QList<QTextEdit::ExtraSelection> drawn = m_box.extraSelections();
+    const bool same = std::equal(marks.begin(), marks.end(), drawn.begin(), drawn.end(),
+                                 [](const auto &a, const auto &b) { return a.cursor == b.cursor; });
+    if (!same)
+        m_box.setExtraSelections(marks);
 }
 
 QTextCursor NoteSpelling::wordAt(int position) const

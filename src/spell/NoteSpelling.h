@@ -25,7 +25,8 @@ public:
     NoteSpelling(RichTextBox &box, Spelling *spelling);
     ~NoteSpelling() override;
 
-    // Underlines the misspelt words on screen now rather than at the next rest.
+    // Underlines the misspelt words on screen now rather than at the next rest (even while
+    // notes are still coming up).
     void checkNow();
     // Puts the items for the word at a point of the box's viewport at the top of the menu,
     // before `first`, in place of the items put there last time.

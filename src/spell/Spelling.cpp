@@ -42,6 +42,14 @@ QString defaultLanguage(const QStringList &offered)
 Spelling::Spelling(const QString &optionsPath, Prompter *prompter)
     : m_optionsPath(optionsPath), m_prompter(prompter)
 {
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(500);
+    connect(&m_settle, &QTimer::timeout, this, &Spelling::Changed);
+}
+
+void Spelling::noteShown()
+{
+    m_settle.start();
 }
 
 Spelling::~Spelling() = default;

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -32,6 +33,10 @@ public:
 
     // Spelling is wanted and its dictionary is open.
     bool active();
+    // Notes are checked once no note has been shown for a moment, so that a start with many
+    // notes is not slowed down by the dictionary (Changed says when).
+    void noteShown();
+    bool settled() const { return !m_settle.isActive(); }
     // Words are misspelt only when the answer is sure; a failure turns spelling off.
     bool isMisspelt(const QString &word);
     QStringList suggestions(const QString &word);
@@ -66,4 +71,5 @@ private:
     std::unique_ptr<SpellChecker> m_checker;
     State m_state = State::Unopened;
     bool m_noticeShown = false;
+    QTimer m_settle;
 };

@@ -6,7 +6,24 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QVBoxLayout>
+
+namespace {
+
+// "English (United States)" for "en_US"; a tag Qt does not know stays as it is.
+QString languageName(const QString &tag)
+{
+    const QLocale locale(tag);
+    if (locale.language() == QLocale::C)
+        return tag;
+    QString name = QLocale::languageToString(locale.language());
+    if (tag.contains(QLatin1Char('_')))
+        name += QStringLiteral(" (%1)").arg(QLocale::territoryToString(locale.territory()));
+    return name;
+}
+
+} // namespace
 
 SpellingOptions::SpellingOptions(QWidget *parent) : QGroupBox(QStringLiteral("Spelling"), parent)
 {
@@ -38,7 +55,8 @@ void SpellingOptions::load(Spelling &spelling)
     if (!chosen.isEmpty() && !offered.contains(chosen))
         offered.prepend(chosen);
     cboLanguage->clear();
-    cboLanguage->addItems(offered);
+    for (const QString &tag : offered)
+        cboLanguage->addItem(languageName(tag), tag);
     cboLanguage->setCurrentIndex(static_cast<int>(offered.indexOf(chosen)));
     // Without any dictionary there is nothing to switch on.
     chkSpelling->setChecked(spelling.wanted() && !offered.isEmpty());
@@ -51,7 +69,7 @@ bool SpellingOptions::save(Spelling &spelling) const
     // Without dictionaries the user chose nothing: the default holds once one is installed.
     if (!chkSpelling->isEnabled())
         return true;
-    return spelling.setOptions(chkSpelling->isChecked(), cboLanguage->currentText());
+    return spelling.setOptions(chkSpelling->isChecked(), cboLanguage->currentData().toString());
 }
 
 void SpellingOptions::chkSpelling_Click()

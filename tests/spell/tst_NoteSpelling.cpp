@@ -227,7 +227,7 @@ private slots:
         options->txtDelay->setText("5");
         SpellingOptions *spelling = options->fraSpelling;
         QVERIFY(spelling->chkSpelling->isChecked());
-        QCOMPARE(spelling->cboLanguage->currentText(), SpellTestSetup::Language);
+        QCOMPARE(spelling->cboLanguage->currentData().toString(), SpellTestSetup::Language);
         spelling->chkSpelling->click();
         QVERIFY(options->cmdApply->isEnabled());
         options->cmdApply->click();
