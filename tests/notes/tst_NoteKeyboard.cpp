@@ -90,8 +90,8 @@ private slots:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<int>("key");
         QTest::newRow("Ctrl+Y") << Qt::KeyboardModifiers(Qt::ControlModifier) << int(Qt::Key_Y);
-        QTest::newRow("Ctrl+Shift+Z") << (Qt::ControlModifier | Qt::ShiftModifier)
-                                      << int(Qt::Key_Z);
+        QTest::newRow("Ctrl+Shift+Z")
+            << (Qt::ControlModifier | Qt::ShiftModifier) << int(Qt::Key_Z);
     }
     void redoKeys()
     {
