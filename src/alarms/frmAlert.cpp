@@ -9,6 +9,7 @@
 #include "platform/Notifier.h"
 #include "platform/RandomSource.h"
 #include "platform/Sound.h"
+#include "shell/AccessibleRole.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
@@ -66,6 +67,7 @@ frmAlert::frmAlert(AppContext &ctx)
     LCDEffect->setLightColorOn(255);
     LCDEffect->setGeometry(twipsRect(60, 75, 1320, 1290));
     connect(LCDEffect, &::LCDEffect::EffectFinished, this, &frmAlert::LCDEffect_EffectFinished);
+    AccessibleRole::set(LCDEffect, QAccessible::Graphic, QStringLiteral("alarm lights"));
 
     txtMsg = new QPlainTextEdit(this);
     txtMsg->setObjectName(QStringLiteral("txtMsg"));
@@ -148,6 +150,7 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
     alert->Load();
     sender->lstAlarms->setText(listIndex, entry.line());
     alert->txtMsg->setPlainText(entry.Message);
+    alert->txtMsg->setAccessibleName(entry.Message);
     alert->frmSender = sender;
     alert->iAlarmIndex = entry.Index;
     alert->iListIndex = listIndex;
@@ -161,6 +164,8 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
     // Taken as painted at once: the platform paints later, and a second alert
     // of the same check must not open exactly over this one.
     alert->rememberPosition();
+    // Screen readers say the message as the alert opens.
+    AccessibleRole::announce(alert->txtMsg, QAccessible::Alert);
 
     if (entry.Sound == AlarmEntry::SystemBeep)
         ctx.sound->beep();

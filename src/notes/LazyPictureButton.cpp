@@ -11,6 +11,8 @@ PictureButton *LazyPictureButton::get()
     if (!m_button) {
         m_button = new PictureButton(m_resource, m_base, m_listener);
         m_button->setToolTip(m_toolTip);
+        // The keyboard reaches the look through its button.
+        m_button->setFocusPolicy(Qt::NoFocus);
         m_button->hide();
     }
     return m_button;

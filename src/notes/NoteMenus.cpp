@@ -1,5 +1,6 @@
 #include "notes/NoteMenus.h"
 
+#include "notes/NoteKeys.h"
 #include "notes/SharedPictures.h"
 
 #include <QAction>
@@ -106,6 +107,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     // The help menu keeps only the two web pages.
     mnuHelp->setTitle(QStringLiteral("On &Web"));
     HookMenu();
+    NoteKeys::label(*this);
 }
 
 void NoteMenus::HookMenu()

@@ -28,13 +28,25 @@ public:
 
     QPixmap pixmap() const { return m_picture; }
 
+    // A button that stays on while its "on" look shows (the format buttons), as the keyboard
+    // and screen readers see it.
+    bool isCheckable() const { return m_checkable; }
+    void setCheckable(bool checkable) { m_checkable = checkable; }
+    // The look a click lands on: the pressed or "on" look lying over this button, when it shows.
+    PictureButton *topLook();
+    bool isOn() { return topLook() != this; }
+    // A left click on what shows, as the mouse would make it (keyboard and screen readers).
+    void click();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;
     Listener *m_listener;
+    bool m_checkable = false;
 };

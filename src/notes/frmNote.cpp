@@ -6,6 +6,7 @@
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "notes/LazyPictureButton.h"
+#include "notes/NoteKeys.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -16,6 +17,7 @@
 #include "platform/SafeFile.h"
 #include "platform/ShellOpener.h"
 #include "platform/TopMost.h"
+#include "shell/AccessibleRole.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
@@ -40,6 +42,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSystemTrayIcon>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimerEvent>
 #include <algorithm>
@@ -116,6 +119,7 @@ void frmNote::buildControls()
     lblAds->setPalette(adsColors);
     lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
     lblAds->hide();
+    AccessibleRole::set(lblAds, QAccessible::StatusBar);
 
     lstAlarms = new AlarmList(this);
 
@@ -131,6 +135,9 @@ void frmNote::buildControls()
     pair(butHide, butHideC, QStringLiteral("butHide"), 3555, 60, QStringLiteral("Hide Note"));
     pair(butClose, butCloseC, QStringLiteral("butClose"), 3720, 60, QStringLiteral("Delete Note"));
     pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
+    butMenu->setAccessibleName(QStringLiteral("Menu"));
+    for (PictureButton *format : {butB, butI, butU, butS, butBullet})
+        format->setCheckable(true);
 
     tmrlblADS = new MinTimer(this);
 }
@@ -501,6 +508,8 @@ void frmNote::buildBullet()
     picBullet->setGeometry(0, 0, BulletWidthPx, BulletHeightPx);
     picBullet->setMouseTracking(true);
     picBullet->installEventFilter(this);
+    picBullet->setFocusPolicy(Qt::StrongFocus);
+    picBullet->setAccessibleName(QStringLiteral("Bullet"));
     // The grow button sits inside the bullet, at client coordinates of its own.
     butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet, this);
     butGrow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
@@ -522,6 +531,7 @@ void frmNote::setBulletShape()
         buildBullet();
     picBullet->show();
     picBullet->raise();
+    picBullet->setFocus();
     setMask(BulletShape());
 }
 
@@ -631,6 +641,8 @@ bool frmNote::eventFilter(QObject *watched, QEvent *event)
         styleScrollBar(static_cast<QScrollBar *>(watched));
     if (watched != picBullet)
         return Form::eventFilter(watched, event);
+    if (NoteKeys::bulletEvent(*this, event))
+        return true;
     // The bullet drags, pops up the title menu and restores like the window,
     // and shows the note's text while the pointer rests on it.
     switch (event->type()) {
@@ -1171,6 +1183,8 @@ void frmNote::wireTextEditing()
     connect(rtxtMain, &RichTextBox::KeyPress, this, &frmNote::rtxtMain_KeyPress);
     connect(rtxtMain, &RichTextBox::MouseUp, this, &frmNote::rtxtMain_MouseUp);
     connect(rtxtMain, &RichTextBox::Click, this, &frmNote::rtxtMain_Click);
+    connect(rtxtMain, &RichTextBox::ContextMenuRequested, this,
+            [this] { NoteKeys::caretMenu(*this); });
 }
 
 frmNote::FormatControl frmNote::control(Format format) const
@@ -1245,6 +1259,8 @@ void frmNote::FormatMenuClick(Format format)
 
 void frmNote::rtxtMain_Change()
 {
+    // Screen readers tell notes apart by their first line.
+    rtxtMain->setAccessibleName(rtxtMain->document()->firstBlock().text().trimmed().left(40));
     rtxtMain_SelChange();
 }
 
@@ -1266,6 +1282,7 @@ void frmNote::rtxtMain_SelChange()
 
 void frmNote::rtxtMain_KeyDown(int &KeyCode, int Shift)
 {
+    NoteKeys::textKey(*this, KeyCode, Shift);
     if (rtxtMain->SelProtected().value_or(false) && (KeyCode < 33 || KeyCode > 40)) {
         warnProtected();
         KeyCode = 0;

@@ -258,6 +258,7 @@ private:
     void startDrag(const QPoint &pos);
     void dragTo(const QPoint &pos);
     void showTitleMenu(const QPoint &globalPos, bool bullet);
+    friend class NoteKeys;
     void bulletHover();
     void stepMinimize();
     void stepRestore();

@@ -924,7 +924,9 @@ void RichTextBox::guardDrag(bool on)
 
 void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
 {
-    // QTextEdit's own menu would cut and delete around the protection; the owner shows its own.
-    emit ContextMenuRequested(event->globalPos());
+    // QTextEdit's own menu would cut and delete around the protection; the owner shows its own,
+    // after the mouse's release (MouseUp), or when asked here from the keyboard.
     event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse)
+        emit ContextMenuRequested(event->globalPos());
 }

@@ -28,7 +28,8 @@ class RichTextModel;
 //   still change it (and then leave nothing to undo across the change).
 // - KeyDown and KeyPress come before a key does anything; a handler that sets the code to 0
 //   swallows the key. The box shows no context menu of its own: it asks for one with
-//   ContextMenuRequested. It draws no frame and no background, so what lies behind it shows.
+//   ContextMenuRequested when the keyboard asks (the menu key), and MouseUp tells of the mouse's.
+//   It draws no frame and no background, so what lies behind it shows.
 class RichTextBox : public QTextEdit
 {
     Q_OBJECT
