@@ -6,6 +6,7 @@
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "notes/LazyPictureButton.h"
+#include "notes/MessageInk.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -110,7 +111,7 @@ void frmNote::buildControls()
     lblAds->setFont(verdana);
     // A palette rather than a style sheet: a sheet per note is costly to build and to polish.
     QPalette adsColors = lblAds->palette();
-    adsColors.setColor(QPalette::WindowText, QColor(0x6b, 0x4a, 0x0e));
+    adsColors.setColor(QPalette::WindowText, QColor::fromRgb(MessageInk::Dark));
     lblAds->setPalette(adsColors);
     lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
     lblAds->hide();
@@ -384,6 +385,7 @@ void frmNote::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     styleScrollBars();
+    MessageInk::dress(*lblAds, m_picture);
     update();
     emit NoteChanged();
 }
