@@ -105,7 +105,7 @@ frmAlert::~frmAlert() = default;
 
 void frmAlert::buildMenu()
 {
-    mnuSnooz = new QMenu(QStringLiteral("Snooz"), this);
+    mnuSnooz = new QMenu(QStringLiteral("Snooze"), this);
     mnuSnooz->setObjectName(QStringLiteral("mnuSnooz"));
     struct Item
     {

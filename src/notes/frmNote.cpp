@@ -121,7 +121,7 @@ void frmNote::buildControls()
     pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
     pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
     pair(butU, butUC, QStringLiteral("butU"), 495, 300, QStringLiteral("Underline"));
-    pair(butS, butSC, QStringLiteral("butS"), 690, 300, QStringLiteral("Stikethrough"));
+    pair(butS, butSC, QStringLiteral("butS"), 690, 300, QStringLiteral("Strikethrough"));
     pair(butBullet, butBulletC, QStringLiteral("butBullet"), 885, 300, QStringLiteral("Bullet"));
     pair(butAlarm, butAlarmC, QStringLiteral("butAlarm"), 1185, 300,
          QStringLiteral("Set Alarm For Selected Text"));

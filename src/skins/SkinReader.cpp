@@ -70,7 +70,7 @@ void SkinReader::tell(SkinStatus status, QWidget *parent) const
         return;
     case SkinStatus::NotASkin:
     case SkinStatus::Missing: // a file that is not there reads as an empty one
-        text = QStringLiteral("This file is not an Pennyquill Skin.");
+        text = QStringLiteral("This file is not a Pennyquill skin.");
         break;
     case SkinStatus::OtherVersion:
         text = QStringLiteral("The version of this skin is different from the version you have "

@@ -304,7 +304,7 @@ void frmSkinsmith::cmdBuildSkin_Click()
     wait.release();
     if (built)
         m_ctx.prompter->message(this,
-                                txtSkinName->text() + QStringLiteral(" skin sccessfully built."),
+                                txtSkinName->text() + QStringLiteral(" skin successfully built."),
                                 Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
     else
         m_ctx.prompter->message(this, QStringLiteral("The skin was not built.\r\n") + error, Title,

@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("messages"); // one per note, or one that ends the pass
         QTest::newRow("empty version") << SkinTestFiles::skin("", "a", "", "", "Bad", "x")
-                                       << "This file is not an Pennyquill Skin." << 2;
+                                       << "This file is not a Pennyquill skin." << 2;
         QTest::newRow("negative length")
             << SkinTestFiles::le32(3) + "1.0" + SkinTestFiles::le32(0xFFFFFFF0u)
             << "Error reading skin file.\r\nThe skin file is damaged or not in the right format."
