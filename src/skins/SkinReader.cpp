@@ -21,7 +21,9 @@ QString fromPath(const std::filesystem::path &path)
 
 } // namespace
 
-SkinReader::SkinReader(AppContext &ctx) : m_ctx(ctx) {}
+SkinReader::SkinReader(AppContext &ctx) : SkinReader(ctx, AppInfo::Title) {}
+
+SkinReader::SkinReader(AppContext &ctx, const QString &title) : m_ctx(ctx), m_title(title) {}
 
 std::filesystem::path SkinReader::toPath(const QString &path)
 {
@@ -63,7 +65,7 @@ std::optional<SkinInfo> SkinReader::ReadSkinInfo(const QString &skinPath, QWidge
 void SkinReader::tell(SkinStatus status, QWidget *parent) const
 {
     QString text;
-    QString title = AppInfo::Title;
+    QString title = m_title;
     Prompter::Icon icon = Prompter::Icon::Exclamation;
     switch (status) {
     case SkinStatus::Ok:

@@ -324,7 +324,7 @@ void frmSkinsmith::ReadSkin()
     if (!choice)
         return;
     // A refused skin has been shown to the user; nothing else changes.
-    SkinReader reader(m_ctx);
+    SkinReader reader(m_ctx, Title);
     SkinInfo info;
     const QString picturePath = reader.ExtractSkinImage(choice->path, this, &info);
     if (picturePath.isEmpty())

@@ -146,6 +146,7 @@ private slots:
         QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
         QCOMPARE(shown.text.size() > message.size(), !openSkin);
         QCOMPARE(shown.icon, openSkin ? Prompter::Icon::Exclamation : Prompter::Icon::Critical);
+        QCOMPARE(shown.title, openSkin ? frmSkinsmith::Title : QStringLiteral("Error"));
         QCOMPARE(fields(form), QStringList({"Sea", "Ann", "a@b.c", "w"}));
         QCOMPARE(form.picSkin->pixmap().toImage(), canvas);
         QCOMPARE(form.lastPath(), picture());
