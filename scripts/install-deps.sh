@@ -12,12 +12,13 @@ packages=(
   # Qt D-Bus comes with qt6-base-dev; the bus and gdbus are for its tests.
   dbus-daemon libglib2.0-bin
 )
-# Extra tools for looking at the program headless, on a Wayland compositor,
-# checking the desktop files, fuzzing and profiling: --dev
+# Extra tools for looking at the program headless, on a Wayland compositor or
+# a window manager (openbox), checking the desktop files and the package
+# (lintian), fuzzing and profiling: --dev
 if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
-    weston xwayland qt6-wayland appstream desktop-file-utils)
+    weston xwayland qt6-wayland appstream desktop-file-utils openbox lintian)
 fi
 
 missing=()

@@ -13,7 +13,8 @@ for file in bin/pennyquill bin/skinsmith share/pennyquill/sounds/chime.wav \
     share/applications/pennyquill.desktop share/applications/skinsmith.desktop \
     share/metainfo/example.corvane.pennyquill.metainfo.xml \
     share/metainfo/example.corvane.skinsmith.metainfo.xml \
-    share/man/man1/pennyquill.1 share/man/man1/skinsmith.1; do
+    share/man/man1/pennyquill.1.gz share/man/man1/skinsmith.1.gz \
+    share/doc/pennyquill/copyright share/doc/pennyquill/changelog.gz; do
   [[ -f "$prefix/$file" ]] || fail "$file not installed"
 done
 [[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"
@@ -48,8 +49,8 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null || fail "metainfo"
 fi
 if command -v groff >/dev/null; then
-  for page in "$prefix"/share/man/man1/*.1; do
-    warnings=$(groff -man -ww -z "$page" 2>&1)
+  for page in "$prefix"/share/man/man1/*.1.gz; do
+    warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
     [[ -z "$warnings" ]] || fail "$page: $warnings"
   done
 fi
