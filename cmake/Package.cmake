@@ -6,9 +6,11 @@ set(CPACK_PACKAGE_NAME pennyquill)
 set(CPACK_PACKAGE_VENDOR Corvane)
 set(CPACK_PACKAGE_CONTACT "Corvane <support@corvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sticky notes with rich text, bullets, alarms and skins")
+# Lines of the long description stay under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pennyquill keeps small notes on the desktop: rich text, round bullets, alarms on a piece \
-of text, skins of your own. Skinsmith, the companion tool, makes the skins.")
+    "Pennyquill keeps small notes on the desktop: rich text, round bullets,\n\
+alarms on a piece of text, skins of your own. Skinsmith, the companion\n\
+tool, makes the skins.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://corvane.example/products/pennyquill/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

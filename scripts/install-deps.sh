@@ -14,13 +14,14 @@ packages=(
   # Spelling: Enchant and an English dictionary (its tests use the real one).
   libenchant-2-dev hunspell-en-us
 )
-# Extra tools for looking at the program headless, on a Wayland compositor,
-# checking the desktop files, fuzzing and profiling: --dev
+# Extra tools for looking at the program headless, on a Wayland compositor or
+# a window manager (openbox), checking the desktop files and the package
+# (lintian), fuzzing and profiling: --dev
 if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
-    weston xwayland qt6-wayland appstream desktop-file-utils
-    at-spi2-core python3-pyatspi openbox)
+    weston xwayland qt6-wayland appstream desktop-file-utils openbox lintian
+    at-spi2-core python3-pyatspi)
 fi
 
 missing=()

@@ -13,7 +13,8 @@ for file in bin/pennyquill bin/skinsmith share/pennyquill/sounds/chime.wav \
     share/applications/pennyquill.desktop share/applications/skinsmith.desktop \
     share/metainfo/example.corvane.pennyquill.metainfo.xml \
     share/metainfo/example.corvane.skinsmith.metainfo.xml \
-    share/man/man1/pennyquill.1 share/man/man1/skinsmith.1; do
+    share/man/man1/pennyquill.1.gz share/man/man1/skinsmith.1.gz \
+    share/doc/pennyquill/copyright share/doc/pennyquill/changelog.gz; do
   [[ -f "$prefix/$file" ]] || fail "$file not installed"
 done
 [[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"
@@ -22,13 +23,22 @@ done
 definitions=$(grep -l 'type="application/x-pennyquill-skin"' "$prefix"/share/mime/packages/*.xml | wc -l)
 [[ "$definitions" == 1 ]] || fail "the skin file type is defined in $definitions MIME packages"
 
-# Each icon is a PNG of the size its folder names (width and height from its header).
-for size in 16 32 48 64 128 256; do
-  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/pennyquill.png"
-  [[ -f "$icon" ]] || fail "no ${size}x${size} icon"
-  read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$icon")
-  [[ "$w" == "$size" && "$h" == "$size" ]] || fail "${size}x${size} icon is ${w}x${h}"
+# Each program has its own icon: a PNG of the size its folder names (width and
+# height from its header) in each size, and a scalable SVG.
+for program in pennyquill skinsmith; do
+  for size in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$program.png"
+    [[ -f "$icon" ]] || fail "no ${size}x${size} icon for $program"
+    read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$icon")
+    [[ "$w" == "$size" && "$h" == "$size" ]] || fail "${size}x${size} icon is ${w}x${h}"
+  done
+  svg="$prefix/share/icons/hicolor/scalable/apps/$program.svg"
+  grep -q '<svg [^>]*viewBox="0 0 32 32"' "$svg" || fail "no scalable icon for $program"
+  grep -q "^Icon=$program\$" "$prefix/share/applications/$program.desktop" \
+    || fail "$program.desktop does not show $program's icon"
 done
+cmp -s "$prefix"/share/icons/hicolor/48x48/apps/{pennyquill,skinsmith}.png \
+  && fail "skinsmith shows the notes program's icon"
 
 grep -q '^Exec=pennyquill %f$' "$prefix/share/applications/pennyquill.desktop" \
   || fail "pennyquill.desktop does not start pennyquill with a file"
@@ -39,8 +49,8 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null || fail "metainfo"
 fi
 if command -v groff >/dev/null; then
-  for page in "$prefix"/share/man/man1/*.1; do
-    warnings=$(groff -man -ww -z "$page" 2>&1)
+  for page in "$prefix"/share/man/man1/*.1.gz; do
+    warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
     [[ -z "$warnings" ]] || fail "$page: $warnings"
   done
 fi

@@ -193,6 +193,9 @@ void frmAlarmSet::warn(const QString &text, QWidget *focus)
 {
     m_ctx.prompter->message(this, text, AppInfo::Title, Prompter::Buttons::Ok,
                             Prompter::Icon::Exclamation);
+    // A window manager gives the activation to another window (often the note) when the box
+    // closes; the keys typed next belong in the dialog's box, not over the note's selection.
+    activateWindow();
     focus->setFocus(Qt::OtherFocusReason);
 }
 

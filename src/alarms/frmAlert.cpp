@@ -5,6 +5,7 @@
 #include "alarms/AlarmScheduler.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
+#include "platform/Artwork.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
 #include "platform/RandomSource.h"
@@ -56,7 +57,7 @@ frmAlert::frmAlert(AppContext &ctx)
 {
     setWindowTitle(QStringLiteral("Alarm"));
     QIcon icon;
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48, 64, 96})
         icon.addFile(QStringLiteral(":/alert/icon%1.png").arg(size));
     setWindowIcon(icon);
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
@@ -80,14 +81,14 @@ frmAlert::frmAlert(AppContext &ctx)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/alert/image1.png")));
+    Image1->setPixmap(Artwork::pixmap(QStringLiteral(":/alert/image1.png")));
     Image1->setGeometry(twipsRect(75, 1380, 480, 480));
 
     cmdOK = new QPushButton(QStringLiteral("&Dismiss"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setGeometry(twipsRect(3465, 1530, 1080, 330));
-    cmdSnooz = new QPushButton(QStringLiteral("&Snooz"), this);
+    cmdSnooz = new QPushButton(QStringLiteral("&Snooze"), this);
     cmdSnooz->setObjectName(QStringLiteral("cmdSnooz"));
     cmdSnooz->setGeometry(twipsRect(2280, 1530, 1080, 330));
     connect(cmdOK, &QPushButton::clicked, this, &frmAlert::cmdOK_Click);
@@ -106,7 +107,7 @@ frmAlert::~frmAlert() = default;
 
 void frmAlert::buildMenu()
 {
-    mnuSnooz = new QMenu(QStringLiteral("Snooz"), this);
+    mnuSnooz = new QMenu(QStringLiteral("Snooze"), this);
     mnuSnooz->setObjectName(QStringLiteral("mnuSnooz"));
     struct Item
     {

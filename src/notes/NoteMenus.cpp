@@ -38,7 +38,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuPrint = item(mnuMain, "mnuPrint", "&Print...");
     mnuDash2 = item(mnuMain, "mnuDash2", "-");
     mnuOptions = item(mnuMain, "mnuOptions", "||&Options...");
-    mnuSkins = item(mnuMain, "mnuSkins", "||Change &Skins...");
+    mnuSkins = item(mnuMain, "mnuSkins", "||Change &Skin...");
     mnuDash6 = item(mnuMain, "mnuDash6", "-");
     mnuAlarm = sub(mnuMain, "mnuAlarm", "||&Alarm");
     mnuAlarmSet = item(mnuAlarm, "mnuAlarmSet", "&Set Alarm");
@@ -76,7 +76,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuConDash1 = item(mnuCon, "mnuConDash1", "-");
     mnuConCut = item(mnuCon, "mnuConCut", "Cu&t");
     mnuConCopy = item(mnuCon, "mnuConCopy", "&Copy");
-    mnuConPast = item(mnuCon, "mnuConPast", "&Past");
+    mnuConPast = item(mnuCon, "mnuConPast", "&Paste");
     mnuConDel = item(mnuCon, "mnuConDel", "&Delete");
     mnuConDash2 = item(mnuCon, "mnuConDash2", "-");
     mnuConSetAlarm = item(mnuCon, "mnuConSetAlarm", "Set &Alarm");

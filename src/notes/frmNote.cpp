@@ -7,6 +7,7 @@
 #include "alarms/frmAlert.h"
 #include "notes/LazyPictureButton.h"
 #include "notes/NoteKeys.h"
+#include "notes/MessageInk.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -115,7 +116,7 @@ void frmNote::buildControls()
     lblAds->setFont(verdana);
     // A palette rather than a style sheet: a sheet per note is costly to build and to polish.
     QPalette adsColors = lblAds->palette();
-    adsColors.setColor(QPalette::WindowText, QColor(0x6b, 0x4a, 0x0e));
+    adsColors.setColor(QPalette::WindowText, QColor::fromRgb(MessageInk::Dark));
     lblAds->setPalette(adsColors);
     lblAds->setGeometry(twipsRect(120, AdsRestTop, 3700, 195));
     lblAds->hide();
@@ -126,7 +127,7 @@ void frmNote::buildControls()
     pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
     pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
     pair(butU, butUC, QStringLiteral("butU"), 495, 300, QStringLiteral("Underline"));
-    pair(butS, butSC, QStringLiteral("butS"), 690, 300, QStringLiteral("Stikethrough"));
+    pair(butS, butSC, QStringLiteral("butS"), 690, 300, QStringLiteral("Strikethrough"));
     pair(butBullet, butBulletC, QStringLiteral("butBullet"), 885, 300, QStringLiteral("Bullet"));
     pair(butAlarm, butAlarmC, QStringLiteral("butAlarm"), 1185, 300,
          QStringLiteral("Set Alarm For Selected Text"));
@@ -393,6 +394,7 @@ void frmNote::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     styleScrollBars();
+    MessageInk::dress(*lblAds, m_picture);
     update();
     emit NoteChanged();
 }

@@ -21,7 +21,9 @@ QString fromPath(const std::filesystem::path &path)
 
 } // namespace
 
-SkinReader::SkinReader(AppContext &ctx) : m_ctx(ctx) {}
+SkinReader::SkinReader(AppContext &ctx) : SkinReader(ctx, AppInfo::Title) {}
+
+SkinReader::SkinReader(AppContext &ctx, const QString &title) : m_ctx(ctx), m_title(title) {}
 
 std::filesystem::path SkinReader::toPath(const QString &path)
 {
@@ -63,14 +65,14 @@ std::optional<SkinInfo> SkinReader::ReadSkinInfo(const QString &skinPath, QWidge
 void SkinReader::tell(SkinStatus status, QWidget *parent) const
 {
     QString text;
-    QString title = AppInfo::Title;
+    QString title = m_title;
     Prompter::Icon icon = Prompter::Icon::Exclamation;
     switch (status) {
     case SkinStatus::Ok:
         return;
     case SkinStatus::NotASkin:
     case SkinStatus::Missing: // a file that is not there reads as an empty one
-        text = QStringLiteral("This file is not an Pennyquill Skin.");
+        text = QStringLiteral("This file is not a Pennyquill skin.");
         break;
     case SkinStatus::OtherVersion:
         text = QStringLiteral("The version of this skin is different from the version you have "

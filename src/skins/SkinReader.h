@@ -17,6 +17,8 @@ class SkinReader
 {
 public:
     explicit SkinReader(AppContext &ctx);
+    // title: the program's own, on the warnings (the notes program's when left out).
+    SkinReader(AppContext &ctx, const QString &title);
 
     // Checks the skin and writes its picture to "pq_skin.jpg" in the temporary
     // folder. Returns that file's full path, or an empty text when the file
@@ -40,5 +42,6 @@ private:
     void tell(SkinStatus status, QWidget *parent) const;
 
     AppContext &m_ctx;
+    QString m_title;
     SkinStatus m_lastStatus = SkinStatus::Ok;
 };

@@ -7,6 +7,7 @@
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
 #include "shell/mdlVariables.h"
+#include "skins/SkinFile.h"
 #include "skins/SkinList.h"
 #include "skins/SkinReader.h"
 
@@ -50,6 +51,13 @@ frmSkins::frmSkins(AppContext &ctx)
     lstSkins = new QListWidget(this);
     lstSkins->setGeometry(12, 30, 306, 132);
     connect(lstSkins, &QListWidget::currentRowChanged, this, &frmSkins::lstSkins_Click);
+    // A click on the entry already selected changes no row, and applies all the same.
+    lstSkins->viewport()->installEventFilter(this);
+    connect(lstSkins, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (lstSkins->row(item) == m_rowAtPress)
+            lstSkins_Click();
+        m_rowAtPress = -1;
+    });
 
     txtSkinInfo = new QPlainTextEdit(this);
     txtSkinInfo->setReadOnly(true);
@@ -151,6 +159,8 @@ void frmSkins::closeEvent(QCloseEvent *event)
 
 bool frmSkins::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == lstSkins->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowAtPress = lstSkins->currentRow();
     if (watched == lblLink && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         lblLink_Click();
@@ -178,7 +188,7 @@ void frmSkins::FillList()
     }
     if (bJustLoad) {
         lblChanging->hide();
-        txtSkinInfo->setPlainText(infoText(0));
+        txtSkinInfo->setPlainText(infoText(0, true));
         return;
     }
     QPointer<frmNote> note = frmToBeSet;
@@ -212,6 +222,7 @@ void frmSkins::lstSkins_Click()
     const QString path = row > 0 ? files.at(row - 1) : QString();
     const QString listName = lstSkins->item(row)->text();
     bool finished = true;
+    bool told = false;
     QPointer<frmNote> dressed;
     for (const QPointer<frmNote> &note : targets()) {
         // Every note repaints as its turn comes; the dialog may go meanwhile.
@@ -230,6 +241,8 @@ void frmSkins::lstSkins_Click()
         const Outcome outcome = applyFile(note, path, listName);
         if (outcome == Outcome::Applied)
             dressed = note;
+        else
+            told = true;
         if (outcome == Outcome::Stop) {
             finished = false;
             break;
@@ -247,7 +260,7 @@ void frmSkins::lstSkins_Click()
             menu->Skin = dressed->Skin;
         }
     if (finished)
-        txtSkinInfo->setPlainText(infoText(row));
+        txtSkinInfo->setPlainText(infoText(row, !told));
     lblChanging->hide();
 }
 
@@ -261,13 +274,22 @@ void frmSkins::lblLink_Click()
     m_ctx.shell->open(QUrl(SkinsPage()));
 }
 
-QString frmSkins::infoText(int row)
+QString frmSkins::infoText(int row, bool tell)
 {
     if (row == 0)
         return infoLines(BaseSkin, AppInfo::MakerName + QStringLiteral(", Inc."),
                          AppInfo::SupportEmail, AppInfo::MakerSite);
-    SkinReader reader(m_ctx);
-    const std::optional<SkinInfo> info = reader.ReadSkinInfo(files.at(row - 1), this);
+    std::optional<SkinInfo> info;
+    if (tell) {
+        info = SkinReader(m_ctx).ReadSkinInfo(files.at(row - 1), this);
+    } else {
+        // The file was refused, and the user told so, while it was applied: a second message
+        // about the same file would only contradict the first.
+        const SkinFile::InfoResult header =
+            SkinFile::ReadSkinInfo(SkinReader::toPath(files.at(row - 1)));
+        if (header.status == SkinStatus::Ok)
+            info = header.info;
+    }
     if (!info)
         return QString();
     return infoLines(QString::fromStdString(info->skinName), QString::fromStdString(info->author),

@@ -71,8 +71,12 @@ protected:
 private:
     enum class Outcome { Applied, Refused, Stop };
 
-    QString infoText(int row);
+    // The header lines of list entry row; tell: whether a damaged file is reported.
+    QString infoText(int row, bool tell);
     Outcome applyFile(frmNote *note, const QString &path, const QString &listName);
     QList<QPointer<frmNote>> targets() const;
     void showCentred();
+
+    // The selected row when the mouse was last pressed on the list.
+    int m_rowAtPress = -1;
 };

@@ -6,6 +6,7 @@
 #include "skintool/SkinBuilder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -17,6 +18,25 @@ namespace {
 
 const QStringList kCommands = {QStringLiteral("build"), QStringLiteral("info"),
                                QStringLiteral("check"), QStringLiteral("extract")};
+// What Qt's windows take from the command line: options followed by a value, then flags.
+const QStringList kWindowOptions = {QStringLiteral("-platform"),
+                                    QStringLiteral("-platformpluginpath"),
+                                    QStringLiteral("-platformtheme"),
+                                    QStringLiteral("-plugin"),
+                                    QStringLiteral("-qwindowgeometry"),
+                                    QStringLiteral("-qwindowicon"),
+                                    QStringLiteral("-qwindowtitle"),
+                                    QStringLiteral("-display"),
+                                    QStringLiteral("-geometry"),
+                                    QStringLiteral("-style"),
+                                    QStringLiteral("-stylesheet"),
+                                    QStringLiteral("-session"),
+                                    QStringLiteral("-name"),
+                                    QStringLiteral("-title"),
+                                    QStringLiteral("-visual")};
+const QStringList kWindowFlags = {QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
+                                  QStringLiteral("-nograb"), QStringLiteral("-dograb"),
+                                  QStringLiteral("-sync")};
 
 QString fromUtf8(const std::string &text)
 {
@@ -183,11 +203,18 @@ private:
 
 bool SkinsmithCommandLine::wanted(const QStringList &arguments)
 {
-    for (const QString &argument : arguments.mid(1))
-        if (kCommands.contains(argument) || argument == QLatin1String("--help") ||
-            argument == QLatin1String("-h") || argument == QLatin1String("--help-all") ||
-            argument == QLatin1String("--version") || argument == QLatin1String("-v"))
+    // Anything but Qt's own window options is for run(), which refuses what it does not
+    // know: a mistyped command must not open a window that a script then waits on.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString option = arguments.at(i);
+        if (option.startsWith(QLatin1String("--")))
+            option.remove(0, 1);
+        const QString name = option.section(QLatin1Char('='), 0, 0);
+        if (kWindowOptions.contains(name) && name == option)
+            ++i;
+        else if (!kWindowOptions.contains(name) && !kWindowFlags.contains(option))
             return true;
+    }
     return false;
 }
 
@@ -230,7 +257,12 @@ int SkinsmithCommandLine::run(const QStringList &arguments, QTextStream &out, QT
     if (!parser.parse(arguments))
         return run.fail(ExitUsage, parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        out << parser.helpText();
+        QString text = parser.helpText();
+        // The usage line names the program as a shell user types it, not by its path.
+        const QString started = QCoreApplication::arguments().value(0);
+        if (const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started); at >= 0)
+            text.replace(at, started.size(), QStringLiteral("skinsmith"));
+        out << text;
         out.flush();
         return ExitOk;
     }

@@ -15,8 +15,8 @@ public:
     static constexpr int ExitRefused = 1;
     static constexpr int ExitUsage = 2;
 
-    // Whether arguments (the program's name first) ask for a command, help or
-    // the version, all of which run without a window.
+    // Whether arguments (the program's name first) hold anything but Qt's window
+    // options: a command, help, the version or a mistake, none of which opens a window.
     static bool wanted(const QStringList &arguments);
 
     static int run(const QStringList &arguments, QTextStream &out, QTextStream &err);

@@ -304,7 +304,7 @@ void frmSkinsmith::cmdBuildSkin_Click()
     wait.release();
     if (built)
         m_ctx.prompter->message(this,
-                                txtSkinName->text() + QStringLiteral(" skin sccessfully built."),
+                                txtSkinName->text() + QStringLiteral(" skin successfully built."),
                                 Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
     else
         m_ctx.prompter->message(this, QStringLiteral("The skin was not built.\r\n") + error, Title,
@@ -324,7 +324,7 @@ void frmSkinsmith::ReadSkin()
     if (!choice)
         return;
     // A refused skin has been shown to the user; nothing else changes.
-    SkinReader reader(m_ctx);
+    SkinReader reader(m_ctx, Title);
     SkinInfo info;
     const QString picturePath = reader.ExtractSkinImage(choice->path, this, &info);
     if (picturePath.isEmpty())

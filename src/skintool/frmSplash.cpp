@@ -20,7 +20,7 @@ frmSplash::frmSplash(AppContext &ctx)
     setPalette(white);
 
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/note/icon128.png"))
+    Image1->setPixmap(QPixmap(QStringLiteral(":/skinsmith/icon128.png"))
                           .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     Image1->setGeometry(20, 27, 96, 96);
 

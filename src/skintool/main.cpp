@@ -35,7 +35,10 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("skinsmith"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/note/icon128.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/skinsmith/icon%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     // The program ends when its last form is unloaded, not when a window hides.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,8 +5,11 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+
+#include <cmath>
 
 class tst_NoteLook : public QObject
 {
@@ -141,6 +144,45 @@ private slots:
         note->setPicture(other);
         QVERIFY(
             vertical->styleSheet().contains(frmNote::ScrollBarColor(other).name(QColor::HexArgb)));
+        note->Unload();
+    }
+
+    // The message line stays readable whatever the skin under it: text and skin differ in
+    // lightness by the ratio that readable text needs (4.5 to 1).
+    void messageLineReadsOnTheSkin_data()
+    {
+        QTest::addColumn<QColor>("skin");
+        QTest::addColumn<QColor>("band"); // under the message line only
+        QTest::newRow("yellow") << QColor(251, 226, 118) << QColor();
+        QTest::newRow("white") << QColor(Qt::white) << QColor();
+        QTest::newRow("night blue") << QColor(20, 30, 70) << QColor();
+        QTest::newRow("black") << QColor(Qt::black) << QColor();
+        QTest::newRow("light with a dark band") << QColor(Qt::white) << QColor(30, 20, 10);
+        QTest::newRow("dark with a light band") << QColor(Qt::black) << QColor(250, 240, 200);
+    }
+    void messageLineReadsOnTheSkin()
+    {
+        QFETCH(QColor, skin);
+        QFETCH(QColor, band);
+        TestApp app;
+        frmNote *note = NoteFixtures::loadedNote(app);
+        QPixmap picture(261, 163);
+        picture.fill(skin);
+        if (band.isValid())
+            QPainter(&picture).fillRect(note->lblAds->geometry(), band);
+        note->setPicture(picture);
+        const QColor ink = note->lblAds->palette().color(QPalette::WindowText);
+        const QColor under = band.isValid() ? band : skin;
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        const double a = luminance(ink) + 0.05;
+        const double b = luminance(under) + 0.05;
+        QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5, qPrintable(ink.name()));
         note->Unload();
     }
 };

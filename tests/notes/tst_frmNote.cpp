@@ -61,7 +61,7 @@ private slots:
             QVERIFY(c->isHidden());
         QVERIFY(!note->picBullet || note->picBullet->isHidden());
         QCOMPARE(note->lstAlarms->count(), 0);
-        QCOMPARE(note->butS->toolTip(), QStringLiteral("Stikethrough"));
+        QCOMPARE(note->butS->toolTip(), QStringLiteral("Strikethrough"));
         QCOMPARE(note->butAlarmC->toolTip(), QStringLiteral("Remove Alarm"));
         QCOMPARE(note->tmrType.interval(), 50);
         // The note's alarm check runs on the program's one-second tick.
@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("main") << "mnuMain"
                               << QStringList{"&New Note", "&Minimize",   "&Always On Top",
                                              "Saving",    "&Save As...", "&Print...",
-                                             "",          "&Options...", "Change &Skins...",
+                                             "",          "&Options...", "Change &Skin...",
                                              "",          "&Alarm",      "",
                                              "Clear",     "&Font",       "Others",
                                              "&About...", "On &Web",     "",
@@ -95,7 +95,7 @@ private slots:
         QTest::newRow("title") << "mnuTitle"
                                << QStringList{"&Hide", "", "&Minimize", "&Restore", "", "&Delete"};
         QTest::newRow("context") << "mnuCon" << QStringList{"&Undo", "",           "Cu&t",
-                                                            "&Copy", "&Past",      "&Delete",
+                                                            "&Copy", "&Paste",     "&Delete",
                                                             "",      "Set &Alarm", "&Remove Alarm",
                                                             "",      "&Select All"};
         QTest::newRow("tray") << "mnuTray"

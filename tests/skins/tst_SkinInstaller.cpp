@@ -22,7 +22,7 @@ private slots:
         QTest::newRow("climbs out") << "../../x" << QByteArray() << "as a file name";
         QTest::newRow("absolute") << "/tmp/x" << QByteArray() << "as a file name";
         QTest::newRow("empty version")
-            << "" << SkinTestFiles::skin("", "a", "", "", "x", "j") << "not an Pennyquill Skin";
+            << "" << SkinTestFiles::skin("", "a", "", "", "x", "j") << "not a Pennyquill skin";
         QTest::newRow("negative length")
             << "" << SkinTestFiles::le32(3) + "1.0" + SkinTestFiles::le32(0x80000000u) << "damaged";
     }

@@ -32,7 +32,7 @@ QImage notePicture()
     return image;
 }
 
-const QString kNotASkin = QStringLiteral("This file is not an Pennyquill Skin.");
+const QString kNotASkin = QStringLiteral("This file is not a Pennyquill skin.");
 const QString kOtherVersion = QStringLiteral(
     "The version of this skin is different from the version you have installed on your "
     "computer.");

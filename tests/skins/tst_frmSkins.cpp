@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -128,7 +129,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("messages"); // one per note, or one that ends the pass
         QTest::newRow("empty version") << SkinTestFiles::skin("", "a", "", "", "Bad", "x")
-                                       << "This file is not an Pennyquill Skin." << 2;
+                                       << "This file is not a Pennyquill skin." << 2;
+        QTest::newRow("cut off after its version")
+            << SkinTestFiles::le32(0) << "This file is not a Pennyquill skin." << 2;
         QTest::newRow("negative length")
             << SkinTestFiles::le32(3) + "1.0" + SkinTestFiles::le32(0xFFFFFFF0u)
             << "Error reading skin file.\r\nThe skin file is damaged or not in the right format."
@@ -154,6 +157,44 @@ private slots:
             QVERIFY(note->Skin == "Meadow" && SkinMaker::shows(note->Picture(), Green));
         QVERIFY(wearsBase(menu) && dialog->lblChanging->isHidden());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // A click on the entry already highlighted puts it on as well: after ticking the box
+    // from a note, or on the base skin that opening from the tray highlights.
+    void clickingTheHighlightedEntryApplies_data()
+    {
+        QTest::addColumn<bool>("fromTray");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("check box") << false << "Meadow";
+        QTest::newRow("tray") << true << "<<Base Skin>>";
+    }
+    void clickingTheHighlightedEntryApplies()
+    {
+        QFETCH(bool, fromTray);
+        QFETCH(QString, entry);
+        TestApp app;
+        prepare(app);
+        const QList<frmNote *> notes{loadNote(app, "Meadow"), loadNote(app, "Blue Sky")};
+        frmSkins *dialog =
+            fromTray ? frmSkins::OpenForAll(app.ctx) : frmSkins::OpenFor(app.ctx, notes[0]);
+        dialog->chkChangeAll->setChecked(true);
+        QListWidgetItem *item = dialog->lstSkins->currentItem();
+        QCOMPARE(item->text(), entry);
+        QCOMPARE(notes[1]->Skin, QStringLiteral("Blue Sky")); // opening changed no other note
+        QWidget *list = dialog->lstSkins->viewport();
+        QTest::mouseClick(list, Qt::LeftButton, {},
+                          dialog->lstSkins->visualItemRect(item).center());
+        for (frmNote *note : notes)
+            QCOMPARE(note->Skin, entry);
+        QVERIFY(fromTray ? wearsBase(notes[1]) : SkinMaker::shows(notes[1]->Picture(), Green));
+        // A click that moves to another entry puts that one on once.
+        QListWidgetItem *blue = dialog->lstSkins->findItems("Blue Sky", Qt::MatchExactly).value(0);
+        QSignalSpy changes(notes[0], &frmNote::NoteChanged);
+        QTest::mouseClick(list, Qt::LeftButton, {},
+                          dialog->lstSkins->visualItemRect(blue).center());
+        QVERIFY(notes[0]->Skin == "Blue Sky" && SkinMaker::shows(notes[0]->Picture(), Blue));
+        QCOMPARE(changes.count(), 1);
+        QVERIFY(app.prompter.shown.isEmpty());
     }
 };
 

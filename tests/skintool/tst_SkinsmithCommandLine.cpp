@@ -251,6 +251,43 @@ private slots:
         checkOneLineFailure(QString::fromLocal8Bit(process.readAllStandardError()), err);
     }
 
+    // With a display at hand, a mistake still ends with its reason instead of opening the
+    // window that a script would wait on for ever.
+    void mistakesEndWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("misspelt command")
+            << QStringList{"biuld", "p.png", "-o", "s.pqs"} << "unknown command \"biuld\"";
+        QTest::newRow("unknown word") << QStringList{"frobnicate"} << "unknown command";
+        QTest::newRow("unknown option") << QStringList{"--frob"} << "frob";
+    }
+
+    void mistakesEndWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, err);
+        QProcess process;
+        process.start(QStringLiteral(SKINSMITH_PROGRAM), arguments);
+        const bool ended = process.waitForFinished(20000);
+        if (!ended)
+            process.kill();
+        QVERIFY(ended);
+        QCOMPARE(process.exitCode(), 2);
+        checkOneLineFailure(QString::fromLocal8Bit(process.readAllStandardError()), err);
+        QVERIFY(SkinsmithCommandLine::wanted(QStringList{"skinsmith"} + arguments));
+    }
+
+    void helpNamesTheProgramNotItsPath()
+    {
+        QProcess process;
+        process.start(QStringLiteral(SKINSMITH_PROGRAM), {QStringLiteral("--help")});
+        QVERIFY(process.waitForFinished(20000));
+        const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
+        QVERIFY2(help.startsWith(QStringLiteral("Usage: skinsmith [options]")), qPrintable(help));
+        QVERIFY(!SkinsmithCommandLine::wanted({"skinsmith", "-platform", "offscreen"}));
+    }
+
     // A skin built by the program's command line, listed and put on a note by
     // the notes program's own skin dialog.
     void aBuiltSkinIsListedAndDressesANote()

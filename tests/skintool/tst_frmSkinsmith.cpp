@@ -115,7 +115,7 @@ private slots:
         QTest::newRow("picture not there") << false << "gone.png" << QByteArray() << unreadable;
         QTest::newRow("skin with first four bytes zero")
             << true << "bad.pqs" << le32(0) + skin("1.0", "Bo", "b@c.d", "", "Bad", "JPEG")
-            << "This file is not an Pennyquill Skin.";
+            << "This file is not a Pennyquill skin.";
         QTest::newRow("skin of another version")
             << true << "bad.pqs" << skin("1.1", "Bo", "b@c.d", "", "Bad", "JPEG")
             << "The version of this skin is different from the version you have installed on "
@@ -146,6 +146,7 @@ private slots:
         QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
         QCOMPARE(shown.text.size() > message.size(), !openSkin);
         QCOMPARE(shown.icon, openSkin ? Prompter::Icon::Exclamation : Prompter::Icon::Critical);
+        QCOMPARE(shown.title, openSkin ? frmSkinsmith::Title : QStringLiteral("Error"));
         QCOMPARE(fields(form), QStringList({"Sea", "Ann", "a@b.c", "w"}));
         QCOMPARE(form.picSkin->pixmap().toImage(), canvas);
         QCOMPARE(form.lastPath(), picture());
@@ -225,7 +226,7 @@ private slots:
             form.cmdBuildSkin_Click();
         }
         QCOMPARE(app.prompter.shown.size(), 2);
-        QCOMPARE(app.prompter.shown[1].text, QStringLiteral("Sea skin sccessfully built."));
+        QCOMPARE(app.prompter.shown[1].text, QStringLiteral("Sea skin successfully built."));
         QCOMPARE(app.prompter.shown[1].icon, Prompter::Icon::Information);
         QCOMPARE(app.prompter.offeredFilters, QStringList{frmSkinsmith::SkinFilter});
         // The same bytes as the command line, which writes what the builder writes.
@@ -248,7 +249,7 @@ private slots:
         QTest::addColumn<int>("messages");
         QTest::addColumn<QString>("last"); // how the last message starts
         QTest::addColumn<I>("icon");
-        const QString built = QStringLiteral("Sea skin sccessfully built.");
+        const QString built = QStringLiteral("Sea skin successfully built.");
         QTest::newRow("cancelled") << "" << false << A::Ok << false << 0 << "" << I::None;
         QTest::newRow("new file without extension")
             << "Sea" << false << A::Ok << true << 1 << built << I::Information;

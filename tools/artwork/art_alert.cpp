@@ -1,6 +1,7 @@
 // Paints the alert window's artwork: its window icon (an alarm clock with a
-// red face ringing, at 16, 32 and 48 pixels) and the 32 x 32 picture in its
-// lower left corner (a bell with its sound lines).
+// red face ringing, at 16, 32 and 48 pixels, and 64 and 96 for screens of
+// scale 2) and the 32 x 32 picture in its lower left corner (a bell with its
+// sound lines), also at twice the size ("image1@2x.png").
 #include "ArtFolder.h"
 
 #include <QCoreApplication>
@@ -69,11 +70,12 @@ QImage clockIcon(int size)
 }
 
 // A brass bell, swinging a little, with sound lines on both sides.
-QImage bellPicture()
+QImage bellPicture(int scale)
 {
-    QImage img = canvas(32);
+    QImage img = canvas(32 * scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.translate(16, 4);
     p.rotate(-12);
 
@@ -94,6 +96,7 @@ QImage bellPicture()
     p.drawEllipse(QPointF(0, 1), 1.8, 1.8);
     p.drawEllipse(QPointF(0, 22), 2.4, 2.4);
     p.resetTransform();
+    p.scale(scale, scale);
 
     p.setPen(QPen(QColor(200, 30, 20), 1.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -110,8 +113,9 @@ int main(int argc, char **argv)
     const ArtFolder out;
     if (!out.valid())
         return 2;
-    bool ok = out.save(bellPicture(), QStringLiteral("image1"));
-    for (int size : {16, 32, 48})
+    bool ok = out.save(bellPicture(1), QStringLiteral("image1")) &&
+              out.save(bellPicture(2), QStringLiteral("image1@2x"));
+    for (int size : {16, 32, 48, 64, 96})
         ok = ok && out.save(clockIcon(size), QStringLiteral("icon") + QString::number(size));
     return ok ? 0 : 1;
 }
