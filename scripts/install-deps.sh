@@ -17,7 +17,8 @@ packages=(
 if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
-    weston xwayland qt6-wayland appstream desktop-file-utils)
+    weston xwayland qt6-wayland appstream desktop-file-utils
+    xpad)
 fi
 
 missing=()
