@@ -76,9 +76,9 @@ def rtf_text(rtf):
 
 
 def session(home):
-    with open(os.path.join(home, "session.ini"), encoding="latin-1") as f:
+    with open(os.path.join(home, "session.ini"), encoding="latin-1", newline="") as f:
         ini = f.read()
-    with open(os.path.join(home, "filecon.pqn"), encoding="latin-1") as f:
+    with open(os.path.join(home, "filecon.pqn"), encoding="latin-1", newline="") as f:
         pqn = f.read()
     texts = {int(m.group(1)): m.group(2)
              for m in re.finditer(r"\[ID: (\d+)\]\r\n(.*?)(?=\r\n\[ID: |\Z)", pqn, re.S)}
@@ -99,7 +99,8 @@ def main():
     ensure_packages()
     if not os.environ.get("XPAD_CHECK_DISPLAY"):
         os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
-                               "env", "XPAD_CHECK_DISPLAY=1", sys.executable] + sys.argv)
+                               "env", "XPAD_CHECK_DISPLAY=1", "PYTHONUNBUFFERED=1",
+                               sys.executable] + sys.argv)
 
     home = tempfile.mkdtemp(prefix="xpad-check-")
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
@@ -115,11 +116,15 @@ def main():
         f.write("[Number of notes]\r\nTotal=0\r\n")
     open(os.path.join(env["PENNYQUILL_HOME"], "filecon.pqn"), "w").close()
 
-    def run(*command, **kw):
-        return subprocess.run(list(command), env=env, capture_output=True, text=True, **kw)
+    def run(*command):
+        """Runs a command and returns its output; only xdotool's is read (xpad's stays open in
+        the copy it hands over to)."""
+        output = subprocess.PIPE if command[0] == "xdotool" else subprocess.DEVNULL
+        return subprocess.run(list(command), env=env, stdout=output, stderr=subprocess.DEVNULL,
+                              text=True, timeout=30)
 
     # 1. xpad makes the notes; xdotool puts each one somewhere of its own.
-    xpad = subprocess.Popen(["xpad", "--nosm"], env=env, stdout=subprocess.DEVNULL,
+    xpad = subprocess.Popen(["xpad", "--no-new"], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     time.sleep(3)
     for n, (text, place) in enumerate(NOTES):
@@ -168,8 +173,8 @@ def main():
     if args.shot:
         run("import", "-window", "root", os.path.realpath(args.shot))
         print("summary screenshot:", args.shot)
-    run("xdotool", "windowactivate", "--sync", summary[-1])
-    run("xdotool", "key", "--window", summary[-1], "Return")
+    run("xdotool", "windowfocus", "--sync", summary[-1])
+    run("xdotool", "key", "Return")
     time.sleep(4)  # the session is written a few seconds after the change
     pq.send_signal(signal.SIGTERM)
     pq.wait(timeout=30)
@@ -179,7 +184,10 @@ def main():
     for text, place in imported:
         print(f"  at {place}: {text!r}")
     ok = sorted(made) == sorted(imported) and len(made) == len(NOTES)
-    shutil.rmtree(home, ignore_errors=True)
+    if ok:
+        shutil.rmtree(home, ignore_errors=True)
+    else:
+        print("Pennyquill said:", pq.stderr.read().strip(), "\nfiles kept in", home)
     print("PASS: texts and places are equal" if ok else "FAIL: texts or places differ")
     sys.exit(0 if ok else 1)
 

@@ -155,13 +155,14 @@ int NoteImporter::Import(const QList<ImportBatch> &batches, QWidget *parent)
             QStringLiteral("\n\nNot carried over:\n- ") + unmapped.join(QStringLiteral("\n- "));
     if (!errors.isEmpty())
         m_summary += QStringLiteral("\n\nProblems:\n- ") + errors.join(QStringLiteral("\n- "));
-    m_ctx.prompter->message(parent, m_summary, AppInfo::Title, Prompter::Buttons::Ok,
-                            errors.isEmpty() ? Prompter::Icon::Information
-                                             : Prompter::Icon::Exclamation);
+    // The new notes are saved whether or not the summary is closed soon.
     if (made > 0)
         if (auto *splash =
                 qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash"))))
             splash->ScheduleSave();
+    m_ctx.prompter->message(parent, m_summary, AppInfo::Title, Prompter::Buttons::Ok,
+                            errors.isEmpty() ? Prompter::Icon::Information
+                                             : Prompter::Icon::Exclamation);
     return made;
 }
 
