@@ -53,7 +53,9 @@ frmExport::frmExport(AppContext &ctx) : Form(ctx, QStringLiteral("frmExport"), Q
     cmdExport->setDefault(true);
 
     auto *folder = new QHBoxLayout;
-    folder->addWidget(new QLabel(QStringLiteral("F&older:"), this));
+    auto *lblFolder = new QLabel(QStringLiteral("F&older:"), this);
+    lblFolder->setBuddy(txtFolder);
+    folder->addWidget(lblFolder);
     folder->addWidget(txtFolder, 1);
     folder->addWidget(cmdBrowse);
     auto *buttons = new QHBoxLayout;
