@@ -100,8 +100,12 @@ int main(int argc, char **argv)
     SingleInstance instance(ctx.folders.dataDir());
     const SingleInstance::Result held = instance.acquire();
     if (held == SingleInstance::Result::Running) {
-        const QStringList arguments = QApplication::arguments().mid(1);
-        if (const QString skinFile = Startup::CleanCommandLine(arguments); !skinFile.isEmpty()) {
+        QStringList arguments = QApplication::arguments().mid(1);
+        // Files to import are handed over with whole paths: the running copy has its own folder.
+        if (!commandLine.importSources().isEmpty())
+            arguments = QStringList{QStringLiteral("--import")} + commandLine.importSources();
+        else if (const QString skinFile = Startup::CleanCommandLine(arguments);
+                 !skinFile.isEmpty()) {
             Startup::InstallSkin(ctx, skinFile);
             return 0;
         }

@@ -104,6 +104,14 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuTrayHelpDash1 = item(mnuTray, "mnuTrayHelpDash1", "-");
     mnuTrayExit = item(mnuTray, "mnuTrayExit", "E&xit");
 
+    // Import and export follow the skin command.
+    mnuTrayImport = item(mnuTray, "mnuTrayImport", "&Import Notes...");
+    mnuTrayExport = item(mnuTray, "mnuTrayExport", "&Export All Notes...");
+    for (QAction *action : {mnuTrayImport, mnuTrayExport}) {
+        mnuTray->removeAction(action);
+        mnuTray->insertAction(mnuTrayDash4, action);
+    }
+
     // The help menu keeps only the two web pages.
     mnuHelp->setTitle(QStringLiteral("On &Web"));
     HookMenu();

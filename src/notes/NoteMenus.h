@@ -50,6 +50,8 @@ public:
             *mnuTrayHelpAbout = nullptr, *mnuTrayHelpDash1 = nullptr, *mnuTrayExit = nullptr;
     QMenu *mnuTrayHelp = nullptr;
     QAction *mnuTrayHelpVWeb = nullptr, *mnuTrayHelpDWeb = nullptr;
+    // Moving notes in from other programs and out to files.
+    QAction *mnuTrayImport = nullptr, *mnuTrayExport = nullptr;
 
     // Gives the menu items their pictures (again after another note went).
     void HookMenu();

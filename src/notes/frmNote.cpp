@@ -28,6 +28,8 @@
 #include "skins/frmSkins.h"
 #include "spell/NoteSpelling.h"
 #include "tips/MinTimer.h"
+#include "transfer/frmExport.h"
+#include "transfer/frmImport.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -327,6 +329,8 @@ void frmNote::wireMenus()
     connect(m.mnuTrayHelpVWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpVWeb_Click);
     connect(m.mnuTrayHelpDWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpDWeb_Click);
     connect(m.mnuTrayExit, &QAction::triggered, this, &frmNote::mnuTrayExit_Click);
+    connect(m.mnuTrayImport, &QAction::triggered, this, &frmNote::mnuTrayImport_Click);
+    connect(m.mnuTrayExport, &QAction::triggered, this, &frmNote::mnuTrayExport_Click);
     connect(m.mnuFontBold, &QAction::triggered, this, &frmNote::mnuFontBold_Click);
     connect(m.mnuFontItalic, &QAction::triggered, this, &frmNote::mnuFontItalic_Click);
     connect(m.mnuFontUnderline, &QAction::triggered, this, &frmNote::mnuFontUnderline_Click);
@@ -1155,6 +1159,16 @@ void frmNote::mnuTrayExit_Click()
     if (splash && splash->TrayIcon)
         splash->TrayIcon->hide();
     m_ctx.forms->endProgram();
+}
+
+void frmNote::mnuTrayImport_Click()
+{
+    frmImport::Open(m_ctx);
+}
+
+void frmNote::mnuTrayExport_Click()
+{
+    frmExport::Open(m_ctx);
 }
 
 // ---- text editing and formatting -------------------------------------------

@@ -172,6 +172,8 @@ public:
     void mnuTrayHelpVWeb_Click();
     void mnuTrayHelpDWeb_Click();
     void mnuTrayExit_Click();
+    void mnuTrayImport_Click();
+    void mnuTrayExport_Click();
 
     // Text editing and formatting.
     enum class Format { Bold, Italic, Underline, StrikeThru, Bullet };

@@ -48,4 +48,19 @@ public:
 
     // Lets the user set up the printer; false when the user cancels.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+
+    // Several files at once; empty when the user cancels. Prompters without a dialog of
+    // their own offer the one-file dialog.
+    virtual QStringList openFiles(QWidget *parent, const QString &title, const QString &dir,
+                                  const QStringList &filters)
+    {
+        const std::optional<FileChoice> one = openFile(parent, title, dir, filters);
+        return one ? QStringList{one->path} : QStringList();
+    }
+    // A folder; empty when the user cancels (and from prompters without a folder dialog).
+    virtual std::optional<QString> chooseFolder(QWidget * /*parent*/, const QString & /*title*/,
+                                                const QString & /*dir*/)
+    {
+        return std::nullopt;
+    }
 };

@@ -126,3 +126,18 @@ bool QtPrompter::choosePrinter(QWidget *parent, QPrinter &printer)
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
+
+QStringList QtPrompter::openFiles(QWidget *parent, const QString &title, const QString &dir,
+                                  const QStringList &filters)
+{
+    return QFileDialog::getOpenFileNames(parent, title, dir, filters.join(QStringLiteral(";;")));
+}
+
+std::optional<QString> QtPrompter::chooseFolder(QWidget *parent, const QString &title,
+                                                const QString &dir)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, dir);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}

@@ -16,4 +16,8 @@ public:
     std::optional<FileChoice> saveFile(QWidget *parent, const QString &title, const QString &dir,
                                        const QStringList &filters, int selectedFilter) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    QStringList openFiles(QWidget *parent, const QString &title, const QString &dir,
+                          const QStringList &filters) override;
+    std::optional<QString> chooseFolder(QWidget *parent, const QString &title,
+                                        const QString &dir) override;
 };

@@ -4,6 +4,7 @@
 #include "shell/Startup.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -37,8 +38,14 @@ CommandLine::CommandLine(const QStringList &arguments)
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption importOption(
+        QStringLiteral("import"),
+        QStringLiteral("Imports notes: \"xpad\" (xpad's notes), \"sticky\" (Sticky Notes' "
+                       "file), or files (text, Markdown, RTF, HTML; a .json file is read as "
+                       "Sticky Notes', a folder as xpad's), one note each."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(importOption);
     parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
@@ -60,6 +67,17 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_action = Action::Fail;
         m_output = QStringLiteral("pennyquill: ") + parser.errorText() +
                    QStringLiteral(" Try 'pennyquill --help'.\n");
+    } else if (parser.isSet(importOption)) {
+        for (const QString &source : parser.positionalArguments())
+            m_importSources.append(source == QLatin1String("xpad") ||
+                                           source == QLatin1String("sticky")
+                                       ? source
+                                       : QFileInfo(source).absoluteFilePath());
+        if (m_importSources.isEmpty()) {
+            m_action = Action::Fail;
+            m_output = QStringLiteral("pennyquill: --import needs xpad, sticky or files. Try "
+                                      "'pennyquill --help'.\n");
+        }
     } else {
         m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
     }

@@ -20,6 +20,9 @@ public:
     QString output() const { return m_output; }
     // The skin file to install at start, cleaned as Startup::CleanCommandLine does.
     QString skinPath() const { return m_skinPath; }
+    // "--import xpad|sticky|FILE...": what to import once the notes are back; files with
+    // absolute paths, so a running copy elsewhere finds them. Empty without --import.
+    QStringList importSources() const { return m_importSources; }
     // The exit status that goes with the action.
     int exitCode() const { return m_action == Action::Fail ? 2 : 0; }
 
@@ -27,4 +30,5 @@ private:
     Action m_action = Action::Run;
     QString m_output;
     QString m_skinPath;
+    QStringList m_importSources;
 };

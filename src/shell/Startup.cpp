@@ -6,12 +6,16 @@
 #include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CommandLine.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
 #include "skins/SkinInstaller.h"
+#include "transfer/NoteImporter.h"
 
 #include <QCoreApplication>
 #include <QMenu>
+
+#include <utility>
 
 QString Startup::CleanCommandLine(const QStringList &arguments)
 {
@@ -34,6 +38,12 @@ bool Startup::InstallSkin(AppContext &ctx, const QString &skinFile)
 
 Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
 
+void Startup::setArguments(const QStringList &arguments)
+{
+    m_import = CommandLine(QStringList{QString()} + arguments).importSources();
+    m_skinFile = m_import.isEmpty() ? CleanCommandLine(arguments) : QString();
+}
+
 void Startup::run()
 {
     m_menuNote = new frmNote(m_ctx);
@@ -55,6 +65,10 @@ void Startup::run()
     m_splash->CommandLineSkin = m_skinFile;
     m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
     m_splash->Load();
+    QObject::connect(m_splash, &frmSplash::loadFinished, m_splash, [this] {
+        if (!m_import.isEmpty())
+            NoteImporter(m_ctx).Import(NoteImporter::ReadSources(std::exchange(m_import, {})));
+    });
     m_splash->show();
 }
 
@@ -74,6 +88,14 @@ void Startup::StopRequested()
 
 bool Startup::SecondStart(const QStringList &arguments)
 {
+    if (const QStringList sources = CommandLine(QStringList{QString()} + arguments).importSources();
+        !sources.isEmpty()) {
+        if (m_splash && m_splash->sessionLoaded())
+            NoteImporter(m_ctx).Import(NoteImporter::ReadSources(sources));
+        else
+            m_import += sources;
+        return true;
+    }
     if (!CleanCommandLine(arguments).isEmpty())
         return false;
     if (m_splash)

@@ -26,7 +26,7 @@ public:
 
     // The program's arguments; a skin file among them is installed and shown
     // on one more note once the session is back.
-    void setArguments(const QStringList &arguments) { m_skinFile = CleanCommandLine(arguments); }
+    void setArguments(const QStringList &arguments);
 
     // Loads the hidden menu note and shows the splash.
     void run();
@@ -50,6 +50,8 @@ public:
 private:
     AppContext &m_ctx;
     QString m_skinFile;
+    // Sources of "--import", imported once the session's notes are back.
+    QStringList m_import;
     // Both may be unloaded (and deleted) before the program ends.
     QPointer<frmNote> m_menuNote;
     QPointer<frmSplash> m_splash;

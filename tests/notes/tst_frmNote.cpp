@@ -110,6 +110,8 @@ private slots:
                                              "",
                                              "&Options...",
                                              "Change &Skin...",
+                                             "&Import Notes...",
+                                             "&Export All Notes...",
                                              "",
                                              "&About...",
                                              "&Help",

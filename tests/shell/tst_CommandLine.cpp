@@ -1,6 +1,7 @@
 #include "shell/AppInfo.h"
 #include "shell/CommandLine.h"
 
+#include <QDir>
 #include <QTest>
 
 class tst_CommandLine : public QObject
@@ -51,6 +52,30 @@ private slots:
         QCOMPARE(int(line.action()), action);
         QCOMPARE(line.exitCode(), exitCode);
         QCOMPARE(line.skinPath(), skinPath);
+    }
+
+    void importSources_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("xpad") << QStringList{"--import", "xpad"} << QStringList{"xpad"} << 0;
+        QTest::newRow("files become whole paths")
+            << QStringList{"--import", "sticky", "a.md"}
+            << QStringList{"sticky", QDir::current().absoluteFilePath("a.md")} << 0;
+        QTest::newRow("nothing to import") << QStringList{"--import"} << QStringList() << 2;
+        QTest::newRow("no import: a skin") << QStringList{"xpad"} << QStringList() << 0;
+    }
+    void importSources()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, sources);
+        QFETCH(int, exitCode);
+        const CommandLine line(QStringList{"pennyquill"} + arguments);
+        QCOMPARE(line.importSources(), sources);
+        QCOMPARE(line.exitCode(), exitCode);
+        // An import is never taken for a skin file.
+        QVERIFY(sources.isEmpty() || line.skinPath().isEmpty());
     }
 
     void texts_data()

@@ -56,3 +56,17 @@ bool ScriptedPrompter::choosePrinter(QWidget *, QPrinter &printer)
     printer.setOutputFileName(printToPdf);
     return true;
 }
+
+QStringList ScriptedPrompter::openFiles(QWidget *, const QString &, const QString &,
+                                        const QStringList &filters)
+{
+    ++fileRequests;
+    offeredFilters = filters;
+    return fileLists.isEmpty() ? QStringList() : fileLists.dequeue();
+}
+
+std::optional<QString> ScriptedPrompter::chooseFolder(QWidget *, const QString &, const QString &)
+{
+    ++fileRequests;
+    return folders.isEmpty() ? std::nullopt : folders.dequeue();
+}

@@ -30,6 +30,9 @@ public:
     };
     QQueue<FontAnswer> fonts;
     QQueue<std::optional<FileChoice>> files;
+    // Answers to the several-files and the folder dialogs.
+    QQueue<QStringList> fileLists;
+    QQueue<std::optional<QString>> folders;
     // When set, choosePrinter sends the output to this PDF file and accepts.
     QString printToPdf;
 
@@ -52,4 +55,8 @@ public:
     std::optional<FileChoice> saveFile(QWidget *parent, const QString &title, const QString &dir,
                                        const QStringList &filters, int selectedFilter) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    QStringList openFiles(QWidget *parent, const QString &title, const QString &dir,
+                          const QStringList &filters) override;
+    std::optional<QString> chooseFolder(QWidget *parent, const QString &title,
+                                        const QString &dir) override;
 };

@@ -1,0 +1,170 @@
+#include "transfer/frmExport.h"
+
+#include "alarms/AlarmList.h"
+#include "notes/frmNote.h"
+#include "notes/richtext/RichTextBox.h"
+#include "platform/Prompter.h"
+#include "shell/AppContext.h"
+#include "shell/AppInfo.h"
+#include "shell/FormRegistry.h"
+#include "transfer/NoteExporter.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+QString listed(const QStringList &names)
+{
+    constexpr int Shown = 8;
+    QString text = QStringLiteral("  ") + names.mid(0, Shown).join(QStringLiteral("\n  "));
+    if (names.size() > Shown)
+        text += QStringLiteral("\n  and %1 more").arg(names.size() - Shown);
+    return text;
+}
+
+} // namespace
+
+frmExport::frmExport(AppContext &ctx) : Form(ctx, QStringLiteral("frmExport"), Qt::Dialog)
+{
+    setWindowTitle(QStringLiteral("Export All Notes"));
+    optMarkdown = new QRadioButton(QStringLiteral("One &Markdown file per note"), this);
+    optHtml = new QRadioButton(QStringLiteral("One &HTML file per note"), this);
+    optRtf = new QRadioButton(QStringLiteral("One &RTF file per note"), this);
+    optOneHtml = new QRadioButton(QStringLiteral("All notes in one printable HTML &file"), this);
+    optOnePdf = new QRadioButton(QStringLiteral("All notes in one &PDF file"), this);
+    optMarkdown->setChecked(true);
+    txtFolder = new QLineEdit(this);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    txtFolder->setText(
+        QDir::toNativeSeparators((documents.isEmpty() ? QDir::homePath() : documents) +
+                                 QStringLiteral("/Pennyquill notes")));
+    txtFolder->setMinimumWidth(320);
+    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    cmdExport = new QPushButton(QStringLiteral("&Export"), this);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdExport->setDefault(true);
+
+    auto *folder = new QHBoxLayout;
+    auto *lblFolder = new QLabel(QStringLiteral("F&older:"), this);
+    lblFolder->setBuddy(txtFolder);
+    folder->addWidget(lblFolder);
+    folder->addWidget(txtFolder, 1);
+    folder->addWidget(cmdBrowse);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(
+        QStringLiteral("Files per note are named after the note's first line; index.html lists "
+                       "them with their alarms."),
+        this));
+    for (QRadioButton *option : {optMarkdown, optHtml, optRtf, optOneHtml, optOnePdf})
+        layout->addWidget(option);
+    layout->addLayout(folder);
+    layout->addLayout(buttons);
+
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmExport::cmdBrowse_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmExport::cmdExport_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmExport::cmdCancel_Click);
+}
+
+frmExport *frmExport::Open(AppContext &ctx)
+{
+    auto *form = qobject_cast<frmExport *>(ctx.forms->find(QStringLiteral("frmExport")));
+    if (!form) {
+        form = new frmExport(ctx);
+        form->Load();
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    return form;
+}
+
+QList<SessionFile::Note> frmExport::LiveNotes(AppContext &ctx)
+{
+    QList<SessionFile::Note> notes;
+    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
+        auto *note = qobject_cast<frmNote *>(form);
+        if (!note || !note->bolShown)
+            continue;
+        SessionFile::Note stored;
+        stored.Left = note->Left();
+        stored.Top = note->Top();
+        stored.Skin = note->Skin;
+        stored.Visible = note->isVisible();
+        stored.OnTop = note->isOnTop();
+        for (int row = 0; row < note->lstAlarms->count(); ++row)
+            stored.Alerts.append(note->lstAlarms->text(row));
+        stored.TextRTF = note->rtxtMain->TextRTF();
+        notes.append(stored);
+    }
+    return notes;
+}
+
+void frmExport::cmdBrowse_Click()
+{
+    if (const std::optional<QString> folder = m_ctx.prompter->chooseFolder(
+            this, QStringLiteral("Export All Notes"), txtFolder->text()))
+        txtFolder->setText(QDir::toNativeSeparators(*folder));
+}
+
+bool frmExport::cmdExport_Click()
+{
+    auto tell = [this](const QString &text, Prompter::Icon icon) {
+        m_ctx.prompter->message(this, text, AppInfo::Title, Prompter::Buttons::Ok, icon);
+    };
+    const QString folder = QDir::fromNativeSeparators(txtFolder->text().trimmed());
+    if (folder.isEmpty()) {
+        tell(QStringLiteral("Please choose the folder to export to."), Prompter::Icon::Exclamation);
+        return false;
+    }
+    NoteExporter::Format format = NoteExporter::Format::Markdown;
+    if (optHtml->isChecked())
+        format = NoteExporter::Format::Html;
+    else if (optRtf->isChecked())
+        format = NoteExporter::Format::Rtf;
+    else if (optOneHtml->isChecked())
+        format = NoteExporter::Format::OneHtml;
+    else if (optOnePdf->isChecked())
+        format = NoteExporter::Format::OnePdf;
+    const QList<SessionFile::Note> notes = LiveNotes(m_ctx);
+    if (const QStringList existing =
+            NoteExporter::existing(folder, NoteExporter::fileNames(notes, format));
+        !existing.isEmpty() &&
+        m_ctx.prompter->message(
+            this,
+            QStringLiteral("These files are in \"%1\" already:\n%2\n\nReplace them?")
+                .arg(QDir::toNativeSeparators(folder), listed(existing)),
+            AppInfo::Title, Prompter::Buttons::YesNo,
+            Prompter::Icon::Question) != Prompter::Answer::Yes)
+        return false;
+    const NoteExporter::Result result = NoteExporter::write(folder, notes, format);
+    if (!result.error.isEmpty()) {
+        QString text = QStringLiteral("The export stopped: %1").arg(result.error);
+        if (!result.written.isEmpty())
+            text += QStringLiteral("\n\nWritten before that:\n") + listed(result.written);
+        tell(text, Prompter::Icon::Exclamation);
+        return false;
+    }
+    tell(QStringLiteral("%1 notes exported to \"%2\".")
+             .arg(notes.size())
+             .arg(QDir::toNativeSeparators(folder)),
+         Prompter::Icon::Information);
+    Unload();
+    return true;
+}
+
+void frmExport::cmdCancel_Click()
+{
+    Unload();
+}
