@@ -9,6 +9,7 @@
 #include "shell/WindowPlace.h"
 #include "tips/TipChooser.h"
 
+#include <QDateTime>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class FindBar;
 class QAction;
 class QLabel;
 class QMenu;
@@ -44,6 +46,10 @@ public:
     bool bolShown = false;
     // The note's skin name; empty for a note made by "New Note".
     QString Skin;
+    // Who the note is across saves (empty until first needed), and when its text or alarms
+    // last changed (invalid: not known).
+    QString NoteId;
+    QDateTime LastChanged;
 
     QPixmap Picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
@@ -171,6 +177,7 @@ public:
     void mnuTrayHelpVWeb_Click();
     void mnuTrayHelpDWeb_Click();
     void mnuTrayExit_Click();
+    void mnuTrayNotes_Click();
 
     // Text editing and formatting.
     enum class Format { Bold, Italic, Underline, StrikeThru, Bullet };
@@ -221,6 +228,9 @@ public:
     QPoint MainMenuPosition() const;
     // The greeting for a time of day.
     static QString Greeting(int hour, const QString &userName);
+
+    // The find bar, made on first use.
+    FindBar &findBar();
 
     // The typewriter is scrolling its line away.
     bool isTypeScrolling() const { return m_scroll.isActive(); }
@@ -304,4 +314,5 @@ private:
     std::vector<std::unique_ptr<LazyPictureButton>> m_pressedLooks;
     bool m_onTop = false;
     QPointer<QMenu> m_allNotes;
+    FindBar *m_findBar = nullptr;
 };

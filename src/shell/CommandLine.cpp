@@ -37,8 +37,11 @@ CommandLine::CommandLine(const QStringList &arguments)
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption list(ListOption.mid(2),
+                                  QStringLiteral("Opens the list of notes, to find one."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(list);
     parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
@@ -62,5 +65,6 @@ CommandLine::CommandLine(const QStringList &arguments)
                    QStringLiteral(" Try 'pennyquill --help'.\n");
     } else {
         m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
+        m_showList = parser.isSet(list);
     }
 }

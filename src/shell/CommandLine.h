@@ -11,6 +11,8 @@ class CommandLine
 {
 public:
     enum class Action { Run, Help, Version, Fail };
+    // Opens the notes list (once the notes are back, or in the copy already running).
+    static inline const QString ListOption = QStringLiteral("--list");
 
     // The program's arguments, the program's own name first.
     explicit CommandLine(const QStringList &arguments);
@@ -20,6 +22,7 @@ public:
     QString output() const { return m_output; }
     // The skin file to install at start, cleaned as Startup::CleanCommandLine does.
     QString skinPath() const { return m_skinPath; }
+    bool showList() const { return m_showList; }
     // The exit status that goes with the action.
     int exitCode() const { return m_action == Action::Fail ? 2 : 0; }
 
@@ -27,4 +30,5 @@ private:
     Action m_action = Action::Run;
     QString m_output;
     QString m_skinPath;
+    bool m_showList = false;
 };

@@ -6,6 +6,7 @@
 #include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CommandLine.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
 #include "skins/SkinInstaller.h"
@@ -34,6 +35,13 @@ bool Startup::InstallSkin(AppContext &ctx, const QString &skinFile)
 
 Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
 
+void Startup::setArguments(const QStringList &arguments)
+{
+    QStringList rest = arguments;
+    m_showList = rest.removeAll(CommandLine::ListOption) > 0;
+    m_skinFile = CleanCommandLine(rest);
+}
+
 void Startup::run()
 {
     m_menuNote = new frmNote(m_ctx);
@@ -55,6 +63,11 @@ void Startup::run()
     m_splash->CommandLineSkin = m_skinFile;
     m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
     m_splash->Load();
+    if (m_showList)
+        QObject::connect(m_splash, &frmSplash::loadFinished, m_splash, [this] {
+            if (m_menuNote)
+                m_menuNote->mnuTrayNotes_Click();
+        });
     m_splash->show();
 }
 
@@ -74,6 +87,11 @@ void Startup::StopRequested()
 
 bool Startup::SecondStart(const QStringList &arguments)
 {
+    if (arguments.contains(CommandLine::ListOption)) {
+        if (m_menuNote)
+            m_menuNote->mnuTrayNotes_Click();
+        return true;
+    }
     if (!CleanCommandLine(arguments).isEmpty())
         return false;
     if (m_splash)
