@@ -46,8 +46,10 @@ FindBar::FindBar(QWidget *note, RichTextBox &text, AppContext &ctx)
     butPrevious = smallButton(this, QStringLiteral("▲"), QStringLiteral("Previous (Shift+F3)"));
     butNext = smallButton(this, QStringLiteral("▼"), QStringLiteral("Next (F3)"));
     butClose = smallButton(this, QStringLiteral("✕"), QStringLiteral("Close (Esc)"));
-    butReplace = smallButton(this, QStringLiteral("Replace"), QStringLiteral("Replace this match"));
-    butReplaceAll = smallButton(this, QStringLiteral("All"), QStringLiteral("Replace all matches"));
+    butReplace =
+        smallButton(this, QStringLiteral("&Replace"), QStringLiteral("Replace this match"));
+    butReplaceAll =
+        smallButton(this, QStringLiteral("&All"), QStringLiteral("Replace all matches"));
     lblStatus = new QLabel(this);
     QFont small = lblStatus->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -160,7 +162,7 @@ void FindBar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 190));
+    painter.setBrush(QColor(255, 255, 255, 240));
     painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 4, 4);
 }
 

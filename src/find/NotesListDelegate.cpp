@@ -62,10 +62,11 @@ void NotesListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const int lineHeight = metrics.height();
     const QString when = WhenText(row.changed, m_now);
     const int whenWidth = metrics.horizontalAdvance(QStringLiteral("30 Sep 2099"));
+    QColor second = option.palette.color(textRole);
+    if (!selected)
+        second.setAlpha(160);
     const QRect whenRect(area.right() - whenWidth, area.top(), whenWidth, lineHeight);
-    painter->setPen(option.palette.color(QPalette::Disabled, textRole));
-    if (selected)
-        painter->setPen(option.palette.color(textRole));
+    painter->setPen(second);
     painter->drawText(whenRect, Qt::AlignRight | Qt::AlignVCenter, when);
     if (row.alarms) {
         static const QPixmap bell(QStringLiteral(":/note/butAlarm.png"));
@@ -109,8 +110,7 @@ void NotesListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     if (line.isValid())
         line.setLineWidth(width - Bell);
     layout.endLayout();
-    painter->setPen(
-        option.palette.color(selected ? QPalette::Active : QPalette::Disabled, textRole));
+    painter->setPen(second);
     layout.draw(painter, QPointF(left, y));
     painter->restore();
 }

@@ -95,6 +95,16 @@ void frmNotesList::Form_Unload()
     keepPlace();
 }
 
+void frmNotesList::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // Opened to search: the keyboard goes to the search box, ready to be typed over.
+    txtSearch_Change();
+    activateWindow();
+    txtSearch->setFocus();
+    txtSearch->selectAll();
+}
+
 void frmNotesList::hideEvent(QHideEvent *event)
 {
     keepPlace();

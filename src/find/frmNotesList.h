@@ -39,6 +39,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
