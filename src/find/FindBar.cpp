@@ -6,10 +6,10 @@
 #include "shell/FormRegistry.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QShortcut>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -81,17 +81,29 @@ FindBar::FindBar(QWidget *note, RichTextBox &text, AppContext &ctx)
     connect(butClose, &QToolButton::clicked, this, &FindBar::Close);
     connect(butReplace, &QToolButton::clicked, this, &FindBar::ReplaceOne);
     connect(butReplaceAll, &QToolButton::clicked, this, &FindBar::ReplaceAll);
-    auto key = [this](const QKeySequence &sequence, auto slot) {
-        auto *shortcut = new QShortcut(sequence, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, slot);
-    };
-    key(QKeySequence(Qt::Key_Escape), [this] { Close(); });
-    key(QKeySequence(Qt::Key_F3), [this] { FindNext(); });
-    key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { FindNext(true); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { Open(true); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { Open(m_withReplace); });
+    txtFind->installEventFilter(this);
+    txtReplace->installEventFilter(this);
     hide();
+}
+
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    // The bar's own keys work from both fields.
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier)
+        Close();
+    else if (key->key() == Qt::Key_F3 && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier)
+        FindNext(modifiers == Qt::ShiftModifier);
+    else if (key->key() == Qt::Key_H && modifiers == Qt::ControlModifier)
+        Open(true);
+    else if (key->key() == Qt::Key_F && modifiers == Qt::ControlModifier)
+        Open(m_withReplace);
+    else
+        return QWidget::eventFilter(watched, event);
+    return true;
 }
 
 bool FindBar::Handles(int keyCode, int shift)

@@ -46,6 +46,7 @@ public:
 
 private:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void place();
     void showCount();
     void showOutcome(const DocumentSearch::Outcome &outcome);
