@@ -14,8 +14,21 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
+namespace {
+
+// Notes read into the index per turn of the event loop while the program waits for input.
+constexpr int NotesPerTurn = 50;
+// After a change, how long typing may pause before the note is read again.
+constexpr int QuietMs = 400;
+
+} // namespace
+
 NotesCatalog::NotesCatalog(AppContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
 {
+    m_idle.setSingleShot(true);
+    connect(&m_idle, &QTimer::timeout, this, &NotesCatalog::indexSome);
     connect(ctx.forms, &FormRegistry::formLoaded, this, &NotesCatalog::watch);
     connect(ctx.forms, &FormRegistry::formUnloaded, this, &NotesCatalog::forget);
     for (Form *form : ctx.forms->all())
@@ -30,7 +43,7 @@ void NotesCatalog::watch(Form *form)
     // A new note counts as changed now; a restored one gets its stored time after this.
     if (!note->LastChanged.isValid())
         note->LastChanged = m_ctx.clock->now();
-    m_dirty.insert(note);
+    markDirty(note);
     connect(note->rtxtMain, &RichTextBox::Change, this, [this, note] { textChanged(note); });
     connect(note->lstAlarms, &AlarmList::changed, this, [this, note] {
         note->LastChanged = m_ctx.clock->now();
@@ -67,8 +80,46 @@ void NotesCatalog::forget(Form *form)
 void NotesCatalog::textChanged(frmNote *note)
 {
     note->LastChanged = m_ctx.clock->now();
-    m_dirty.insert(note);
+    markDirty(note);
     emit changed();
+}
+
+void NotesCatalog::markDirty(frmNote *note)
+{
+    m_dirty.insert(note);
+    m_idle.start(QuietMs);
+}
+
+void NotesCatalog::indexSome()
+{
+    int left = NotesPerTurn;
+    for (auto it = m_dirty.begin(); it != m_dirty.end() && left > 0; --left) {
+        frmNote *note = *it;
+        if (!note->bolShown) { // the hidden menu note, or one not yet restored
+            ++it;
+            continue;
+        }
+        reindex(note);
+        it = m_dirty.erase(it);
+    }
+    if (left == 0)
+        m_idle.start(0);
+}
+
+void NotesCatalog::reindex(frmNote *note)
+{
+    // A restored note may have been given its stored id since it was indexed.
+    const QString id = IdOf(note);
+    if (const QString old = m_indexed.value(note); !old.isEmpty() && old != id)
+        m_index.remove(old);
+    m_indexed.insert(note, id);
+    m_index.setText(id, note->rtxtMain->document()->toPlainText());
+}
+
+bool NotesCatalog::upToDate() const
+{
+    return std::none_of(m_dirty.cbegin(), m_dirty.cend(),
+                        [](const frmNote *note) { return note->bolShown; });
 }
 
 QList<frmNote *> NotesCatalog::notes() const
@@ -99,16 +150,11 @@ const NoteIndex &NotesCatalog::index()
 {
     for (auto it = m_dirty.begin(); it != m_dirty.end();) {
         frmNote *note = *it;
-        if (!note->bolShown) { // the hidden menu note, or one not yet restored
+        if (!note->bolShown) {
             ++it;
             continue;
         }
-        // A restored note may have been given its stored id since it was indexed.
-        const QString id = IdOf(note);
-        if (const QString old = m_indexed.value(note); !old.isEmpty() && old != id)
-            m_index.remove(old);
-        m_indexed.insert(note, id);
-        m_index.setText(id, note->rtxtMain->document()->toPlainText());
+        reindex(note);
         it = m_dirty.erase(it);
     }
     return m_index;
@@ -122,7 +168,7 @@ QList<NotesCatalog::Hit> NotesCatalog::find(const QString &search)
     const QSet<QString> matching(found.cbegin(), found.cend());
     for (frmNote *live : notes())
         if (matching.contains(live->NoteId))
-            hits.append({live->NoteId, current.firstLine(live->NoteId)});
+            hits.append({live, live->NoteId, current.firstLine(live->NoteId)});
     return hits;
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
+#include <QTimer>
 
 class Form;
 class QPixmap;
@@ -23,6 +24,7 @@ class NotesCatalog : public QObject
 public:
     struct Hit
     {
+        frmNote *note;
         QString id;
         QString firstLine;
     };
@@ -36,6 +38,8 @@ public:
     static QString IdOf(frmNote *note);
     // The index, brought up to date first.
     const NoteIndex &index();
+    // Every note's text is in the index (it is read while the program waits for input).
+    bool upToDate() const;
     // The notes the search matches, in load order.
     QList<Hit> find(const QString &search);
 
@@ -53,10 +57,15 @@ private:
     void watch(Form *form);
     void forget(Form *form);
     void textChanged(frmNote *note);
+    void markDirty(frmNote *note);
+    void reindex(frmNote *note);
+    // Reads a few changed notes into the index, and comes back for the rest.
+    void indexSome();
 
     AppContext &m_ctx;
     NoteIndex m_index;
     // The id each note is indexed under, so a note that goes leaves the index.
     QHash<frmNote *, QString> m_indexed;
     QSet<frmNote *> m_dirty;
+    QTimer m_idle;
 };

@@ -131,9 +131,7 @@ void frmNotesList::txtSearch_Change()
     std::vector<NotesListModel::Row> rows;
     rows.reserve(size_t(hits.size()));
     for (const NotesCatalog::Hit &hit : hits) {
-        frmNote *note = m_catalog.note(hit.id);
-        if (!note)
-            continue;
+        frmNote *note = hit.note;
         NotesListModel::Row row;
         row.note = note;
         row.id = hit.id;
@@ -147,7 +145,7 @@ void frmNotesList::txtSearch_Change()
     }
     m_delegate->setNow(m_ctx.clock->now());
     m_model->setRows(std::move(rows), NoteIndex::Terms(search), &m_catalog.index());
-    const int total = int(m_catalog.notes().size());
+    const int total = int(m_catalog.index().size());
     lblCount->setText(search.trimmed().isEmpty()
                           ? QStringLiteral("%1 notes").arg(total)
                           : QStringLiteral("%1 of %2 notes").arg(m_model->rowCount()).arg(total));

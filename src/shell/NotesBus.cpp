@@ -94,8 +94,7 @@ QList<NoteHit> NotesBus::FindNotes(const QString &search)
         return hits;
     QList<frmNote *> found;
     for (const NotesCatalog::Hit &hit : m_catalog->find(search))
-        if (frmNote *note = m_catalog->note(hit.id))
-            found << note;
+        found << hit.note;
     std::stable_sort(found.begin(), found.end(), [](const frmNote *a, const frmNote *b) {
         return a->LastChanged > b->LastChanged;
     });
