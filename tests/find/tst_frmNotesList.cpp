@@ -2,6 +2,7 @@
 #include "find/NotesCatalog.h"
 #include "find/NotesListModel.h"
 #include "find/frmNotesList.h"
+#include "shell/AppInfo.h"
 #include "shell/NotesBus.h"
 #include "shell/SessionFile.h"
 #include "shell/Startup.h"
@@ -61,6 +62,8 @@ private slots:
     void deleteAsksFirst();
     void busFindsAndShowsNotes();
     void restoredNotesKeepTheirIdAndTime();
+    void keepsItsPlace_data();
+    void keepsItsPlace();
 };
 
 void tst_frmNotesList::filtersAsTheUserTypes_data()
@@ -187,6 +190,37 @@ void tst_frmNotesList::restoredNotesKeepTheirIdAndTime()
     const SessionFile::Note saved = SessionFile(app.ctx.folders).load().notes.value(0);
     QCOMPARE(saved.Id, stored.Id);
     QCOMPARE(saved.Changed, stored.Changed);
+}
+
+void tst_frmNotesList::keepsItsPlace_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QRect>("opens");
+    QTest::newRow("kept") << "" << QRect(40, 30, 300, 250);
+    QTest::newRow("off every screen") << "-9000,-9000,300,250" << QRect();
+    QTest::newRow("too small") << "40,30,20,10" << QRect();
+    QTest::newRow("not numbers") << "a,b,c,d" << QRect();
+}
+
+void tst_frmNotesList::keepsItsPlace()
+{
+    QFETCH(QString, stored);
+    QFETCH(QRect, opens);
+    Notes run;
+    run.list->show();
+    run.list->move(40, 30);
+    run.list->resize(300, 250);
+    run.list->hide();
+    if (!stored.isEmpty())
+        run.app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey,
+                                  "NotesListPlace", stored);
+    auto *again = new frmNotesList(run.app.ctx, run.catalog);
+    const QSize unplaced = again->size();
+    again->Load();
+    if (opens.isNull())
+        QCOMPARE(again->size(), unplaced);
+    else
+        QCOMPARE(QRect(again->pos(), again->size()), opens);
 }
 
 QTEST_MAIN(tst_frmNotesList)
