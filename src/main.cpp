@@ -1,5 +1,7 @@
 #include "about/frmAbout.h"
 #include "about/frmSupport.h"
+#include "find/NotesCatalog.h"
+#include "find/frmNotesList.h"
 #include "platform/LogonEntry.h"
 #include "platform/Prompter.h"
 #include "platform/SingleInstance.h"
@@ -104,8 +106,7 @@ int main(int argc, char **argv)
         // Files to import are handed over with whole paths: the running copy has its own folder.
         if (!commandLine.importSources().isEmpty())
             arguments = QStringList{QStringLiteral("--import")} + commandLine.importSources();
-        else if (const QString skinFile = Startup::CleanCommandLine(arguments);
-                 !skinFile.isEmpty()) {
+        else if (const QString skinFile = commandLine.skinPath(); !skinFile.isEmpty()) {
             Startup::InstallSkin(ctx, skinFile);
             return 0;
         }
@@ -126,6 +127,10 @@ int main(int argc, char **argv)
     forms.setFactory(QStringLiteral("frmSupport"), [&ctx] { return new frmSupport(ctx); });
     forms.setFactory(QStringLiteral("frmOptions"), [&ctx] { return new frmOptions(ctx); });
     forms.setFactory(QStringLiteral("frmSkins"), [&ctx] { return new frmSkins(ctx); });
+    // Follows every note from its first load, for the notes list and the bus's FindNotes.
+    NotesCatalog catalog(ctx);
+    forms.setFactory(QStringLiteral("frmNotesList"),
+                     [&ctx, &catalog] { return new frmNotesList(ctx, catalog); });
     // exit, not quit: quit would first close every window one by one, which with the
     // notes still on screen takes a time that grows with the square of their number.
     QObject::connect(&forms, &FormRegistry::lastFormUnloaded, &app,
@@ -138,6 +143,7 @@ int main(int argc, char **argv)
                      [&startup](const QStringList &arguments) { startup.SecondStart(arguments); });
 
     NotesBus bus(ctx);
+    bus.setCatalog(&catalog);
     if (bus.registerOn(QDBusConnection::sessionBus()))
         ctx.bus = &bus;
 

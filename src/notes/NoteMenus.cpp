@@ -103,6 +103,10 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuTrayHelpDWeb = item(mnuTrayHelp, "mnuTrayHelpDWeb", "Pennyquill On The Web");
     mnuTrayHelpDash1 = item(mnuTray, "mnuTrayHelpDash1", "-");
     mnuTrayExit = item(mnuTray, "mnuTrayExit", "E&xit");
+    // Beside "New Note": finding a note is as common as making one.
+    mnuTrayNotes = item(mnuTray, "mnuTrayNotes", "No&tes…");
+    mnuTray->removeAction(mnuTrayNotes);
+    mnuTray->insertAction(mnuTrayDash1, mnuTrayNotes);
 
     // Import and export follow the skin command.
     mnuTrayImport = item(mnuTray, "mnuTrayImport", "&Import Notes...");

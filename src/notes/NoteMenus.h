@@ -49,6 +49,8 @@ public:
             *mnuTrayOptions = nullptr, *mnuTraySkin = nullptr, *mnuTrayDash4 = nullptr,
             *mnuTrayHelpAbout = nullptr, *mnuTrayHelpDash1 = nullptr, *mnuTrayExit = nullptr;
     QMenu *mnuTrayHelp = nullptr;
+    // Opens the notes list.
+    QAction *mnuTrayNotes = nullptr;
     QAction *mnuTrayHelpVWeb = nullptr, *mnuTrayHelpDWeb = nullptr;
     // Moving notes in from other programs and out to files.
     QAction *mnuTrayImport = nullptr, *mnuTrayExport = nullptr;

@@ -5,6 +5,7 @@
 #include "alarms/AlarmTick.h"
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
+#include "find/FindBar.h"
 #include "notes/LazyPictureButton.h"
 #include "notes/MessageInk.h"
 #include "notes/NoteKeys.h"
@@ -331,6 +332,7 @@ void frmNote::wireMenus()
     connect(m.mnuTrayExit, &QAction::triggered, this, &frmNote::mnuTrayExit_Click);
     connect(m.mnuTrayImport, &QAction::triggered, this, &frmNote::mnuTrayImport_Click);
     connect(m.mnuTrayExport, &QAction::triggered, this, &frmNote::mnuTrayExport_Click);
+    connect(m.mnuTrayNotes, &QAction::triggered, this, &frmNote::mnuTrayNotes_Click);
     connect(m.mnuFontBold, &QAction::triggered, this, &frmNote::mnuFontBold_Click);
     connect(m.mnuFontItalic, &QAction::triggered, this, &frmNote::mnuFontItalic_Click);
     connect(m.mnuFontUnderline, &QAction::triggered, this, &frmNote::mnuFontUnderline_Click);
@@ -1150,6 +1152,18 @@ void frmNote::mnuTrayHelpDWeb_Click()
     m_ctx.shell->open(QUrl(AppInfo::ProductPage));
 }
 
+void frmNote::mnuTrayNotes_Click()
+{
+    showForm(QStringLiteral("frmNotesList"));
+}
+
+FindBar &frmNote::findBar()
+{
+    if (!m_findBar)
+        m_findBar = new FindBar(this, *rtxtMain, m_ctx);
+    return *m_findBar;
+}
+
 void frmNote::mnuTrayExit_Click()
 {
     auto *splash = qobject_cast<frmSplash *>(m_ctx.forms->find(QStringLiteral("frmSplash")));
@@ -1299,6 +1313,12 @@ void frmNote::rtxtMain_SelChange()
 void frmNote::rtxtMain_KeyDown(int &KeyCode, int Shift)
 {
     NoteKeys::textKey(*this, KeyCode, Shift);
+    // Finding changes nothing, so it is open inside alarm marks too.
+    if (FindBar::Handles(KeyCode, Shift)) {
+        findBar().KeyDown(KeyCode, Shift);
+        KeyCode = 0;
+        return;
+    }
     if (rtxtMain->SelProtected().value_or(false) && (KeyCode < 33 || KeyCode > 40)) {
         warnProtected();
         KeyCode = 0;

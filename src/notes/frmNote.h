@@ -9,6 +9,7 @@
 #include "shell/WindowPlace.h"
 #include "tips/TipChooser.h"
 
+#include <QDateTime>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class FindBar;
 class QAction;
 class QLabel;
 class QMenu;
@@ -45,6 +47,10 @@ public:
     bool bolShown = false;
     // The note's skin name; empty for a note made by "New Note".
     QString Skin;
+    // Who the note is across saves (empty until first needed), and when its text or alarms
+    // last changed (invalid: not known).
+    QString NoteId;
+    QDateTime LastChanged;
 
     QPixmap Picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
@@ -174,6 +180,7 @@ public:
     void mnuTrayExit_Click();
     void mnuTrayImport_Click();
     void mnuTrayExport_Click();
+    void mnuTrayNotes_Click();
 
     // Text editing and formatting.
     enum class Format { Bold, Italic, Underline, StrikeThru, Bullet };
@@ -224,6 +231,9 @@ public:
     QPoint MainMenuPosition() const;
     // The greeting for a time of day.
     static QString Greeting(int hour, const QString &userName);
+
+    // The find bar, made on first use.
+    FindBar &findBar();
 
     // The typewriter is scrolling its line away.
     bool isTypeScrolling() const { return m_scroll.isActive(); }
@@ -311,4 +321,5 @@ private:
     bool m_onTop = false;
     QPointer<QMenu> m_allNotes;
     std::unique_ptr<NoteSpelling> m_spelling;
+    FindBar *m_findBar = nullptr;
 };

@@ -43,9 +43,12 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringLiteral("Imports notes: \"xpad\" (xpad's notes), \"sticky\" (Sticky Notes' "
                        "file), or files (text, Markdown, RTF, HTML; a .json file is read as "
                        "Sticky Notes', a folder as xpad's), one note each."));
+    const QCommandLineOption list(ListOption.mid(2),
+                                  QStringLiteral("Opens the list of notes, to find one."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(importOption);
+    parser.addOption(list);
     parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
@@ -80,5 +83,6 @@ CommandLine::CommandLine(const QStringList &arguments)
         }
     } else {
         m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
+        m_showList = parser.isSet(list);
     }
 }

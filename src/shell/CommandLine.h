@@ -11,6 +11,8 @@ class CommandLine
 {
 public:
     enum class Action { Run, Help, Version, Fail };
+    // Opens the notes list (once the notes are back, or in the copy already running).
+    static inline const QString ListOption = QStringLiteral("--list");
 
     // The program's arguments, the program's own name first.
     explicit CommandLine(const QStringList &arguments);
@@ -23,6 +25,7 @@ public:
     // "--import xpad|sticky|FILE...": what to import once the notes are back; files with
     // absolute paths, so a running copy elsewhere finds them. Empty without --import.
     QStringList importSources() const { return m_importSources; }
+    bool showList() const { return m_showList; }
     // The exit status that goes with the action.
     int exitCode() const { return m_action == Action::Fail ? 2 : 0; }
 
@@ -31,4 +34,5 @@ private:
     QString m_output;
     QString m_skinPath;
     QStringList m_importSources;
+    bool m_showList = false;
 };

@@ -1,11 +1,16 @@
 #include "shell/NotesBus.h"
 
 #include "alarms/AlarmEntry.h"
+#include "find/NotesCatalog.h"
 #include "notes/frmNote.h"
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusMetaType>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,7 +22,27 @@ frmNote *menuNote(AppContext &ctx)
 
 } // namespace
 
-NotesBus::NotesBus(AppContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx) {}
+QDBusArgument &operator<<(QDBusArgument &argument, const NoteHit &hit)
+{
+    argument.beginStructure();
+    argument << hit.id << hit.firstLine;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, NoteHit &hit)
+{
+    argument.beginStructure();
+    argument >> hit.id >> hit.firstLine;
+    argument.endStructure();
+    return argument;
+}
+
+NotesBus::NotesBus(AppContext &ctx, QObject *parent) : QObject(parent), m_ctx(ctx)
+{
+    qDBusRegisterMetaType<NoteHit>();
+    qDBusRegisterMetaType<QList<NoteHit>>();
+}
 
 bool NotesBus::registerOn(QDBusConnection connection)
 {
@@ -54,4 +79,35 @@ void NotesBus::HideAllNotes()
 {
     if (frmNote *note = menuNote(m_ctx))
         note->mnuTrayHideAll_Click();
+}
+
+void NotesBus::ShowNotesList()
+{
+    if (frmNote *note = menuNote(m_ctx))
+        note->mnuTrayNotes_Click();
+}
+
+QList<NoteHit> NotesBus::FindNotes(const QString &search)
+{
+    QList<NoteHit> hits;
+    if (!m_catalog)
+        return hits;
+    QList<frmNote *> found;
+    for (const NotesCatalog::Hit &hit : m_catalog->find(search))
+        found << hit.note;
+    std::stable_sort(found.begin(), found.end(), [](const frmNote *a, const frmNote *b) {
+        return a->LastChanged > b->LastChanged;
+    });
+    for (frmNote *note : std::as_const(found))
+        hits.append({note->NoteId, m_catalog->index().firstLine(note->NoteId)});
+    return hits;
+}
+
+bool NotesBus::ShowNote(const QString &id)
+{
+    frmNote *note = m_catalog ? m_catalog->note(id) : nullptr;
+    if (!note)
+        return false;
+    NotesCatalog::Show(note, QString());
+    return true;
 }

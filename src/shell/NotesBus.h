@@ -1,11 +1,24 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 class AlarmEntry;
+class NotesCatalog;
+class QDBusArgument;
 class QDBusConnection;
 struct AppContext;
+
+// A note as FindNotes names it: its id and its first line (D-Bus "(ss)").
+struct NoteHit
+{
+    QString id;
+    QString firstLine;
+};
+Q_DECLARE_METATYPE(NoteHit)
+QDBusArgument &operator<<(QDBusArgument &argument, const NoteHit &hit);
+const QDBusArgument &operator>>(const QDBusArgument &argument, NoteHit &hit);
 
 // The program's commands on the session bus, for desktop shortcuts and
 // scripts: the tray menu's New Note, Show All and Hide All, and a signal when
@@ -25,6 +38,9 @@ public:
     // bus is not there or the name is taken (the program runs on without it).
     bool registerOn(QDBusConnection connection);
 
+    // Where FindNotes and ShowNote look for notes; without it they find none.
+    void setCatalog(NotesCatalog *catalog) { m_catalog = catalog; }
+
     // Called by the alarm check when an entry falls due; emits AlarmDue.
     void announceAlarm(const AlarmEntry &entry);
 
@@ -32,6 +48,12 @@ public slots:
     Q_SCRIPTABLE void NewNote();
     Q_SCRIPTABLE void ShowAllNotes();
     Q_SCRIPTABLE void HideAllNotes();
+    // The notes list, as the tray menu's "Notes…" opens it.
+    Q_SCRIPTABLE void ShowNotesList();
+    // Every note whose text matches the search (as the notes list matches), newest first.
+    Q_SCRIPTABLE QList<NoteHit> FindNotes(const QString &search);
+    // Brings the note up as the notes list does; false when there is no such note.
+    Q_SCRIPTABLE bool ShowNote(const QString &id);
 
 signals:
     // The alarm's message and its time of day as the user set it.
@@ -39,4 +61,5 @@ signals:
 
 private:
     AppContext &m_ctx;
+    NotesCatalog *m_catalog = nullptr;
 };

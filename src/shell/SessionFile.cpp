@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QUuid>
 #include <cmath>
 
 namespace {
@@ -133,6 +135,11 @@ QStringList SessionFile::DecodeAlerts(const QString &value)
     return pieces;
 }
 
+QString SessionFile::NewId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
 std::optional<bool> SessionFile::ParseTruth(const QString &text)
 {
     const QString t = text.trimmed();
@@ -187,6 +194,7 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
         total = 0;
     total = std::min(total, MaxNotes);
     QList<Note> notes;
+    QSet<QString> ids;
     for (int i = 1; i <= total; ++i) {
         const QString section = noteSection(i);
         // From damaged files only the notes that are really there.
@@ -206,6 +214,12 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
         bool idOk = false;
         const int id = value("TextID", QString()).trimmed().toInt(&idOk);
         note.TextRTF = idOk ? text.ReadIt(id) : QString();
+        // Files of earlier versions have no ids; a copied section must not share one.
+        note.Id = value("NoteID", QString()).trimmed();
+        if (note.Id.isEmpty() || ids.contains(note.Id))
+            note.Id = NewId();
+        ids.insert(note.Id);
+        note.Changed = QDateTime::fromString(value("Changed", QString()).trimmed(), Qt::ISODate);
         notes.append(note);
     }
     return notes;
@@ -379,6 +393,16 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
         ini.setValue(section, QStringLiteral("Alerts"),
                      IniFile::protectedValue(EncodeAlerts(note.Alerts)));
         ini.setValue(section, QStringLiteral("TextID"), QString::number(n));
+        // A section once written for another note must not pass its id or time on.
+        if (note.Id.isEmpty())
+            ini.removeKey(section, QStringLiteral("NoteID"));
+        else
+            ini.setValue(section, QStringLiteral("NoteID"), IniFile::protectedValue(note.Id));
+        if (note.Changed.isValid())
+            ini.setValue(section, QStringLiteral("Changed"),
+                         note.Changed.toUTC().toString(Qt::ISODate));
+        else
+            ini.removeKey(section, QStringLiteral("Changed"));
         text.WriteIt(n, n == 1 ? 1 : 2, note.TextRTF);
     }
     ini.setValue(CountSection, QStringLiteral("Total"), QString::number(n));

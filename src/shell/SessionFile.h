@@ -4,6 +4,7 @@
 #include "platform/Folders.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,10 @@ public:
         bool OnTop = false;
         QStringList Alerts;
         QString TextRTF;
+        // Who the note is, the same across saves and unique in a session ("NoteID"), and
+        // when its text or alarms last changed ("Changed", UTC; invalid when not known).
+        QString Id;
+        QDateTime Changed;
     };
 
     struct LoadResult
@@ -74,6 +79,8 @@ public:
     static QStringList DecodeAlerts(const QString &value);
     // "True"/"False" in any case, or a number (not zero is true).
     static std::optional<bool> ParseTruth(const QString &text);
+    // A new note id, unlike every other.
+    static QString NewId();
 
 private:
     struct Pair

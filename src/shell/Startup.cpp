@@ -40,8 +40,10 @@ Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
 
 void Startup::setArguments(const QStringList &arguments)
 {
-    m_import = CommandLine(QStringList{QString()} + arguments).importSources();
-    m_skinFile = m_import.isEmpty() ? CleanCommandLine(arguments) : QString();
+    QStringList rest = arguments;
+    m_showList = rest.removeAll(CommandLine::ListOption) > 0;
+    m_import = CommandLine(QStringList{QString()} + rest).importSources();
+    m_skinFile = m_import.isEmpty() ? CleanCommandLine(rest) : QString();
 }
 
 void Startup::run()
@@ -69,6 +71,11 @@ void Startup::run()
         if (!m_import.isEmpty())
             NoteImporter(m_ctx).Import(NoteImporter::ReadSources(std::exchange(m_import, {})));
     });
+    if (m_showList)
+        QObject::connect(m_splash, &frmSplash::loadFinished, m_splash, [this] {
+            if (m_menuNote)
+                m_menuNote->mnuTrayNotes_Click();
+        });
     m_splash->show();
 }
 
@@ -94,6 +101,11 @@ bool Startup::SecondStart(const QStringList &arguments)
             NoteImporter(m_ctx).Import(NoteImporter::ReadSources(sources));
         else
             m_import += sources;
+        return true;
+    }
+    if (arguments.contains(CommandLine::ListOption)) {
+        if (m_menuNote)
+            m_menuNote->mnuTrayNotes_Click();
         return true;
     }
     if (!CleanCommandLine(arguments).isEmpty())

@@ -26,6 +26,7 @@ public:
 
     // The program's arguments; a skin file among them is installed and shown
     // on one more note once the session is back.
+    // "--list" opens the notes list once the session is back.
     void setArguments(const QStringList &arguments);
 
     // Loads the hidden menu note and shows the splash.
@@ -41,7 +42,7 @@ public:
     // program's name). Without a skin file on it every live note is shown, as
     // the tray icon's double click does: the way back to hidden notes on a
     // desktop without a tray. False when the line names a skin file, which
-    // is not handled here.
+    // is not handled here. With "--list" it opens the notes list instead.
     bool SecondStart(const QStringList &arguments);
 
     frmNote *menuNote() const { return m_menuNote; }
@@ -52,6 +53,7 @@ private:
     QString m_skinFile;
     // Sources of "--import", imported once the session's notes are back.
     QStringList m_import;
+    bool m_showList = false;
     // Both may be unloaded (and deleted) before the program ends.
     QPointer<frmNote> m_menuNote;
     QPointer<frmSplash> m_splash;

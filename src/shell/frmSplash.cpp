@@ -292,6 +292,9 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
             m_ctx.vars->AlarmCounter = std::max(m_ctx.vars->AlarmCounter, entry->Index);
     note->bolShown = true;
     note->rtxtMain->setTextRTF(stored.TextRTF, stopRequested);
+    // After the text and alarms, whose arrival is no change of the user's.
+    note->NoteId = stored.Id;
+    note->LastChanged = stored.Changed;
     note->KeepOnScreen();
     m_restored.append(note);
 }
@@ -393,6 +396,10 @@ bool frmSplash::saveNotes(QString *error)
         for (int row = 0; row < note->lstAlarms->count(); ++row)
             stored.Alerts.append(note->lstAlarms->text(row));
         stored.TextRTF = note->rtxtMain->TextRTF();
+        if (note->NoteId.isEmpty())
+            note->NoteId = SessionFile::NewId();
+        stored.Id = note->NoteId;
+        stored.Changed = note->LastChanged;
         notes.append(stored);
     }
     return SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error);

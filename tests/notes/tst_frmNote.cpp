@@ -100,6 +100,7 @@ private slots:
                                                             "",      "&Select All"};
         QTest::newRow("tray") << "mnuTray"
                               << QStringList{"&New Note",
+                                             "No&tes…",
                                              "",
                                              "&Show All Notes",
                                              "&Hide All Notes",

@@ -25,17 +25,26 @@ dest=(--session --dest example.corvane.Pennyquill --object-path /Pennyquill)
 for _ in $(seq 100); do
   gdbus introspect "${dest[@]}" >"$home/introspect.txt" 2>/dev/null && break; sleep 0.1
 done
-for member in NewNote ShowAllNotes HideAllNotes AlarmDue; do
+for member in NewNote ShowAllNotes HideAllNotes AlarmDue ShowNotesList FindNotes ShowNote; do
   grep -q "$member" "$home/introspect.txt" || { echo "FAIL: $member not offered"; exit 1; }
 done
 sleep 1 # the session is back by now
 gdbus call "${dest[@]}" --method example.corvane.Pennyquill.ShowAllNotes
 gdbus call "${dest[@]}" --method example.corvane.Pennyquill.NewNote
+# A launcher's search: the id and first line of every matching note, then that note brought up.
+found=$(gdbus call "${dest[@]}" --method example.corvane.Pennyquill.FindNotes "HIDD")
+[[ $found == "([('"*"', 'Hidden')],)" ]] || { echo "FAIL: FindNotes gave $found"; exit 1; }
+id=${found#"([('"}; id=${id%%\'*}
+[[ $(gdbus call "${dest[@]}" --method example.corvane.Pennyquill.ShowNote "$id") == "(true,)" ]] \
+  || { echo "FAIL: ShowNote did not find $id"; exit 1; }
+[[ $(gdbus call "${dest[@]}" --method example.corvane.Pennyquill.FindNotes "a.*") == "(@a(ss) [],)" ]] \
+  || { echo "FAIL: FindNotes matched a pattern"; exit 1; }
 
 kill -TERM "$pid"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then echo "FAIL: SIGTERM did not end it"; exit 1; fi
 tr -d '\r' < "$home/session.ini" > "$home/saved.txt"
+grep -q "^NoteID=$id$" "$home/saved.txt" || { echo "FAIL: the note's id was not kept"; exit 1; }
 grep -q "^Total=2$" "$home/saved.txt" || { echo "FAIL: NewNote made no note"; cat "$home/saved.txt"; exit 1; }
 [[ $(grep -c "^Visible=True$" "$home/saved.txt") == 2 ]] \
   || { echo "FAIL: ShowAllNotes left a note hidden"; cat "$home/saved.txt"; exit 1; }

@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("nothing") << QStringList() << run << 0 << "";
         QTest::newRow("skin") << QStringList{"/tmp/sea.pqs"} << run << 0 << "/tmp/sea.pqs";
         QTest::newRow("%1 only") << QStringList{"%1"} << run << 0 << "";
+        QTest::newRow("notes list, not a skin") << QStringList{"--list"} << run << 0 << "";
         QTest::newRow("split path") << QStringList{"/home/ada/My", "Skins/sea.pqs"} << run << 0
                                     << "/home/ada/My Skins/sea.pqs";
         QTest::newRow("dash path after --")

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -118,6 +119,59 @@ private slots:
                      "Visible=True\r\nOnTop=False\r\nAlerts=<alertsplitter>1<splitter>x[CRLF]y\r\n"
                      "TextID=1\r\n[Number of notes]\r\nTotal=1\r\n"));
         QCOMPARE(FileBytes::read(session.textPath()), QByteArray("[ID: 1]\r\n{\\rtf1 a\r\n}\r\n"));
+    }
+
+    void idsStayAcrossSavesAndAreUnique_data()
+    {
+        QTest::addColumn<QByteArray>("session");
+        QTest::addColumn<QStringList>("keptIds");
+        QTest::newRow("classic file: new ids") << WindowsSession << QStringList{"", "", ""};
+        QByteArray copied = WindowsSession;
+        copied.replace("TextID=1\r\n",
+                       "TextID=1\r\nNoteID=same\r\nChanged=2026-03-01T10:00:00Z\r\n");
+        copied.replace("TextID=2\r\n", "TextID=2\r\nNoteID=same\r\nChanged=nonsense\r\n");
+        copied.replace("TextID=3\r\n", "TextID=3\r\nNoteID= other \r\n");
+        QTest::newRow("a copied id is renewed") << copied << QStringList{"same", "", "other"};
+    }
+
+    void idsStayAcrossSavesAndAreUnique()
+    {
+        QFETCH(QByteArray, session);
+        QFETCH(QStringList, keptIds);
+        SessionFile file(folders());
+        FileBytes::write(file.sessionPath(), session);
+        FileBytes::write(file.textPath(), WindowsText);
+        const auto notes = file.load().notes;
+        QStringList ids;
+        for (int i = 0; i < notes.size(); ++i) {
+            QVERIFY(!notes[i].Id.isEmpty());
+            if (!keptIds[i].isEmpty())
+                QCOMPARE(notes[i].Id, keptIds[i]);
+            ids << notes[i].Id;
+        }
+        QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), ids.size());
+        QVERIFY(file.save(notes, QDate(2026, 3, 1)));
+        const auto again = file.load().notes;
+        for (int i = 0; i < notes.size(); ++i) {
+            QCOMPARE(again[i].Id, ids[i]);
+            QCOMPARE(again[i].Changed, notes[i].Changed);
+        }
+    }
+
+    void changedTimeIsNotPassedOn()
+    {
+        SessionFile file(folders());
+        QList<SessionFile::Note> two(2);
+        two[0].Changed = QDateTime(QDate(2026, 5, 1), QTime(9, 30), Qt::UTC);
+        two[1].Id = "second";
+        QVERIFY(file.save(two));
+        QCOMPARE(file.load().notes[0].Changed, two[0].Changed);
+        // The second note moves up into the first section, which held a time.
+        QVERIFY(file.save(two.mid(1)));
+        const auto notes = file.load().notes;
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes[0].Id, QStringLiteral("second"));
+        QVERIFY(!notes[0].Changed.isValid());
     }
 
     void noSessionFileGivesOneNoteAt50()

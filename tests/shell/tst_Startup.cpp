@@ -143,6 +143,32 @@ private slots:
         QVERIFY(!startup.menuNote()->isVisible());
     }
 
+    // "--list" opens the notes list: after the session at the first start, at once in the
+    // copy already running; it is never taken for a skin file.
+    void listOptionOpensTheNotesList_data()
+    {
+        QTest::addColumn<bool>("secondStart");
+        QTest::newRow("first start") << false;
+        QTest::newRow("handed to the running copy") << true;
+    }
+    void listOptionOpensTheNotesList()
+    {
+        QFETCH(bool, secondStart);
+        TestApp app;
+        InitialSettings::apply(app.ctx);
+        Form *list = nullptr;
+        app.forms.setFactory("frmNotesList",
+                             [&] { return list = new Form(app.ctx, "frmNotesList"); });
+        Startup startup(app.ctx);
+        if (!secondStart)
+            startup.setArguments({"--list"});
+        frmSplash *splash = startUp(app, startup);
+        QCOMPARE(splash->CommandLineSkin, QString());
+        if (secondStart)
+            QVERIFY(startup.SecondStart({"--list"}));
+        QVERIFY(list && list->isVisible());
+    }
+
     // Settings that cannot be read give defaults that show the notes, a
     // word once, and the file is never written over.
     void unreadableSettingsShowTheNotes_data()
