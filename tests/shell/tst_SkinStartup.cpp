@@ -117,6 +117,32 @@ private slots:
             QVERIFY(app.prompter.shown[0].text == "Ocean skin successfully added to Pennyquill." &&
                     app.prompter.shown[0].icon == Prompter::Icon::Information);
     }
+
+    // A skin file named by a later start is installed by the running copy,
+    // which says so and shows it on a new note; the later start only hands it over.
+    void secondStartShowsTheSkinInTheRunningCopy()
+    {
+        TestApp app;
+        prepare(app, {"Meadow"});
+        QTemporaryDir outside;
+        const QString source = outside.filePath("Blue Sky.pqs");
+        QVERIFY(SkinMaker::write(source, "Ocean", Blue));
+        Startup startup(app.ctx);
+        QCOMPARE(startUp(app, startup).size(), 1);
+        startup.SecondStart({source});
+        QList<frmNote *> notes;
+        for (Form *form : app.forms.formsNamed("frmNote"))
+            if (auto *note = qobject_cast<frmNote *>(form); note->bolShown)
+                notes.append(note);
+        QCOMPARE(notes.size(), 2);
+        QCOMPARE(notes.last()->Skin, QStringLiteral("Ocean"));
+        QVERIFY(notes.last()->isVisible());
+        QVERIFY(SkinMaker::shows(notes.last()->Picture(), Blue));
+        QVERIFY(startup.splash()->savePending());
+        QCOMPARE(app.prompter.shown.size(), 1);
+        QCOMPARE(app.prompter.shown[0].text,
+                 QStringLiteral("Ocean skin successfully added to Pennyquill."));
+    }
 };
 
 QTEST_MAIN(tst_SkinStartup)
