@@ -26,6 +26,7 @@
 #include "tips/MinTimer.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -818,6 +819,13 @@ void frmNote::HideNote()
 {
     hide();
     emit NoteChanged();
+}
+
+void frmNote::closeEvent(QCloseEvent *event)
+{
+    // Accepted, the window would go without the session hearing of it.
+    event->ignore();
+    HideNote();
 }
 
 void frmNote::mnuHide_Click()
