@@ -6,9 +6,9 @@
 #include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CommandLine.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
-#include "skins/SkinInstaller.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -21,18 +21,7 @@ QString Startup::CleanCommandLine(const QStringList &arguments)
     return line.trimmed();
 }
 
-bool Startup::InstallSkin(AppContext &ctx, const QString &skinFile)
-{
-    const std::optional<SkinInstaller::Installed> installed = SkinInstaller(ctx).Install(skinFile);
-    if (!installed)
-        return false;
-    ctx.prompter->message(
-        nullptr, installed->skinName + QStringLiteral(" skin successfully added to Pennyquill."),
-        AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
-    return true;
-}
-
-Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
+Startup::Startup(AppContext &ctx) : m_ctx(ctx), m_commands(ctx, *this) {}
 
 void Startup::run()
 {
@@ -72,11 +61,7 @@ void Startup::StopRequested()
     QCoreApplication::exit(0);
 }
 
-bool Startup::SecondStart(const QStringList &arguments)
+void Startup::SecondStart(const QStringList &message, const SingleInstance::Responder &respond)
 {
-    if (!CleanCommandLine(arguments).isEmpty())
-        return false;
-    if (m_splash)
-        m_splash->TrayIcon_ShowNotes();
-    return true;
+    m_commands.run(CommandLine::decode(message), respond);
 }

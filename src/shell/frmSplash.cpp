@@ -315,13 +315,16 @@ void frmSplash::putStoredSkin(frmNote *note)
 
 bool frmSplash::installCommandLineSkin()
 {
-    if (CommandLineSkin.isEmpty())
-        return false;
+    return !CommandLineSkin.isEmpty() && AddSkinNote(CommandLineSkin);
+}
+
+std::optional<SkinInstaller::Installed> frmSplash::AddSkinNote(const QString &skinFile)
+{
     const std::optional<SkinInstaller::Installed> installed =
-        SkinInstaller(m_ctx).Install(CommandLineSkin, this);
+        SkinInstaller(m_ctx).Install(skinFile, this);
     frmNote *menu = menuNote();
     if (!installed || !menu)
-        return false;
+        return std::nullopt;
     // Made and placed as "New Note" makes one, then dressed in the new skin.
     menu->mnuNewNote_Click();
     auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
@@ -329,7 +332,7 @@ bool frmSplash::installCommandLineSkin()
     if (!image.isEmpty())
         note->setPicture(QPixmap(image));
     note->Skin = installed->listName;
-    return true;
+    return installed;
 }
 
 void frmSplash::watch(Form *form)
@@ -419,6 +422,17 @@ bool frmSplash::SaveBeforeExit()
     // The user knows: the save at unload says nothing more.
     m_saveFailureShown = leave;
     return leave;
+}
+
+bool frmSplash::SaveForQuit(QString *error)
+{
+    if (!m_loaded)
+        return true;
+    if (!saveNotes(error))
+        return false;
+    // Written: the unload that follows has nothing new to write.
+    m_loaded = false;
+    return true;
 }
 
 bool frmSplash::SaveSession()
