@@ -143,6 +143,7 @@ int main(int argc, char **argv)
         });
 
     NotesBus bus(ctx);
+    bus.setCommands(&startup.commands());
     if (bus.registerOn(QDBusConnection::sessionBus()))
         ctx.bus = &bus;
 

@@ -13,7 +13,8 @@ for file in bin/pennyquill bin/skinsmith share/pennyquill/sounds/chime.wav \
     share/applications/pennyquill.desktop share/applications/skinsmith.desktop \
     share/metainfo/example.corvane.pennyquill.metainfo.xml \
     share/metainfo/example.corvane.skinsmith.metainfo.xml \
-    share/man/man1/pennyquill.1 share/man/man1/skinsmith.1; do
+    share/man/man1/pennyquill.1 share/man/man1/skinsmith.1 \
+    share/dbus-1/services/example.corvane.Pennyquill.service; do
   [[ -f "$prefix/$file" ]] || fail "$file not installed"
 done
 [[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"
@@ -32,6 +33,8 @@ done
 
 grep -q '^Exec=pennyquill %f$' "$prefix/share/applications/pennyquill.desktop" \
   || fail "pennyquill.desktop does not start pennyquill with a file"
+grep -q '^Exec=/.*/pennyquill$' "$prefix/share/dbus-1/services/example.corvane.Pennyquill.service" \
+  || fail "the bus service file does not start pennyquill by its full path"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix"/share/applications/*.desktop || fail "desktop files"
 fi

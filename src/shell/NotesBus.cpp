@@ -3,6 +3,7 @@
 #include "alarms/AlarmEntry.h"
 #include "notes/frmNote.h"
 #include "shell/AppContext.h"
+#include "shell/CommandRunner.h"
 #include "shell/FormRegistry.h"
 
 #include <QDBusConnection>
@@ -40,7 +41,9 @@ void NotesBus::announceAlarm(const AlarmEntry &entry)
 
 void NotesBus::NewNote()
 {
-    if (frmNote *note = menuNote(m_ctx))
+    if (m_commands)
+        run({{CommandLine::Command::Kind::New, QString()}});
+    else if (frmNote *note = menuNote(m_ctx))
         note->mnuTrayNew_Click();
 }
 
@@ -54,4 +57,25 @@ void NotesBus::HideAllNotes()
 {
     if (frmNote *note = menuNote(m_ctx))
         note->mnuTrayHideAll_Click();
+}
+
+void NotesBus::Toggle()
+{
+    run({{CommandLine::Command::Kind::Toggle, QString()}});
+}
+
+void NotesBus::Quit()
+{
+    run({{CommandLine::Command::Kind::Quit, QString()}});
+}
+
+void NotesBus::NewNoteWithText(const QString &text)
+{
+    run({{CommandLine::Command::Kind::New, text}});
+}
+
+void NotesBus::run(const QList<CommandLine::Command> &commands)
+{
+    if (m_commands)
+        m_commands->run(commands);
 }
