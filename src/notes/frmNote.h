@@ -23,6 +23,8 @@ class MinTimer;
 class QPrinter;
 class QScrollBar;
 class LazyPictureButton;
+class NoteDesktop;
+class NoteResizer;
 class RichTextBox;
 
 // A note on the desktop: a window without title bar whose background is its
@@ -222,6 +224,12 @@ public:
     // The greeting for a time of day.
     static QString Greeting(int hour, const QString &userName);
 
+    // Its title, taskbar entry and workspaces; its own size.
+    NoteDesktop &desktop() { return *m_desktop; }
+    NoteResizer &resizer() { return *m_resizer; }
+    // Shrinking to the bullet or growing back.
+    bool isAnimating() const;
+
     // The typewriter is scrolling its line away.
     bool isTypeScrolling() const { return m_scroll.isActive(); }
 
@@ -306,4 +314,6 @@ private:
     std::vector<std::unique_ptr<LazyPictureButton>> m_pressedLooks;
     bool m_onTop = false;
     QPointer<QMenu> m_allNotes;
+    NoteDesktop *m_desktop = nullptr;
+    NoteResizer *m_resizer = nullptr;
 };

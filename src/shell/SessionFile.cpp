@@ -206,6 +206,13 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
         bool idOk = false;
         const int id = value("TextID", QString()).trimmed().toInt(&idOk);
         note.TextRTF = idOk ? text.ReadIt(id) : QString();
+        for (auto [key, size] : {std::pair{"Width", &note.Width}, {"Height", &note.Height}}) {
+            bool sizeOk = false;
+            const int twips = value(key, QString()).trimmed().toInt(&sizeOk);
+            if (sizeOk)
+                *size = twips;
+        }
+        note.AllWorkspaces = ParseTruth(value("AllWorkspaces", QString()));
         notes.append(note);
     }
     return notes;
@@ -379,6 +386,22 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
         ini.setValue(section, QStringLiteral("Alerts"),
                      IniFile::protectedValue(EncodeAlerts(note.Alerts)));
         ini.setValue(section, QStringLiteral("TextID"), QString::number(n));
+        // Written only when they say something, so classic notes are stored as before; a
+        // key left from the section's last note is taken away.
+        const auto setOrRemove = [&](const QString &key, const std::optional<QString> &value) {
+            if (value)
+                ini.setValue(section, key, *value);
+            else
+                ini.removeKey(section, key);
+        };
+        const auto number = [](const std::optional<int> &v) {
+            return v ? std::optional<QString>(QString::number(*v)) : std::nullopt;
+        };
+        setOrRemove(QStringLiteral("Width"), number(note.Width));
+        setOrRemove(QStringLiteral("Height"), number(note.Height));
+        setOrRemove(QStringLiteral("AllWorkspaces"),
+                    note.AllWorkspaces ? std::optional<QString>(truth(*note.AllWorkspaces))
+                                       : std::nullopt);
         text.WriteIt(n, n == 1 ? 1 : 2, note.TextRTF);
     }
     ini.setValue(CountSection, QStringLiteral("Total"), QString::number(n));

@@ -32,6 +32,11 @@ public:
         bool OnTop = false;
         QStringList Alerts;
         QString TextRTF;
+        // The note's own size in twips ("Width", "Height"); absent: the classic size.
+        std::optional<int> Width;
+        std::optional<int> Height;
+        // The note's own choice of showing on every workspace ("AllWorkspaces").
+        std::optional<bool> AllWorkspaces;
     };
 
     struct LoadResult

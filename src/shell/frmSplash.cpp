@@ -1,6 +1,8 @@
 #include "shell/frmSplash.h"
 
 #include "alarms/AlarmEntry.h"
+#include "notes/NoteDesktop.h"
+#include "notes/NoteResizer.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Artwork.h"
@@ -275,6 +277,10 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
         mdlVariables::SetTopMost(note, mdlVariables::HWND_TOPMOST);
         note->setOnTop(true);
     }
+    note->resizer().setFullSize(QSize(stored.Width.value_or(frmNote::FullWidth),
+                                      stored.Height.value_or(frmNote::FullHeight)));
+    if (stored.AllWorkspaces)
+        note->desktop().setOnAllWorkspaces(*stored.AllWorkspaces);
     if (stored.Minimized)
         note->ShowBullet();
     note->setLeft(static_cast<int>(std::lround(stored.Left)));
@@ -396,6 +402,11 @@ bool frmSplash::saveNotes(QString *error)
         for (int row = 0; row < note->lstAlarms->count(); ++row)
             stored.Alerts.append(note->lstAlarms->text(row));
         stored.TextRTF = note->rtxtMain->TextRTF();
+        if (!note->resizer().isClassicSize()) {
+            stored.Width = note->resizer().fullWidth();
+            stored.Height = note->resizer().fullHeight();
+        }
+        stored.AllWorkspaces = note->desktop().ownWorkspaces();
         notes.append(stored);
     }
     return SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error);

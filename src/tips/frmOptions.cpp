@@ -1,6 +1,8 @@
 #include "tips/frmOptions.h"
 
+#include "notes/NoteDesktop.h"
 #include "notes/frmNote.h"
+#include "platform/DesktopHints.h"
 #include "platform/IniFile.h"
 #include "platform/LogonEntry.h"
 #include "platform/Prompter.h"
@@ -168,6 +170,14 @@ void frmOptions::buildGeneral()
     chkShowNote =
         new QCheckBox(QStringLiteral("&Show my notes when Pennyquill starts."), fraGeneral);
     chkRunOnStart = new QCheckBox(LogonEntry::caption(), fraGeneral);
+    chkTaskbar = new QCheckBox(QStringLiteral("Show notes in the &taskbar."), fraGeneral);
+    chkAllWorkspaces = new QCheckBox(QStringLiteral("Show notes on all &workspaces."), fraGeneral);
+    // Both are hints to an X11 window manager; elsewhere nothing would take them.
+    if (!DesktopHints::offered())
+        for (QCheckBox *box : {chkTaskbar, chkAllWorkspaces}) {
+            box->setEnabled(false);
+            box->setToolTip(QStringLiteral("Your desktop does not let a program choose this."));
+        }
 
     auto *layout = new QVBoxLayout(fraGeneral);
     layout->setContentsMargins(14, 14, 14, 14);
@@ -178,6 +188,10 @@ void frmOptions::buildGeneral()
     layout->addWidget(chkShowNote);
     layout->addSpacing(6);
     layout->addWidget(chkRunOnStart);
+    layout->addSpacing(6);
+    layout->addWidget(chkTaskbar);
+    layout->addSpacing(6);
+    layout->addWidget(chkAllWorkspaces);
     layout->addStretch(1);
 }
 
@@ -256,6 +270,8 @@ void frmOptions::Form_Load()
     chkShowTip->setChecked(vars.OptionIsYes(QStringLiteral("ShowTipText")));
     chkShowRnd->setChecked(vars.OptionIsYes(QStringLiteral("ShowRnd")));
     chkShowNote->setChecked(vars.OptionIsYes(QStringLiteral("ShowWhenStart")));
+    chkTaskbar->setChecked(vars.OptionIsYes(NoteDesktop::TaskbarOption));
+    chkAllWorkspaces->setChecked(vars.OptionIsYes(NoteDesktop::WorkspacesOption));
     txtName->setText(vars.Option(QStringLiteral("UserName")));
     txtDelay->setText(vars.Option(QStringLiteral("TipDelay")));
     lstTips->clear();
@@ -489,6 +505,13 @@ bool frmOptions::SaveOptions()
     written &= vars.RegSetString(hive, key, QStringLiteral("TipDelay"), txtDelay->text());
 
     vars.UserName = txtName->text();
+
+    const bool workspacesBefore = vars.OptionIsYes(NoteDesktop::WorkspacesOption);
+    written &=
+        vars.RegSetString(hive, key, NoteDesktop::TaskbarOption, yesNo(chkTaskbar->isChecked()));
+    written &= vars.RegSetString(hive, key, NoteDesktop::WorkspacesOption,
+                                 yesNo(chkAllWorkspaces->isChecked()));
+    NoteDesktop::OptionsChanged(m_ctx, workspacesBefore);
 
     if (!logonWritten)
         warn(runAtLogon ? QStringLiteral("Pennyquill could not be set to start when you log on.")

@@ -31,6 +31,8 @@ public:
     QLineEdit *txtName = nullptr;
     QCheckBox *chkShowNote = nullptr;
     QCheckBox *chkRunOnStart = nullptr;
+    QCheckBox *chkTaskbar = nullptr;
+    QCheckBox *chkAllWorkspaces = nullptr;
 
     QGroupBox *fraTip = nullptr;
     QLabel *lblTip = nullptr;
