@@ -25,8 +25,12 @@ void prepare(TestApp &app, const QStringList &skins)
     for (const char *option : {"ShowWhenStart", "NoTrayNoticeShown"})
         app.vars.RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, option, "yes");
     QList<SessionFile::Note> notes;
-    for (const QString &skin : skins)
-        notes.append({900, 900, false, skin, true, false, {}, QString()});
+    for (const QString &skin : skins) {
+        SessionFile::Note note;
+        note.Left = note.Top = 900;
+        note.Skin = skin;
+        notes.append(note);
+    }
     QVERIFY(SessionFile(app.ctx.folders).save(notes));
     QVERIFY(SkinMaker::writeBlueSkyAndMeadow(app.ctx.folders.skinsDir()));
 }
