@@ -121,6 +121,8 @@ frmOptions::frmOptions(AppContext &ctx) : Form(ctx, QStringLiteral("frmOptions")
     connect(tbsOptions, &QTabBar::currentChanged, this, &frmOptions::tbsOptions_Click);
     connect(chkRunOnStart, &QCheckBox::clicked, this, &frmOptions::chkRunOnStart_Click);
     connect(chkShowNote, &QCheckBox::clicked, this, &frmOptions::chkShowNote_Click);
+    for (QCheckBox *box : {chkTaskbar, chkAllWorkspaces})
+        connect(box, &QCheckBox::clicked, cmdApply, [this] { cmdApply->setEnabled(true); });
     connect(chkShowRnd, &QCheckBox::clicked, this, &frmOptions::chkShowRnd_Click);
     connect(chkShowTip, &QCheckBox::clicked, this, &frmOptions::chkShowTip_Click);
     connect(txtName, &QLineEdit::textChanged, this, &frmOptions::txtName_Change);
