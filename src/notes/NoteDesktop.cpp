@@ -32,9 +32,35 @@ void NoteDesktop::updateTitle()
         m_note.setWindowTitle(title);
 }
 
+namespace {
+
+// The two options as last read: each note asks when it is shown, and reading the settings a
+// thousand times would slow the start. Only the options dialog changes them while the
+// program runs, and it calls OptionsChanged, which reads them again.
+struct Options
+{
+    const mdlVariables *vars = nullptr;
+    bool taskbar = false;
+    bool workspaces = false;
+};
+Options cachedOptions;
+
+const Options &readOptions(const mdlVariables *vars, bool again = false)
+{
+    if (vars && (again || cachedOptions.vars != vars))
+        cachedOptions = {vars, vars->OptionIsYes(NoteDesktop::TaskbarOption),
+                         vars->OptionIsYes(NoteDesktop::WorkspacesOption)};
+    return cachedOptions;
+}
+
+} // namespace
+
 bool NoteDesktop::option(const QString &name) const
 {
-    return m_ctx.vars && m_ctx.vars->OptionIsYes(name);
+    if (!m_ctx.vars)
+        return false;
+    const Options &options = readOptions(m_ctx.vars);
+    return name == TaskbarOption ? options.taskbar : options.workspaces;
 }
 
 bool NoteDesktop::onAllWorkspaces() const
@@ -80,8 +106,9 @@ void NoteDesktop::wireMenuItem(QAction *item)
 
 void NoteDesktop::OptionsChanged(AppContext &ctx, bool workspacesBefore)
 {
-    const bool workspaces = ctx.vars->OptionIsYes(WorkspacesOption);
-    const bool taskbar = ctx.vars->OptionIsYes(TaskbarOption);
+    const Options &options = readOptions(ctx.vars, true);
+    const bool workspaces = options.workspaces;
+    const bool taskbar = options.taskbar;
     for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
         auto *note = qobject_cast<frmNote *>(form);
         if (!note || !note->bolShown)

@@ -89,6 +89,13 @@ void setStates(xcb_connection_t *c, xcb_window_t window, bool skip)
     const xcb_atom_t state = atom(c, "_NET_WM_STATE");
     const xcb_atom_t ours[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
                                atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+    // Added without asking the server first: a thousand notes would wait on a
+    // thousand round trips. The window manager takes the state away when a
+    // window is hidden, so the atoms do not pile up.
+    if (skip) {
+        xcb_change_property(c, XCB_PROP_MODE_APPEND, window, state, XCB_ATOM_ATOM, 32, 2, ours);
+        return;
+    }
     QList<xcb_atom_t> atoms;
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, state, XCB_ATOM_ATOM, 0, 64),
@@ -98,11 +105,8 @@ void setStates(xcb_connection_t *c, xcb_window_t window, bool skip)
         const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
         atoms = QList<xcb_atom_t>(data, data + reply->value_len);
     }
-    for (xcb_atom_t one : ours) {
+    for (xcb_atom_t one : ours)
         atoms.removeAll(one);
-        if (skip)
-            atoms.append(one);
-    }
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM, 32,
                         uint32_t(atoms.size()), atoms.constData());
 }
@@ -143,7 +147,9 @@ void setSkipTaskbar(QWidget *window, bool skip)
             atom(c, "_NET_WM_STATE_SKIP_PAGER"), 1);
     else
         setStates(c, id, skip);
-    xcb_flush(c);
+    // A window about to be shown goes out with Qt's own requests for it.
+    if (shown)
+        xcb_flush(c);
 #else
     Q_UNUSED(window);
     Q_UNUSED(skip);
@@ -167,7 +173,8 @@ void setOnAllWorkspaces(QWidget *window, bool all)
                             &Everywhere);
     else
         xcb_delete_property(c, id, desktop);
-    xcb_flush(c);
+    if (shown)
+        xcb_flush(c);
 #else
     Q_UNUSED(window);
     Q_UNUSED(all);
