@@ -20,7 +20,7 @@ if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
     weston xwayland qt6-wayland appstream desktop-file-utils
-    openbox stalonetray)
+    openbox trayer)
 fi
 
 missing=()
