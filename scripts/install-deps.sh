@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
   libqt6multimedia6 libqt6dbus6 libgl-dev
+  # Window-manager hints (taskbar, workspaces) on X11.
+  libxcb1-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core
   # Qt D-Bus comes with qt6-base-dev; the bus and gdbus are for its tests.
@@ -21,7 +23,7 @@ if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
     weston xwayland qt6-wayland appstream desktop-file-utils openbox lintian
-    at-spi2-core python3-pyatspi xpad)
+    at-spi2-core python3-pyatspi xpad trayer)
 fi
 
 missing=()

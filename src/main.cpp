@@ -25,8 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <cstdio>
-
 namespace {
 
 // Notes are placed where the user left them. A Wayland session does not let
@@ -97,21 +95,25 @@ int main(int argc, char **argv)
     ProgramContext program(Folders::fromEnvironment(), LogonEntry::defaultDir());
     AppContext &ctx = program.ctx;
 
-    // One copy per data folder. A later start installs a skin file named on its
-    // command line itself; anything else it hands over to the running copy.
+    // One copy per data folder. A later start hands what it asks to the running
+    // copy, prints its answer and ends with its status.
     SingleInstance instance(ctx.folders.dataDir());
     const SingleInstance::Result held = instance.acquire();
     if (held == SingleInstance::Result::Running) {
-        QStringList arguments = QApplication::arguments().mid(1);
-        // Files to import are handed over with whole paths: the running copy has its own folder.
-        if (!commandLine.importSources().isEmpty())
-            arguments = QStringList{QStringLiteral("--import")} + commandLine.importSources();
-        else if (const QString skinFile = commandLine.skinPath(); !skinFile.isEmpty()) {
-            Startup::InstallSkin(ctx, skinFile);
-            return 0;
+        const QList<CommandLine::Command> commands = commandLine.commands();
+        // Saving many notes takes longer than taking a command.
+        const bool quits =
+            !commands.isEmpty() && commands.last().kind == CommandLine::Command::Kind::Quit;
+        if (const auto reply =
+                instance.handOff(CommandLine::encode(commands), quits ? 60000 : 5000)) {
+            std::fputs(reply->output.toLocal8Bit().constData(),
+                       reply->status == 0 ? stdout : stderr);
+            return reply->status;
         }
-        if (instance.handOff(arguments))
-            return 0;
+    }
+    if (held == SingleInstance::Result::First && !commandLine.startsProgram()) {
+        std::fputs("pennyquill: Pennyquill is not running.\n", stderr);
+        return 1;
     }
     if (held != SingleInstance::Result::First) {
         fprintf(stderr, "pennyquill: %s\n", qPrintable(instance.errorText()));
@@ -137,13 +139,18 @@ int main(int argc, char **argv)
                      [] { QCoreApplication::exit(0); });
 
     Startup startup(ctx);
-    startup.setArguments(QApplication::arguments().mid(1));
+    // With --new the words on the line are the note's text, not a skin file.
+    startup.setArguments({commandLine.skinPath()});
     startup.run();
-    QObject::connect(&instance, &SingleInstance::argumentsReceived, &app,
-                     [&startup](const QStringList &arguments) { startup.SecondStart(arguments); });
+    startup.commands().runAtStart(commandLine.commands());
+    instance.setHandler(
+        [&startup](const QStringList &message, const SingleInstance::Responder &respond) {
+            startup.SecondStart(message, respond);
+        });
 
     NotesBus bus(ctx);
     bus.setCatalog(&catalog);
+    bus.setCommands(&startup.commands());
     if (bus.registerOn(QDBusConnection::sessionBus()))
         ctx.bus = &bus;
 

@@ -14,7 +14,8 @@ for file in bin/pennyquill bin/skinsmith share/pennyquill/sounds/chime.wav \
     share/metainfo/example.corvane.pennyquill.metainfo.xml \
     share/metainfo/example.corvane.skinsmith.metainfo.xml \
     share/man/man1/pennyquill.1.gz share/man/man1/skinsmith.1.gz \
-    share/doc/pennyquill/copyright share/doc/pennyquill/changelog.gz; do
+    share/doc/pennyquill/copyright share/doc/pennyquill/changelog.gz \
+    share/dbus-1/services/example.corvane.Pennyquill.service; do
   [[ -f "$prefix/$file" ]] || fail "$file not installed"
 done
 [[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"
@@ -42,6 +43,8 @@ cmp -s "$prefix"/share/icons/hicolor/48x48/apps/{pennyquill,skinsmith}.png \
 
 grep -q '^Exec=pennyquill %f$' "$prefix/share/applications/pennyquill.desktop" \
   || fail "pennyquill.desktop does not start pennyquill with a file"
+grep -q '^Exec=/.*/pennyquill$' "$prefix/share/dbus-1/services/example.corvane.Pennyquill.service" \
+  || fail "the bus service file does not start pennyquill by its full path"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix"/share/applications/*.desktop || fail "desktop files"
 fi

@@ -33,6 +33,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuNewNote = item(mnuMain, "mnuNewNote", "||&New Note");
     mnuMin = item(mnuMain, "mnuMin", "||&Minimize");
     mnuTop = item(mnuMain, "mnuTop", "(#)|A|&Always On Top");
+    mnuAllWorkspaces = item(mnuMain, "mnuAllWorkspaces", "(#)|W|On All &Workspaces");
     mnuDash1 = item(mnuMain, "mnuDash1", "(-)Saving");
     mnuSave = item(mnuMain, "mnuSave", "||&Save As...");
     mnuPrint = item(mnuMain, "mnuPrint", "&Print...");

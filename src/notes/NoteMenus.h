@@ -23,6 +23,7 @@ public:
             *mnuSkins = nullptr, *mnuDash6 = nullptr, *mnuDash3 = nullptr, *mnuClear = nullptr,
             *mnuDash4 = nullptr, *mnuHelpAbout = nullptr, *mnuHelpDash1 = nullptr,
             *mnuDelete = nullptr, *mnuHide = nullptr;
+    QAction *mnuAllWorkspaces = nullptr;
     QMenu *mnuAlarm = nullptr;
     QAction *mnuAlarmSet = nullptr, *mnuAlarmClear = nullptr;
     QMenu *mnuFont = nullptr;

@@ -8,7 +8,9 @@
 #include "find/FindBar.h"
 #include "notes/LazyPictureButton.h"
 #include "notes/MessageInk.h"
+#include "notes/NoteDesktop.h"
 #include "notes/NoteKeys.h"
+#include "notes/NoteResizer.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -33,6 +35,7 @@
 #include "transfer/frmImport.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -88,6 +91,8 @@ frmNote::frmNote(AppContext &ctx)
     setFont(tahoma);
     setMouseTracking(true);
     buildControls();
+    m_desktop = new NoteDesktop(*this, ctx);
+    m_resizer = new NoteResizer(*this);
     applySize();
     connect(tmrlblADS, &MinTimer::Timer, this, &frmNote::tmrlblADS_Timer);
     wireTextEditing();
@@ -290,6 +295,7 @@ void frmNote::wireMenus()
     const NoteMenus &m = *m_menus;
     m.mnuTop->setChecked(m_onTop);
     connect(m.mnuTop, &QAction::toggled, this, [this](bool on) { m_onTop = on; });
+    m_desktop->wireMenuItem(m.mnuAllWorkspaces);
     // Skins are offered only where the skin dialog is part of the program.
     const bool skins = m_ctx.forms->hasFactory(QStringLiteral("frmSkins"));
     m.mnuSkins->setEnabled(skins);
@@ -391,7 +397,7 @@ void frmNote::Form_Unload()
 
 void frmNote::HookMenu()
 {
-    setHeight(FullHeight);
+    setHeight(m_resizer->fullHeight());
     if (m_menus)
         m_menus->HookMenu();
 }
@@ -496,6 +502,8 @@ void frmNote::applySize()
     const QSize size(std::max(1, Twips::toPixels(m_widthTw)),
                      std::max(1, Twips::toPixels(m_heightTw)));
     setFixedSize(size);
+    if (m_resizer)
+        m_resizer->layout();
 }
 
 void frmNote::moveEvent(QMoveEvent *)
@@ -594,7 +602,7 @@ void frmNote::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(176, 128, 36));
-    p.drawPixmap(Frame, Frame, m_picture);
+    p.drawPixmap(Frame, Frame, m_resizer->skin(m_picture));
 }
 
 // ---- dragging, title menu, double clicks ----------------------------------
@@ -612,18 +620,24 @@ void frmNote::dragTo(const QPoint &pos)
 
 void frmNote::mousePressEvent(QMouseEvent *event)
 {
+    if (m_resizer->press(event))
+        return;
     startDrag(event->position().toPoint());
 }
 
 void frmNote::mouseMoveEvent(QMouseEvent *event)
 {
     butMenuC->hide();
+    if (m_resizer->move(event))
+        return;
     if (event->buttons() == Qt::LeftButton)
         dragTo(event->position().toPoint());
 }
 
 void frmNote::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_resizer->release(event))
+        return;
     if (event->button() == Qt::RightButton)
         showTitleMenu(event->globalPosition().toPoint(), false);
 }
@@ -799,11 +813,12 @@ void frmNote::RestorWindow()
 void frmNote::stepRestore()
 {
     unloadToolTip();
-    if (m_widthTw < FullWidth)
+    // Back to the note's own size, from which the classic grow stops 115 twips short in height.
+    if (m_widthTw < m_resizer->fullWidth())
         setWidth(m_widthTw + StepTwips);
     else
         m_widthDone = true;
-    if (m_heightTw < 2360)
+    if (m_heightTw < m_resizer->fullHeight() - (FullHeight - 2360))
         setHeight(m_heightTw + StepTwips);
     else
         m_heightDone = true;
@@ -813,9 +828,15 @@ void frmNote::stepRestore()
     butMenuC->hide();
     m_widthDone = false;
     m_heightDone = false;
-    setWidth(FullWidth);
-    setHeight(FullHeight);
+    setWidth(m_resizer->fullWidth());
+    setHeight(m_resizer->fullHeight());
     emit NoteChanged();
+}
+
+bool frmNote::isAnimating() const
+{
+    return tmrMin.isActive() || tmrRestore.isActive() || m_minimizeStep.isActive() ||
+           m_restoreStep.isActive();
 }
 
 void frmNote::mnuMin_Click()
@@ -840,6 +861,13 @@ void frmNote::HideNote()
 {
     hide();
     emit NoteChanged();
+}
+
+void frmNote::closeEvent(QCloseEvent *event)
+{
+    // Accepted, the window would go without the session hearing of it.
+    event->ignore();
+    HideNote();
 }
 
 void frmNote::mnuHide_Click()
@@ -1039,12 +1067,13 @@ void frmNote::stepTypeScroll()
 {
     // The full line slides up out of sight before the next one starts.
     if (m_scrollTopTw >= AdsScrollStop) {
-        lblAds->move(lblAds->x(), Frame + Twips::toPixels(m_scrollTopTw));
+        lblAds->move(lblAds->x(),
+                     Frame + Twips::toPixels(m_scrollTopTw) + m_resizer->grownBy().height());
         m_scrollTopTw -= 10;
         return;
     }
     m_scroll.stop();
-    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop) + m_resizer->grownBy().height());
     // The next line starts with the word after the space where it broke.
     const int from =
         m_typeText.indexOf(QLatin1Char(' '), std::max(0, int(lblAds->text().size()) - 1));
@@ -1404,7 +1433,8 @@ void frmNote::rtxtMain_Click()
     // Protected text without an alarm entry has no time to tell.
     if (!time.isEmpty() && lblAds->text() != t && m_typeText != t) {
         m_scroll.stop();
-        lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+        lblAds->move(lblAds->x(),
+                     Frame + Twips::toPixels(AdsRestTop) + m_resizer->grownBy().height());
         m_typeText.clear();
         m_typePos = 0;
         lblAds->setText(t);

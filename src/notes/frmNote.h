@@ -25,6 +25,8 @@ class MinTimer;
 class QPrinter;
 class QScrollBar;
 class LazyPictureButton;
+class NoteDesktop;
+class NoteResizer;
 class RichTextBox;
 class NoteSpelling;
 
@@ -234,6 +236,11 @@ public:
 
     // The find bar, made on first use.
     FindBar &findBar();
+    // Its title, taskbar entry and workspaces; its own size.
+    NoteDesktop &desktop() { return *m_desktop; }
+    NoteResizer &resizer() { return *m_resizer; }
+    // Shrinking to the bullet or growing back.
+    bool isAnimating() const;
 
     // The typewriter is scrolling its line away.
     bool isTypeScrolling() const { return m_scroll.isActive(); }
@@ -253,6 +260,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // The window manager's close (Alt+F4) is the note's Hide.
+    void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
@@ -322,4 +331,6 @@ private:
     QPointer<QMenu> m_allNotes;
     std::unique_ptr<NoteSpelling> m_spelling;
     FindBar *m_findBar = nullptr;
+    NoteDesktop *m_desktop = nullptr;
+    NoteResizer *m_resizer = nullptr;
 };

@@ -4,10 +4,12 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -38,11 +40,11 @@ QString folderKey(const QString &dataDir)
         QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(12));
 }
 
-QByteArray framed(const QStringList &arguments)
+template <typename... Values> QByteArray framed(const Values &...values)
 {
     QByteArray body;
     QDataStream bodyOut(&body, QIODevice::WriteOnly);
-    bodyOut << arguments;
+    (bodyOut << ... << values);
     QByteArray frame;
     QDataStream frameOut(&frame, QIODevice::WriteOnly);
     frameOut << body;
@@ -105,27 +107,55 @@ void SingleInstance::takeConnection()
             QStringList arguments;
             QDataStream bodyIn(body);
             bodyIn >> arguments;
-            socket->write("ok");
-            socket->flush();
             emit argumentsReceived(arguments);
+            // The socket may be gone by the time a late answer comes.
+            const QPointer<QLocalSocket> to(socket);
+            const Responder respond = [to](const Reply &reply) {
+                if (!to)
+                    return;
+                to->write(framed(qint32(reply.status), reply.output));
+                to->flush();
+                to->waitForBytesWritten(1000);
+            };
+            if (m_handler)
+                m_handler(arguments, respond);
+            else
+                respond(Reply());
         });
     }
 }
 
-bool SingleInstance::handOff(const QStringList &arguments, int timeoutMs)
+std::optional<SingleInstance::Reply> SingleInstance::handOff(const QStringList &arguments,
+                                                             int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverPath);
     if (!socket.waitForConnected(timeoutMs)) {
         m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
                       .arg(socket.errorString());
-        return false;
+        return std::nullopt;
     }
     socket.write(framed(arguments));
-    if (!socket.waitForBytesWritten(timeoutMs) ||
-        (socket.bytesAvailable() < 2 && !socket.waitForReadyRead(timeoutMs))) {
-        m_error = QStringLiteral("Pennyquill is already running but does not answer.");
-        return false;
+    QDeadlineTimer deadline(timeoutMs);
+    if (socket.waitForBytesWritten(timeoutMs)) {
+        QDataStream in(&socket);
+        while (socket.waitForReadyRead(int(deadline.remainingTime())) ||
+               socket.bytesAvailable() > 0) {
+            in.startTransaction();
+            QByteArray body;
+            in >> body;
+            if (in.commitTransaction()) {
+                QDataStream bodyIn(body);
+                qint32 status = 0;
+                Reply reply;
+                bodyIn >> status >> reply.output;
+                reply.status = status;
+                return reply;
+            }
+            if (deadline.hasExpired())
+                break;
+        }
     }
-    return socket.read(2) == "ok";
+    m_error = QStringLiteral("Pennyquill is already running but does not answer.");
+    return std::nullopt;
 }

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 
@@ -18,6 +20,17 @@ class SingleInstance : public QObject
     Q_OBJECT
 public:
     enum class Result { First, Running, Failed };
+    // The running copy's answer to a later start: the exit status the later
+    // start ends with and what it prints (on the error stream unless 0).
+    struct Reply
+    {
+        int status = 0;
+        QString output;
+    };
+    using Responder = std::function<void(const Reply &)>;
+    // Takes a later start's message; answers through the responder, at once
+    // or later (the later start waits for it).
+    using Handler = std::function<void(const QStringList &message, const Responder &respond)>;
 
     // runtimeDir defaults to the user's runtime folder.
     explicit SingleInstance(const QString &dataDir, const QString &runtimeDir = QString(),
@@ -28,9 +41,12 @@ public:
     // Running: another copy holds it. Failed: no lock could be made
     // (errorText() says why).
     Result acquire();
-    // A later start: gives the arguments to the running copy; false when it
-    // does not take them within the time.
-    bool handOff(const QStringList &arguments, int timeoutMs = 5000);
+    // A later start: gives the arguments to the running copy and waits for
+    // its answer; empty when there is none within the time.
+    std::optional<Reply> handOff(const QStringList &arguments, int timeoutMs = 5000);
+    // Who answers later starts; without one they are answered at once with
+    // status 0 (argumentsReceived tells of them either way).
+    void setHandler(Handler handler) { m_handler = std::move(handler); }
 
     QString lockPath() const { return m_lockPath; }
     QString serverPath() const { return m_serverPath; }
@@ -48,4 +64,5 @@ private:
     QString m_error;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    Handler m_handler;
 };

@@ -1,14 +1,18 @@
 #include "shell/CommandLine.h"
 
+#include "platform/AnsiText.h"
 #include "shell/AppInfo.h"
 #include "shell/Startup.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
+
+using Kind = CommandLine::Command::Kind;
 
 // Options QApplication takes out of the command line itself (its own, and
 // those of the X11 and Wayland platforms). Until it has, they are not refused.
@@ -24,6 +28,54 @@ bool isWindowSystemOption(const QString &name)
     return names.contains(name);
 }
 
+// The options that ask the program something, in the order their commands run.
+struct Option
+{
+    const char *name;
+    const char *valueName; // nullptr: a switch
+    const char *description;
+    Kind kind;
+    // Only a running copy can do it: no copy is started for it.
+    bool needsRunningCopy;
+    // Asks what a note's visibility or the program's end is (at most one of these).
+    bool exclusive;
+};
+
+const Option Options[] = {
+    {"new-from-file", "FILE",
+     "Makes a new note holding the text of FILE (plain text, RTF or Markdown).", Kind::New, false,
+     false},
+    {"new", nullptr,
+     "Makes a new note; the words after the options, if any, are its text ([TEXT]).", Kind::New,
+     false, false},
+    {"show", nullptr, "Shows every note.", Kind::Show, false, true},
+    {"hide", nullptr, "Hides every note of the running Pennyquill.", Kind::Hide, true, true},
+    {"toggle", nullptr, "Hides every note when one is shown, else shows them all.", Kind::Toggle,
+     false, true},
+    {"quit", nullptr, "Saves the notes and ends the running Pennyquill.", Kind::Quit, true, true},
+    {"list", nullptr, "Opens the list of notes, to find one.", Kind::List, false, false},
+    {"import", nullptr,
+     "Imports notes: the words after the options are \"xpad\" (xpad's notes), \"sticky\" "
+     "(Sticky Notes' file) or files (text, Markdown, RTF, HTML; a .json file is read as Sticky "
+     "Notes', a folder as xpad's), one note each.",
+     Kind::Import, false, false},
+};
+
+// The names the commands travel under; never renamed, so copies of different
+// versions understand each other.
+const std::pair<Kind, const char *> KindNames[] = {
+    {Kind::Show, "show"}, {Kind::New, "new"},       {Kind::NewRich, "new-rich"},
+    {Kind::Hide, "hide"}, {Kind::Toggle, "toggle"}, {Kind::Quit, "quit"},
+    {Kind::Skin, "skin"}, {Kind::List, "list"},     {Kind::Import, "import"},
+};
+
+const QString MessageTag = QStringLiteral("pennyquill-commands/1");
+
+QString dashed(const char *name)
+{
+    return QStringLiteral("--") + QLatin1String(name);
+}
+
 } // namespace
 
 CommandLine::CommandLine(const QStringList &arguments)
@@ -33,22 +85,21 @@ CommandLine::CommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Sticky notes for the desktop. Given a skin file (.pqs), installs it "
-                       "and shows it on a new note."));
+                       "and shows it on a new note. The other options ask a running Pennyquill "
+                       "(started first when there is none, except for --hide and --quit)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
-    const QCommandLineOption importOption(
-        QStringLiteral("import"),
-        QStringLiteral("Imports notes: \"xpad\" (xpad's notes), \"sticky\" (Sticky Notes' "
-                       "file), or files (text, Markdown, RTF, HTML; a .json file is read as "
-                       "Sticky Notes', a folder as xpad's), one note each."));
-    const QCommandLineOption list(ListOption.mid(2),
-                                  QStringLiteral("Opens the list of notes, to find one."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addOption(importOption);
-    parser.addOption(list);
+    QList<QCommandLineOption> asked;
+    for (const Option &option : Options) {
+        asked.append(QCommandLineOption(QString::fromLatin1(option.name),
+                                        QString::fromLatin1(option.description),
+                                        QString::fromLatin1(option.valueName)));
+        parser.addOption(asked.last());
+    }
     parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
@@ -62,27 +113,160 @@ CommandLine::CommandLine(const QStringList &arguments)
         const qsizetype end = m_output.indexOf(QStringLiteral(" [options]"));
         if (m_output.startsWith(usage) && end > usage.size())
             m_output.replace(usage.size(), end - usage.size(), QStringLiteral("pennyquill"));
-    } else if (parser.isSet(version)) {
+        return;
+    }
+    if (parser.isSet(version)) {
         m_action = Action::Version;
         m_output = QStringLiteral("pennyquill ") + AppInfo::Version + QLatin1Char('\n');
-    } else if (!parsed && !std::all_of(parser.unknownOptionNames().cbegin(),
-                                       parser.unknownOptionNames().cend(), isWindowSystemOption)) {
-        m_action = Action::Fail;
-        m_output = QStringLiteral("pennyquill: ") + parser.errorText() +
-                   QStringLiteral(" Try 'pennyquill --help'.\n");
-    } else if (parser.isSet(importOption)) {
-        for (const QString &source : parser.positionalArguments())
-            m_importSources.append(source == QLatin1String("xpad") ||
-                                           source == QLatin1String("sticky")
-                                       ? source
-                                       : QFileInfo(source).absoluteFilePath());
-        if (m_importSources.isEmpty()) {
-            m_action = Action::Fail;
-            m_output = QStringLiteral("pennyquill: --import needs xpad, sticky or files. Try "
-                                      "'pennyquill --help'.\n");
-        }
-    } else {
-        m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
-        m_showList = parser.isSet(list);
+        return;
     }
+    const QStringList unknown = parser.unknownOptionNames();
+    // A missing value is an error whatever else is on the line.
+    if (!parsed && (unknown.isEmpty() ||
+                    !std::all_of(unknown.cbegin(), unknown.cend(), isWindowSystemOption))) {
+        fail(parser.errorText() + QStringLiteral(" Try 'pennyquill --help'."));
+        return;
+    }
+
+    QStringList exclusive;
+    bool anyStarts = false;
+    bool anyAsked = false;
+    for (qsizetype i = 0; i < asked.size(); ++i) {
+        const Option &option = Options[i];
+        if (!parser.isSet(asked.at(i)))
+            continue;
+        anyAsked = true;
+        anyStarts |= !option.needsRunningCopy;
+        if (option.exclusive)
+            exclusive << dashed(option.name);
+        if (option.valueName) {
+            for (const QString &value : parser.values(asked.at(i))) {
+                Command command{option.kind, QString()};
+                if (!readNoteFile(value, command))
+                    return;
+                m_commands.append(command);
+            }
+        } else if (option.kind == Kind::New) {
+            m_commands.append({Kind::New, parser.positionalArguments().join(QLatin1Char(' '))});
+        } else if (option.kind == Kind::Import) {
+            for (const QString &source : parser.positionalArguments())
+                m_commands.append({Kind::Import, source == QLatin1String("xpad") ||
+                                                         source == QLatin1String("sticky")
+                                                     ? source
+                                                     : QFileInfo(source).absoluteFilePath()});
+            if (parser.positionalArguments().isEmpty()) {
+                fail(QStringLiteral("--import needs xpad, sticky or files. Try 'pennyquill "
+                                    "--help'."));
+                return;
+            }
+        } else {
+            m_commands.append({option.kind, QString()});
+        }
+    }
+    const bool makesNotes = std::any_of(m_commands.cbegin(), m_commands.cend(), [](const auto &c) {
+        return c.kind == Kind::New || c.kind == Kind::NewRich;
+    });
+    if (exclusive.size() > 1 || (exclusive.contains(QStringLiteral("--quit")) && makesNotes)) {
+        fail(QStringLiteral("%1 cannot be given together.")
+                 .arg(makesNotes && exclusive.size() == 1 ? QStringLiteral("--quit and a new note")
+                                                          : exclusive.join(QStringLiteral(", "))));
+        return;
+    }
+    m_startsProgram = !anyAsked || anyStarts;
+    // With --new the words are the note's text, with --import its sources; otherwise they
+    // name a skin.
+    if (!parser.isSet(QStringLiteral("new")) && !parser.isSet(QStringLiteral("import"))) {
+        m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
+        if (!m_skinPath.isEmpty()) {
+            m_commands.prepend({Kind::Skin, m_skinPath});
+            m_startsProgram = true;
+        }
+    }
+}
+
+QStringList CommandLine::importSources() const
+{
+    QStringList sources;
+    for (const Command &command : m_commands)
+        if (command.kind == Kind::Import)
+            sources << command.text;
+    return sources;
+}
+
+void CommandLine::fail(const QString &message)
+{
+    m_action = Action::Fail;
+    m_output = QStringLiteral("pennyquill: ") + message + QLatin1Char('\n');
+    m_commands.clear();
+}
+
+bool CommandLine::readNoteFile(const QString &path, Command &command)
+{
+    // Checked before opening: a FIFO or a device would block or never end.
+    const QFileInfo info(path);
+    QString refused;
+    if (!info.exists())
+        refused = QStringLiteral("\"%1\" does not exist.");
+    else if (info.isDir())
+        refused = QStringLiteral("\"%1\" is a folder, not a file.");
+    else if (!info.isFile())
+        refused = QStringLiteral("\"%1\" is not a regular file.");
+    else if (info.size() > MaxFileBytes)
+        refused = QStringLiteral("\"%1\" is too large for a note (at most %2 MB).")
+                      .arg(QStringLiteral("%1"), QString::number(MaxFileBytes / (1024 * 1024)));
+    if (!refused.isEmpty()) {
+        fail(refused.arg(path));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("\"%1\" cannot be read (%2).").arg(path, file.errorString()));
+        return false;
+    }
+    QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) {
+        fail(QStringLiteral("\"%1\" is too large for a note (at most %2 MB).")
+                 .arg(path, QString::number(MaxFileBytes / (1024 * 1024))));
+        return false;
+    }
+    if (bytes.contains('\0')) {
+        fail(QStringLiteral("\"%1\" does not hold text.").arg(path));
+        return false;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QString text = AnsiText::decode(bytes);
+    // RTF keeps its formatting; any other text (Markdown too) is taken as it is.
+    if (text.trimmed().startsWith(QStringLiteral("{\\rtf"))) {
+        command = {Kind::NewRich, text.trimmed()};
+        return true;
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    command = {Kind::New, text};
+    return true;
+}
+
+QStringList CommandLine::encode(const QList<Command> &commands)
+{
+    QStringList message{MessageTag};
+    for (const Command &command : commands)
+        for (const auto &[kind, name] : KindNames)
+            if (kind == command.kind)
+                message << QString::fromLatin1(name) << command.text;
+    return message;
+}
+
+QList<CommandLine::Command> CommandLine::decode(const QStringList &message)
+{
+    if (message.value(0) != MessageTag) {
+        const CommandLine line(QStringList{QStringLiteral("pennyquill")} + message);
+        return line.action() == Action::Run ? line.commands() : QList<Command>();
+    }
+    QList<Command> commands;
+    for (qsizetype i = 1; i + 1 < message.size(); i += 2)
+        // A command of a newer copy that this one does not know is passed over.
+        for (const auto &[kind, name] : KindNames)
+            if (message.at(i) == QLatin1String(name))
+                commands.append({kind, message.at(i + 1)});
+    return commands;
 }

@@ -4,6 +4,7 @@
 #include "find/NotesCatalog.h"
 #include "notes/frmNote.h"
 #include "shell/AppContext.h"
+#include "shell/CommandRunner.h"
 #include "shell/FormRegistry.h"
 
 #include <QDBusArgument>
@@ -65,7 +66,9 @@ void NotesBus::announceAlarm(const AlarmEntry &entry)
 
 void NotesBus::NewNote()
 {
-    if (frmNote *note = menuNote(m_ctx))
+    if (m_commands)
+        run({{CommandLine::Command::Kind::New, QString()}});
+    else if (frmNote *note = menuNote(m_ctx))
         note->mnuTrayNew_Click();
 }
 
@@ -110,4 +113,23 @@ bool NotesBus::ShowNote(const QString &id)
         return false;
     NotesCatalog::Show(note, QString());
     return true;
-}
+    void NotesBus::Toggle()
+    {
+        run({{CommandLine::Command::Kind::Toggle, QString()}});
+    }
+
+    void NotesBus::Quit()
+    {
+        run({{CommandLine::Command::Kind::Quit, QString()}});
+    }
+
+    void NotesBus::NewNoteWithText(const QString &text)
+    {
+        run({{CommandLine::Command::Kind::New, text}});
+    }
+
+    void NotesBus::run(const QList<CommandLine::Command> &commands)
+    {
+        if (m_commands)
+            m_commands->run(commands);
+    }

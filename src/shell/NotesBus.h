@@ -1,12 +1,15 @@
 #pragma once
 
+#include "shell/CommandLine.h"
 #include <QList>
+
 #include <QObject>
 #include <QString>
 
 class AlarmEntry;
 class NotesCatalog;
 class QDBusArgument;
+class CommandRunner;
 class QDBusConnection;
 struct AppContext;
 
@@ -43,6 +46,9 @@ public:
 
     // Called by the alarm check when an entry falls due; emits AlarmDue.
     void announceAlarm(const AlarmEntry &entry);
+    // Commands then wait until the session is back, as those of a later start do (a call
+    // that starts the program through the bus comes before its notes).
+    void setCommands(CommandRunner *commands) { m_commands = commands; }
 
 public slots:
     Q_SCRIPTABLE void NewNote();
@@ -54,12 +60,21 @@ public slots:
     Q_SCRIPTABLE QList<NoteHit> FindNotes(const QString &search);
     // Brings the note up as the notes list does; false when there is no such note.
     Q_SCRIPTABLE bool ShowNote(const QString &id);
+    // Hides every note when one is shown, else shows them all.
+    Q_SCRIPTABLE void Toggle();
+    // Saves the notes and ends the program; it keeps running when they could not be saved.
+    Q_SCRIPTABLE void Quit();
+    // A new note holding plain text.
+    Q_SCRIPTABLE void NewNoteWithText(const QString &text);
 
 signals:
     // The alarm's message and its time of day as the user set it.
     Q_SCRIPTABLE void AlarmDue(const QString &message, const QString &time);
 
 private:
+    void run(const QList<CommandLine::Command> &commands);
+
     AppContext &m_ctx;
     NotesCatalog *m_catalog = nullptr;
+    CommandRunner *m_commands = nullptr;
 };

@@ -220,6 +220,13 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
             note.Id = NewId();
         ids.insert(note.Id);
         note.Changed = QDateTime::fromString(value("Changed", QString()).trimmed(), Qt::ISODate);
+        for (auto [key, size] : {std::pair{"Width", &note.Width}, {"Height", &note.Height}}) {
+            bool sizeOk = false;
+            const int twips = value(key, QString()).trimmed().toInt(&sizeOk);
+            if (sizeOk)
+                *size = twips;
+        }
+        note.AllWorkspaces = ParseTruth(value("AllWorkspaces", QString()));
         notes.append(note);
     }
     return notes;
@@ -403,6 +410,22 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
                          note.Changed.toUTC().toString(Qt::ISODate));
         else
             ini.removeKey(section, QStringLiteral("Changed"));
+        // Written only when they say something, so classic notes are stored as before; a
+        // key left from the section's last note is taken away.
+        const auto setOrRemove = [&](const QString &key, const std::optional<QString> &value) {
+            if (value)
+                ini.setValue(section, key, *value);
+            else
+                ini.removeKey(section, key);
+        };
+        const auto number = [](const std::optional<int> &v) {
+            return v ? std::optional<QString>(QString::number(*v)) : std::nullopt;
+        };
+        setOrRemove(QStringLiteral("Width"), number(note.Width));
+        setOrRemove(QStringLiteral("Height"), number(note.Height));
+        setOrRemove(QStringLiteral("AllWorkspaces"),
+                    note.AllWorkspaces ? std::optional<QString>(truth(*note.AllWorkspaces))
+                                       : std::nullopt);
         text.WriteIt(n, n == 1 ? 1 : 2, note.TextRTF);
     }
     ini.setValue(CountSection, QStringLiteral("Total"), QString::number(n));

@@ -37,6 +37,11 @@ public:
         // when its text or alarms last changed ("Changed", UTC; invalid when not known).
         QString Id;
         QDateTime Changed;
+        // The note's own size in twips ("Width", "Height"); absent: the classic size.
+        std::optional<int> Width;
+        std::optional<int> Height;
+        // The note's own choice of showing on every workspace ("AllWorkspaces").
+        std::optional<bool> AllWorkspaces;
     };
 
     struct LoadResult

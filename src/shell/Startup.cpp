@@ -9,13 +9,9 @@
 #include "shell/CommandLine.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
-#include "skins/SkinInstaller.h"
-#include "transfer/NoteImporter.h"
 
 #include <QCoreApplication>
 #include <QMenu>
-
-#include <utility>
 
 QString Startup::CleanCommandLine(const QStringList &arguments)
 {
@@ -25,26 +21,7 @@ QString Startup::CleanCommandLine(const QStringList &arguments)
     return line.trimmed();
 }
 
-bool Startup::InstallSkin(AppContext &ctx, const QString &skinFile)
-{
-    const std::optional<SkinInstaller::Installed> installed = SkinInstaller(ctx).Install(skinFile);
-    if (!installed)
-        return false;
-    ctx.prompter->message(
-        nullptr, installed->skinName + QStringLiteral(" skin successfully added to Pennyquill."),
-        AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
-    return true;
-}
-
-Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
-
-void Startup::setArguments(const QStringList &arguments)
-{
-    QStringList rest = arguments;
-    m_showList = rest.removeAll(CommandLine::ListOption) > 0;
-    m_import = CommandLine(QStringList{QString()} + rest).importSources();
-    m_skinFile = m_import.isEmpty() ? CleanCommandLine(rest) : QString();
-}
+Startup::Startup(AppContext &ctx) : m_ctx(ctx), m_commands(ctx, *this) {}
 
 void Startup::run()
 {
@@ -67,15 +44,6 @@ void Startup::run()
     m_splash->CommandLineSkin = m_skinFile;
     m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
     m_splash->Load();
-    QObject::connect(m_splash, &frmSplash::loadFinished, m_splash, [this] {
-        if (!m_import.isEmpty())
-            NoteImporter(m_ctx).Import(NoteImporter::ReadSources(std::exchange(m_import, {})));
-    });
-    if (m_showList)
-        QObject::connect(m_splash, &frmSplash::loadFinished, m_splash, [this] {
-            if (m_menuNote)
-                m_menuNote->mnuTrayNotes_Click();
-        });
     m_splash->show();
 }
 
@@ -93,24 +61,7 @@ void Startup::StopRequested()
     QCoreApplication::exit(0);
 }
 
-bool Startup::SecondStart(const QStringList &arguments)
+void Startup::SecondStart(const QStringList &message, const SingleInstance::Responder &respond)
 {
-    if (const QStringList sources = CommandLine(QStringList{QString()} + arguments).importSources();
-        !sources.isEmpty()) {
-        if (m_splash && m_splash->sessionLoaded())
-            NoteImporter(m_ctx).Import(NoteImporter::ReadSources(sources));
-        else
-            m_import += sources;
-        return true;
-    }
-    if (arguments.contains(CommandLine::ListOption)) {
-        if (m_menuNote)
-            m_menuNote->mnuTrayNotes_Click();
-        return true;
-    }
-    if (!CleanCommandLine(arguments).isEmpty())
-        return false;
-    if (m_splash)
-        m_splash->TrayIcon_ShowNotes();
-    return true;
+    m_commands.run(CommandLine::decode(message), respond);
 }

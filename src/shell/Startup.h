@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notes/frmNote.h"
+#include "shell/CommandRunner.h"
 #include "shell/frmSplash.h"
 
 #include <QPointer>
@@ -18,16 +19,11 @@ public:
     // removed; what remains (trimmed) is the path of a skin file, or empty.
     static QString CleanCommandLine(const QStringList &arguments);
 
-    // A second start hands its skin file to this: installed into the user's
-    // skins with the success message. False when the file was refused.
-    static bool InstallSkin(AppContext &ctx, const QString &skinFile);
-
     explicit Startup(AppContext &ctx);
 
     // The program's arguments; a skin file among them is installed and shown
     // on one more note once the session is back.
-    // "--list" opens the notes list once the session is back.
-    void setArguments(const QStringList &arguments);
+    void setArguments(const QStringList &arguments) { m_skinFile = CleanCommandLine(arguments); }
 
     // Loads the hidden menu note and shows the splash.
     void run();
@@ -38,12 +34,13 @@ public:
     // A stop signal: the program ends; the session is written only when it was fully
     // loaded.
     void StopRequested();
-    // A later start of the program handed over its command line (without the
-    // program's name). Without a skin file on it every live note is shown, as
-    // the tray icon's double click does: the way back to hidden notes on a
-    // desktop without a tray. False when the line names a skin file, which
-    // is not handled here. With "--list" it opens the notes list instead.
-    bool SecondStart(const QStringList &arguments);
+    // A later start of the program handed over what it asks (CommandLine::encode, or an
+    // older copy's plain command line). Asking nothing shows every live note, as the tray
+    // icon's double click does: the way back to hidden notes on a desktop without a tray.
+    // A skin file is installed here, said here and shown on a new note.
+    void SecondStart(const QStringList &message, const SingleInstance::Responder &respond = {});
+    // What the command line, later starts and the session bus ask is done here.
+    CommandRunner &commands() { return m_commands; }
 
     frmNote *menuNote() const { return m_menuNote; }
     frmSplash *splash() const { return m_splash; }
@@ -51,10 +48,8 @@ public:
 private:
     AppContext &m_ctx;
     QString m_skinFile;
-    // Sources of "--import", imported once the session's notes are back.
-    QStringList m_import;
-    bool m_showList = false;
     // Both may be unloaded (and deleted) before the program ends.
     QPointer<frmNote> m_menuNote;
     QPointer<frmSplash> m_splash;
+    CommandRunner m_commands;
 };

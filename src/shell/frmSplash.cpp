@@ -1,6 +1,8 @@
 #include "shell/frmSplash.h"
 
 #include "alarms/AlarmEntry.h"
+#include "notes/NoteDesktop.h"
+#include "notes/NoteResizer.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Artwork.h"
@@ -275,6 +277,10 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
         mdlVariables::SetTopMost(note, mdlVariables::HWND_TOPMOST);
         note->setOnTop(true);
     }
+    note->resizer().setFullSize(QSize(stored.Width.value_or(frmNote::FullWidth),
+                                      stored.Height.value_or(frmNote::FullHeight)));
+    if (stored.AllWorkspaces)
+        note->desktop().setOnAllWorkspaces(*stored.AllWorkspaces);
     if (stored.Minimized)
         note->ShowBullet();
     note->setLeft(static_cast<int>(std::lround(stored.Left)));
@@ -318,13 +324,16 @@ void frmSplash::putStoredSkin(frmNote *note)
 
 bool frmSplash::installCommandLineSkin()
 {
-    if (CommandLineSkin.isEmpty())
-        return false;
+    return !CommandLineSkin.isEmpty() && AddSkinNote(CommandLineSkin);
+}
+
+std::optional<SkinInstaller::Installed> frmSplash::AddSkinNote(const QString &skinFile)
+{
     const std::optional<SkinInstaller::Installed> installed =
-        SkinInstaller(m_ctx).Install(CommandLineSkin, this);
+        SkinInstaller(m_ctx).Install(skinFile, this);
     frmNote *menu = menuNote();
     if (!installed || !menu)
-        return false;
+        return std::nullopt;
     // Made and placed as "New Note" makes one, then dressed in the new skin.
     menu->mnuNewNote_Click();
     auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
@@ -332,7 +341,7 @@ bool frmSplash::installCommandLineSkin()
     if (!image.isEmpty())
         note->setPicture(QPixmap(image));
     note->Skin = installed->listName;
-    return true;
+    return installed;
 }
 
 void frmSplash::watch(Form *form)
@@ -400,6 +409,11 @@ bool frmSplash::saveNotes(QString *error)
             note->NoteId = SessionFile::NewId();
         stored.Id = note->NoteId;
         stored.Changed = note->LastChanged;
+        if (!note->resizer().isClassicSize()) {
+            stored.Width = note->resizer().fullWidth();
+            stored.Height = note->resizer().fullHeight();
+        }
+        stored.AllWorkspaces = note->desktop().ownWorkspaces();
         notes.append(stored);
     }
     return SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error);
@@ -426,6 +440,17 @@ bool frmSplash::SaveBeforeExit()
     // The user knows: the save at unload says nothing more.
     m_saveFailureShown = leave;
     return leave;
+}
+
+bool frmSplash::SaveForQuit(QString *error)
+{
+    if (!m_loaded)
+        return true;
+    if (!saveNotes(error))
+        return false;
+    // Written: the unload that follows has nothing new to write.
+    m_loaded = false;
+    return true;
 }
 
 bool frmSplash::SaveSession()

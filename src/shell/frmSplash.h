@@ -2,9 +2,11 @@
 
 #include "shell/Form.h"
 #include "shell/SessionFile.h"
+#include "skins/SkinInstaller.h"
 
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -68,6 +70,12 @@ public:
     // Before the program ends: writes the session; when that fails the user
     // decides whether to end anyway. False keeps the program running.
     bool SaveBeforeExit();
+    // Asked to end from outside (a later start's --quit, the bus): writes the
+    // session without asking anyone; false with the reason when that failed.
+    bool SaveForQuit(QString *error);
+    // Installs a skin file and shows it on a new note placed as "New Note"
+    // places one; empty when the file was refused (the user was told).
+    std::optional<SkinInstaller::Installed> AddSkinNote(const QString &skinFile);
     // Writes the session a few seconds after the first change that is not
     // saved yet, once, however many changes come in the meantime.
     void ScheduleSave();

@@ -1,6 +1,8 @@
 #include "tips/frmOptions.h"
 
+#include "notes/NoteDesktop.h"
 #include "notes/frmNote.h"
+#include "platform/DesktopHints.h"
 #include "platform/IniFile.h"
 #include "platform/LogonEntry.h"
 #include "platform/Prompter.h"
@@ -120,6 +122,8 @@ frmOptions::frmOptions(AppContext &ctx) : Form(ctx, QStringLiteral("frmOptions")
     connect(tbsOptions, &QTabBar::currentChanged, this, &frmOptions::tbsOptions_Click);
     connect(chkRunOnStart, &QCheckBox::clicked, this, &frmOptions::chkRunOnStart_Click);
     connect(chkShowNote, &QCheckBox::clicked, this, &frmOptions::chkShowNote_Click);
+    for (QCheckBox *box : {chkTaskbar, chkAllWorkspaces})
+        connect(box, &QCheckBox::clicked, cmdApply, [this] { cmdApply->setEnabled(true); });
     connect(chkShowRnd, &QCheckBox::clicked, this, &frmOptions::chkShowRnd_Click);
     connect(chkShowTip, &QCheckBox::clicked, this, &frmOptions::chkShowTip_Click);
     connect(txtName, &QLineEdit::textChanged, this, &frmOptions::txtName_Change);
@@ -169,6 +173,14 @@ void frmOptions::buildGeneral()
     chkShowNote =
         new QCheckBox(QStringLiteral("&Show my notes when Pennyquill starts."), fraGeneral);
     chkRunOnStart = new QCheckBox(LogonEntry::caption(), fraGeneral);
+    chkTaskbar = new QCheckBox(QStringLiteral("Show notes in the &taskbar."), fraGeneral);
+    chkAllWorkspaces = new QCheckBox(QStringLiteral("Show notes on all &workspaces."), fraGeneral);
+    // Both are hints to an X11 window manager; elsewhere nothing would take them.
+    if (!DesktopHints::offered())
+        for (QCheckBox *box : {chkTaskbar, chkAllWorkspaces}) {
+            box->setEnabled(false);
+            box->setToolTip(QStringLiteral("Your desktop does not let a program choose this."));
+        }
 
     auto *layout = new QVBoxLayout(fraGeneral);
     layout->setContentsMargins(14, 14, 14, 14);
@@ -187,6 +199,10 @@ void frmOptions::buildGeneral()
         layout->addSpacing(12);
         layout->addWidget(fraSpelling);
     }
+    layout->addSpacing(6);
+    layout->addWidget(chkTaskbar);
+    layout->addSpacing(6);
+    layout->addWidget(chkAllWorkspaces);
     layout->addStretch(1);
 }
 
@@ -265,6 +281,8 @@ void frmOptions::Form_Load()
     chkShowTip->setChecked(vars.OptionIsYes(QStringLiteral("ShowTipText")));
     chkShowRnd->setChecked(vars.OptionIsYes(QStringLiteral("ShowRnd")));
     chkShowNote->setChecked(vars.OptionIsYes(QStringLiteral("ShowWhenStart")));
+    chkTaskbar->setChecked(vars.OptionIsYes(NoteDesktop::TaskbarOption));
+    chkAllWorkspaces->setChecked(vars.OptionIsYes(NoteDesktop::WorkspacesOption));
     txtName->setText(vars.Option(QStringLiteral("UserName")));
     txtDelay->setText(vars.Option(QStringLiteral("TipDelay")));
     if (fraSpelling)
@@ -502,6 +520,13 @@ bool frmOptions::SaveOptions()
     vars.UserName = txtName->text();
     if (fraSpelling)
         written &= fraSpelling->save(*m_ctx.spelling);
+
+    const bool workspacesBefore = vars.OptionIsYes(NoteDesktop::WorkspacesOption);
+    written &=
+        vars.RegSetString(hive, key, NoteDesktop::TaskbarOption, yesNo(chkTaskbar->isChecked()));
+    written &= vars.RegSetString(hive, key, NoteDesktop::WorkspacesOption,
+                                 yesNo(chkAllWorkspaces->isChecked()));
+    NoteDesktop::OptionsChanged(m_ctx, workspacesBefore);
 
     if (!logonWritten)
         warn(runAtLogon ? QStringLiteral("Pennyquill could not be set to start when you log on.")

@@ -34,6 +34,8 @@ public:
     QCheckBox *chkRunOnStart = nullptr;
     // Only when the program checks spelling.
     SpellingOptions *fraSpelling = nullptr;
+    QCheckBox *chkTaskbar = nullptr;
+    QCheckBox *chkAllWorkspaces = nullptr;
 
     QGroupBox *fraTip = nullptr;
     QLabel *lblTip = nullptr;

@@ -85,13 +85,27 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QStringList>("captions");
         QTest::newRow("main") << "mnuMain"
-                              << QStringList{"&New Note", "&Minimize",   "&Always On Top",
-                                             "Saving",    "&Save As...", "&Print...",
-                                             "",          "&Options...", "Change &Skin...",
-                                             "",          "&Alarm",      "",
-                                             "Clear",     "&Font",       "Others",
-                                             "&About...", "On &Web",     "",
-                                             "&Delete",   "&Hide"};
+                              << QStringList{"&New Note",
+                                             "&Minimize",
+                                             "&Always On Top",
+                                             "On All &Workspaces",
+                                             "Saving",
+                                             "&Save As...",
+                                             "&Print...",
+                                             "",
+                                             "&Options...",
+                                             "Change &Skin...",
+                                             "",
+                                             "&Alarm",
+                                             "",
+                                             "Clear",
+                                             "&Font",
+                                             "Others",
+                                             "&About...",
+                                             "On &Web",
+                                             "",
+                                             "&Delete",
+                                             "&Hide"};
         QTest::newRow("title") << "mnuTitle"
                                << QStringList{"&Hide", "", "&Minimize", "&Restore", "", "&Delete"};
         QTest::newRow("context") << "mnuCon" << QStringList{"&Undo", "",           "Cu&t",
