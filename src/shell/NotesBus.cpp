@@ -113,23 +113,25 @@ bool NotesBus::ShowNote(const QString &id)
         return false;
     NotesCatalog::Show(note, QString());
     return true;
-    void NotesBus::Toggle()
-    {
-        run({{CommandLine::Command::Kind::Toggle, QString()}});
-    }
+}
 
-    void NotesBus::Quit()
-    {
-        run({{CommandLine::Command::Kind::Quit, QString()}});
-    }
+void NotesBus::Toggle()
+{
+    run({{CommandLine::Command::Kind::Toggle, QString()}});
+}
 
-    void NotesBus::NewNoteWithText(const QString &text)
-    {
-        run({{CommandLine::Command::Kind::New, text}});
-    }
+void NotesBus::Quit()
+{
+    run({{CommandLine::Command::Kind::Quit, QString()}});
+}
 
-    void NotesBus::run(const QList<CommandLine::Command> &commands)
-    {
-        if (m_commands)
-            m_commands->run(commands);
-    }
+void NotesBus::NewNoteWithText(const QString &text)
+{
+    run({{CommandLine::Command::Kind::New, text}});
+}
+
+void NotesBus::run(const QList<CommandLine::Command> &commands)
+{
+    if (m_commands)
+        m_commands->run(commands);
+}
