@@ -9,15 +9,18 @@ program=$(realpath "${1:?path to pennyquill}")
 shots=${2:-}
 work=$(mktemp -d)
 trap 'kill -9 "${pq:-0}" "${xvfb:-0}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
-export XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb DISPLAY=:95
+export XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-Xvfb :95 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-sleep 1
+# A free display of its own: other runs may hold any fixed number.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 40); do [[ -s "$work/display" ]] && break; sleep 0.25; done
+export DISPLAY=":$(cat "$work/display")"
 
 windows() { (xdotool search --onlyvisible --pid "$pq" 2>/dev/null || true) | wc -l; }
 # Starts the program on $1, waits until it shows $2 windows (at most 20 s).
 start() {
-  PENNYQUILL_HOME="$1" "$program" >/dev/null 2>&1 & pq=$!
+  PENNYQUILL_HOME="$1" "$program" >>"$work/log" 2>&1 & pq=$!
   for _ in $(seq 80); do (( $(windows) >= $2 )) && return 0; sleep 0.25; done
   return 1
 }
@@ -64,5 +67,6 @@ check session-emptied session.ini ': > session.ini'
 check total-negative session.ini 'sed -i "s/^Total=20/Total=-3/" session.ini'
 check text-emptied filecon.pqn ': > filecon.pqn'
 check text-cut-30 filecon.pqn 'truncate -s -30 filecon.pqn'
+(( failed == 0 )) || tail -20 "$work/log"
 (( failed == 0 )) && echo "PASS: every damaged file was restored from the last good copy"
 exit "$failed"
