@@ -358,7 +358,7 @@ private slots:
         QTest::newRow(".bak cut too") << "session.ini"
                                       << "cut 30" << QStringList{bak} << daily;
         QTest::newRow("all cut") << "filecon.pqn"
-                                 << "emptied" << QStringList{"filecon.pqn.bak", daily} << daily;
+                                 << "cut 30" << QStringList{"filecon.pqn.bak", daily} << daily;
     }
     // A cut, emptied or mismatched file is damage: the last good copy is read
     // (the user told which) and the next save keeps it as ".bak". When none
@@ -384,6 +384,8 @@ private slots:
         const QByteArray kept = FileBytes::read(at(restored ? from : "session.ini.bak"));
         QVERIFY(SessionFile(folders()).save(loaded.notes, Day2));
         QCOMPARE(FileBytes::read(at("session.ini.bak")), kept);
+        // What was read and saved (a cut block mended) reads back whole.
+        QCOMPARE(SessionFile(folders()).load().message(), QString());
     }
 
     void saveOverDamagedFiles_data() { damagedFiles_data(); }
