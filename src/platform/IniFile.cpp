@@ -4,6 +4,9 @@
 #include "platform/SafeFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,22 +34,41 @@ QString oneLine(QString value)
     return value;
 }
 
+// A line that is not UTF-8 as a whole is decoded piece by piece between its
+// '<' marks, which part the entries of a list such as "Alerts=": one stray
+// byte of another code page spoils only its own piece.
+QString decodeLine(const QByteArray &line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(line);
+    if (!utf8.hasError())
+        return text;
+    QString pieces;
+    for (qsizetype start = 0; start < line.size();) {
+        qsizetype end = line.indexOf('<', start + 1);
+        end = end < 0 ? line.size() : end;
+        pieces += AnsiText::decode(line.mid(start, end - start));
+        start = end;
+    }
+    return pieces;
+}
+
 } // namespace
 
-IniFile::IniFile(const QString &path) : m_path(path)
+IniFile::IniFile(const QString &path, FileSystem &fs) : m_path(path), m_fs(&fs)
 {
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!bytes.isEmpty() && !bytes.contains("\r\n"))
         m_lineEnd = QStringLiteral("\n");
     // Each line on its own: one stray byte of another code page spoils only
-    // its own line, and every valid UTF-8 line stays as it is.
+    // its own line (or piece of it), and every valid UTF-8 line stays as it is.
     QString text;
     text.reserve(bytes.size());
     for (qsizetype start = 0; start < bytes.size();) {
         qsizetype end = bytes.indexOf('\n', start);
         end = end < 0 ? bytes.size() : end + 1;
-        text += AnsiText::decode(bytes.mid(start, end - start));
+        text += decodeLine(bytes.mid(start, end - start));
         start = end;
     }
     parse(text);
@@ -92,7 +114,8 @@ QString IniFile::protectedValue(const QString &value)
 
 QString IniFile::rawValue(const QString &line)
 {
-    QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    // A carriage return inside a line reads as the space setValue writes for it.
+    QString value = oneLine(line.mid(line.indexOf(QLatin1Char('=')) + 1)).trimmed();
     if (value.size() >= 2) {
         const QChar first = value.front();
         if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first)
@@ -128,6 +151,15 @@ QString IniFile::value(const QString &section, const QString &key,
 bool IniFile::containsSection(const QString &section) const
 {
     return m_firstSection.contains(section.trimmed().toLower());
+}
+
+QStringList IniFile::sectionNames() const
+{
+    QStringList names;
+    for (const Section &section : m_sections)
+        if (!section.header.isEmpty())
+            names << sectionName(section.header.trimmed());
+    return names;
 }
 
 bool IniFile::contains(const QString &section, const QString &key) const
@@ -174,6 +206,35 @@ void IniFile::removeKey(const QString &section, const QString &key)
     }
 }
 
+void IniFile::removeSection(const QString &section)
+{
+    const QString nameLower = section.trimmed().toLower();
+    // The lines before the first section are kept whatever its name.
+    m_sections.erase(std::remove_if(m_sections.begin(), m_sections.end(),
+                                    [&](const Section &s) {
+                                        return !s.header.isEmpty() && s.nameLower == nameLower;
+                                    }),
+                     m_sections.end());
+    reindex();
+}
+
+void IniFile::moveToEnd(const QString &section)
+{
+    const QString nameLower = section.trimmed().toLower();
+    std::stable_partition(m_sections.begin(), m_sections.end(), [&](const Section &s) {
+        return s.header.isEmpty() || s.nameLower != nameLower;
+    });
+    reindex();
+}
+
+void IniFile::reindex()
+{
+    m_firstSection.clear();
+    for (size_t i = 0; i < m_sections.size(); ++i)
+        if (!m_sections[i].header.isEmpty() && !m_firstSection.contains(m_sections[i].nameLower))
+            m_firstSection.insert(m_sections[i].nameLower, static_cast<int>(i));
+}
+
 bool IniFile::save()
 {
     return saveAs(m_path);
@@ -181,7 +242,7 @@ bool IniFile::save()
 
 bool IniFile::saveAs(const QString &path, QString *error) const
 {
-    return SafeFile::write(path, toBytes(), error);
+    return SafeFile::write(*m_fs, path, toBytes(), error);
 }
 
 QByteArray IniFile::toBytes() const

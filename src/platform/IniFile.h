@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // An ini file with the behaviour of the Windows private-profile functions:
@@ -13,16 +16,23 @@
 class IniFile
 {
 public:
-    explicit IniFile(const QString &path);
+    // fs: where save() writes; tests put a double there.
+    explicit IniFile(const QString &path, FileSystem &fs = FileSystem::real());
 
     QString value(const QString &section, const QString &key,
                   const QString &defaultValue = QString()) const;
     bool contains(const QString &section, const QString &key) const;
     bool containsSection(const QString &section) const;
+    // The names of all sections, as written, in file order.
+    QStringList sectionNames() const;
     // Carriage returns and line feeds in the value become spaces: an ini value
     // is one line.
     void setValue(const QString &section, const QString &key, const QString &value);
     void removeKey(const QString &section, const QString &key);
+    // Removes every section of that name with all its lines.
+    void removeSection(const QString &section);
+    // Puts every section of that name after all others, in their order.
+    void moveToEnd(const QString &section);
 
     // The value as it must be written to read back exactly: in quotes when
     // reading would drop its surrounding blanks or quotes.
@@ -51,8 +61,10 @@ private:
     const Line *findLine(const QString &section, const QString &key) const;
     Line *findLine(const QString &section, const QString &key);
     static QString rawValue(const QString &line);
+    void reindex();
 
     QString m_path;
+    FileSystem *m_fs;
     QString m_lineEnd = QStringLiteral("\r\n");
     std::vector<Section> m_sections;
     QHash<QString, int> m_firstSection; // lower-case name -> index of its first section

@@ -80,6 +80,7 @@ SingleInstance::Result SingleInstance::acquire()
                                            : QStringLiteral("its folder is missing or unusable"));
         return Result::Failed;
     }
+    QFile::setPermissions(m_lockPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     // A socket left by a crashed run is ours to replace: we hold the lock.

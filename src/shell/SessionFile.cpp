@@ -5,9 +5,11 @@
 #include "platform/SafeFile.h"
 #include "shell/cFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QUuid>
 #include <cmath>
@@ -17,6 +19,9 @@ namespace {
 const QString SessionName = QStringLiteral("session.ini");
 const QString TextName = QStringLiteral("filecon.pqn");
 const QString CountSection = QStringLiteral("Number of notes");
+const QString TotalKey = QStringLiteral("Total");
+// The hash of the "filecon.pqn" a session file was saved with.
+const QString StampKey = QStringLiteral("TextHash");
 const QString AlertSplitter = QStringLiteral("<alertsplitter>");
 const QString CrLfMark = QStringLiteral("[CRLF]");
 const QString LineBreak = QStringLiteral("\r\n");
@@ -27,6 +32,16 @@ const QChar Escape(0x01);
 QString noteSection(int i)
 {
     return QStringLiteral("Note") + QString::number(i);
+}
+
+// n for a section named "Note<n>" (any case, n without leading zeros), else 0.
+int noteNumber(const QString &section)
+{
+    bool ok = false;
+    const int n = section.mid(4).toInt(&ok);
+    const bool isNote = ok && n > 0 && QString::number(n) == section.mid(4) &&
+                        section.startsWith(QLatin1String("Note"), Qt::CaseInsensitive);
+    return isNote ? n : 0;
 }
 
 QString truth(bool value)
@@ -85,6 +100,11 @@ bool isThere(const QString &path)
 }
 
 const QString NewSuffix = QStringLiteral(".new");
+
+QString textStamp(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
 
 } // namespace
 
@@ -160,24 +180,37 @@ SessionFile::PairState SessionFile::check(const Pair &pair)
     const bool hasText = isThere(pair.text);
     if (!hasSession && !hasText)
         return PairState::Absent;
-    QByteArray bytes;
-    if ((hasSession && !readWhole(pair.session, &bytes)) ||
-        (hasText && !readWhole(pair.text, &bytes)))
+    QByteArray sessionBytes, textBytes;
+    if ((hasSession && !readWhole(pair.session, &sessionBytes)) ||
+        (hasText && !readWhole(pair.text, &textBytes)))
         return PairState::Damaged;
-    const IniFile ini(pair.session);
-    // A missing count reads as its default; one that is no number is damage.
-    const QString count = ini.value(CountSection, QStringLiteral("Total"), QStringLiteral("1"));
-    bool ok = false;
-    const int total = count.trimmed().toInt(&ok);
-    if (hasSession && (!ok || total > MaxNotes))
-        return PairState::Damaged;
-    if (!hasSession || !hasText)
+    if (!hasSession)
         return PairState::Incomplete;
+    const IniFile ini(pair.session);
+    // The count is written last: without it the file was cut short or emptied.
+    bool ok = false;
+    const int total = ini.value(CountSection, TotalKey).trimmed().toInt(&ok);
+    if (!ok || total < 0 || total > MaxNotes)
+        return PairState::Damaged;
+    for (int i = 1; i <= total; ++i)
+        if (!ini.containsSection(noteSection(i)))
+            return PairState::Damaged;
+    // Files of older versions carry no stamp and may keep the sections of
+    // deleted notes: they are taken as they are.
+    const QString stamp = ini.value(CountSection, StampKey);
+    const QStringList sections = stamp.isEmpty() ? QStringList() : ini.sectionNames();
+    for (const QString &name : sections)
+        if (noteNumber(name) > total)
+            return PairState::Damaged;
+    if (!hasText)
+        return PairState::Incomplete;
+    if (!stamp.isEmpty() && stamp != textStamp(textBytes))
+        return PairState::Damaged;
     cFile text(pair.text);
     for (int i = 1; i <= total; ++i) {
         bool idOk = false;
         const int id = ini.value(noteSection(i), QStringLiteral("TextID")).trimmed().toInt(&idOk);
-        if (idOk && text.blockIsDamaged(id))
+        if (idOk && (!text.hasBlock(id) || text.blockIsDamaged(id)))
             return PairState::Damaged;
     }
     return PairState::Whole;
@@ -188,18 +221,18 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
     const IniFile ini(pair.session);
     cFile text(pair.text);
     bool ok = false;
-    int total =
-        ini.value(CountSection, QStringLiteral("Total"), QStringLiteral("1")).trimmed().toInt(&ok);
+    int total = ini.value(CountSection, TotalKey, QStringLiteral("1")).trimmed().toInt(&ok);
     if (!ok || total < 0)
         total = 0;
     total = std::min(total, MaxNotes);
+    // From damaged files the notes that are really there, whatever the count says.
+    if (damaged)
+        for (total = 0; total < MaxNotes && ini.containsSection(noteSection(total + 1));)
+            ++total;
     QList<Note> notes;
     QSet<QString> ids;
     for (int i = 1; i <= total; ++i) {
         const QString section = noteSection(i);
-        // From damaged files only the notes that are really there.
-        if (damaged && !ini.containsSection(section))
-            continue;
         auto value = [&](const char *key, const QString &fallback) {
             return ini.value(section, QString::fromLatin1(key), fallback);
         };
@@ -213,7 +246,7 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
         note.Alerts = DecodeAlerts(value("Alerts", QString()));
         bool idOk = false;
         const int id = value("TextID", QString()).trimmed().toInt(&idOk);
-        note.TextRTF = idOk ? text.ReadIt(id) : QString();
+        note.TextRTF = !idOk ? QString() : damaged ? text.ReadClosed(id) : text.ReadIt(id);
         // Files of earlier versions have no ids; a copied section must not share one.
         note.Id = value("NoteID", QString()).trimmed();
         if (note.Id.isEmpty() || ids.contains(note.Id))
@@ -326,15 +359,25 @@ SessionFile::Pair SessionFile::keepAside(const Pair &pair, QStringList *kept, bo
     return where;
 }
 
-SessionFile::LoadResult SessionFile::load()
+SessionFile::LoadResult SessionFile::load(const QDateTime &now)
 {
     LoadResult result;
     finishInterruptedSave(nullptr);
+    removeOldLeftovers(now);
     const Pair main = mainPair();
-    const Pair backup = backupPair();
     const PairState state = check(main);
-    const bool backupHelps = state != PairState::Whole && check(backup) == PairState::Whole;
-    if (state != PairState::Damaged && !backupHelps) {
+    // The last good copy: the ".bak" pair, or for damaged or half-missing
+    // files the newest whole daily backup.
+    std::optional<Pair> good;
+    if (state != PairState::Whole && check(backupPair()) == PairState::Whole)
+        good = backupPair();
+    const QList<Pair> daily = state == PairState::Damaged || state == PairState::Incomplete
+                                  ? dailyPairs()
+                                  : QList<Pair>();
+    for (qsizetype i = 0; !good && i < daily.size(); ++i)
+        if (check(daily.at(i)) == PairState::Whole)
+            good = daily.at(i);
+    if (state != PairState::Damaged && !good) {
         // Whole files, or missing files and keys, which read as their defaults.
         result.notes = read(main);
         return result;
@@ -342,17 +385,19 @@ SessionFile::LoadResult SessionFile::load()
     // What stands there is kept before anything replaces it.
     bool allKept = true;
     const Pair where = keepAside(main, &result.keptAside, &allKept);
-    if (!backupHelps) {
+    if (!good) {
         result.damaged = true;
         result.notes = read(where, true);
+        if (!daily.isEmpty())
+            result.newestBackup = daily.first().session;
         return result;
     }
-    result.restoredFrom = backup.session;
-    result.notes = read(backup);
+    result.restoredFrom = good->session;
+    result.notes = read(*good);
     QByteArray bytes;
     if (allKept)
         for (const auto &[from, to] :
-             {std::pair{backup.text, main.text}, std::pair{backup.session, main.session}})
+             {std::pair{good->text, main.text}, std::pair{good->session, main.session}})
             if (readWhole(from, &bytes))
                 SafeFile::write(m_fs, to, bytes, nullptr);
     return result;
@@ -363,7 +408,8 @@ QString SessionFile::LoadResult::message() const
     QString text;
     if (!restoredFrom.isEmpty())
         text = QStringLiteral("Your notes could not be read from their files, so they were "
-                              "brought back from the last good copy.");
+                              "brought back from the last good copy (\"%1\").")
+                   .arg(restoredFrom);
     else if (damaged)
         text = QStringLiteral("Some of your notes could not be read: their files are damaged.");
     else
@@ -371,6 +417,8 @@ QString SessionFile::LoadResult::message() const
     if (!keptAside.isEmpty())
         text += QStringLiteral(" The files found were kept as \"%1\".")
                     .arg(keptAside.join(QStringLiteral("\" and \"")));
+    if (!newestBackup.isEmpty())
+        text += QStringLiteral(" The newest backup of your notes is \"%1\".").arg(newestBackup);
     return text;
 }
 
@@ -428,7 +476,11 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
                                        : std::nullopt);
         text.WriteIt(n, n == 1 ? 1 : 2, note.TextRTF);
     }
-    ini.setValue(CountSection, QStringLiteral("Total"), QString::number(n));
+    // Deleted notes leave nothing behind: no section beyond the count.
+    const QStringList sections = ini.sectionNames();
+    for (const QString &name : sections)
+        if (noteNumber(name) > n)
+            ini.removeSection(name);
 
     // Everything this save puts in place: the new pair, and while the old
     // pair is whole, the old pair as ".bak" and as the day's first backup.
@@ -450,6 +502,12 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
                 QFileInfo(main.text).fileName() + QStringLiteral(": ") + FileSystem::lastError();
         return false;
     }
+    // The count ends the file, after the stamp: a file cut anywhere loses it,
+    // or cuts the stamp, or leaves fewer notes counted than sections stand.
+    ini.moveToEnd(CountSection);
+    ini.removeKey(CountSection, TotalKey);
+    ini.setValue(CountSection, StampKey, textStamp(textBytes));
+    ini.setValue(CountSection, TotalKey, QString::number(n));
     staged.push_back({main.text, textBytes, SafeFile::privateMode(main.text)});
     staged.push_back({main.session, ini.toBytes(), SafeFile::privateMode(main.session)});
     if (oldIsWhole) {
@@ -501,19 +559,50 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
     }
     if (!finishInterruptedSave(error))
         return false;
-    pruneBackups();
+    pruneBackups(today);
     return true;
 }
 
-void SessionFile::pruneBackups()
+QList<SessionFile::Pair> SessionFile::dailyPairs() const
 {
-    // Keep a week of them. A backup that cannot be removed only takes room.
-    QDir dir(backupsDir());
-    const QStringList kept = dir.entryList(QStringList() << QStringLiteral("session-*.ini"),
-                                           QDir::Files, QDir::Name | QDir::Reversed);
-    for (qsizetype i = KeptDays; i < kept.size(); ++i) {
-        const QString day = kept.at(i).mid(8, 10);
-        m_fs.remove(dir.filePath(kept.at(i)));
-        m_fs.remove(dir.filePath(QStringLiteral("filecon-") + day + QStringLiteral(".pqn")));
+    QList<Pair> pairs;
+    const QDir dir(backupsDir());
+    const QStringList names =
+        dir.entryList(QStringList() << QStringLiteral("session-*.ini"), QDir::Files, QDir::Time);
+    for (const QString &name : names)
+        pairs << Pair{dir.filePath(name), dir.filePath(QStringLiteral("filecon-") +
+                                                       name.mid(8, 10) + QStringLiteral(".pqn"))};
+    return pairs;
+}
+
+void SessionFile::pruneBackups(const QDate &today)
+{
+    // Kept by age, not by name: a clock that was once ahead named some in the
+    // future. Today's stays whatever its age. One that cannot be removed only
+    // takes room.
+    const QDateTime oldest = today.addDays(1 - KeptDays).startOfDay();
+    const QString todays = dailyPair(today).session;
+    for (const Pair &pair : dailyPairs()) {
+        if (pair.session == todays || QFileInfo(pair.session).lastModified() >= oldest)
+            continue;
+        m_fs.remove(pair.session);
+        m_fs.remove(pair.text);
+    }
+}
+
+void SessionFile::removeOldLeftovers(const QDateTime &now)
+{
+    // Full copies of notes: a write killed before its rename left its ".tmp",
+    // a damaged file was kept aside for the user to look at.
+    static const QRegularExpression leftover(
+        QStringLiteral(R"(\.[0-9a-f]{8}\.tmp$|^(session\.ini|filecon\.pqn)\.damaged[0-9]*$)"));
+    const QDateTime oldest = now.addDays(-KeptDays);
+    QStringList folders{m_folders.profileDir(), m_folders.dataDir()};
+    folders.removeDuplicates();
+    for (const QString &folder : std::as_const(folders)) {
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+        for (const QFileInfo &file : files)
+            if (leftover.match(file.fileName()).hasMatch() && file.lastModified() < oldest)
+                m_fs.remove(file.filePath());
     }
 }

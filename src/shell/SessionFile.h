@@ -20,6 +20,12 @@
 // any moment leaves either the old pair or the new one. The previous pair is
 // kept as "session.ini.bak" and "filecon.pqn.bak", and the first save of each
 // day is also kept in the "backups" folder for a week.
+//
+// A pair is whole when "session.ini" holds its count ("Total", written last)
+// and a section for each note, "filecon.pqn" a whole block for each, and the
+// text file is the one the session file was saved with ("TextHash", with no
+// note section beyond the count). Anything less was cut, emptied or mixed
+// with another save: damage.
 class SessionFile
 {
 public:
@@ -49,6 +55,9 @@ public:
         QList<Note> notes;
         // Set when the files could not be used and a backup was read instead.
         QString restoredFrom;
+        // When nothing good was left: the newest daily backup, for the user
+        // to look at.
+        QString newestBackup;
         // Set when the files are damaged and no backup could help.
         bool damaged = false;
         // The names the files found were moved to before anything replaced
@@ -70,9 +79,12 @@ public:
 
     // Reads the session, with the defaults of missing files and keys (one
     // note at (50, 50) without a session file). Files that are damaged or
-    // missing while a whole ".bak" pair is there are replaced by it, after
-    // being moved aside.
-    LoadResult load();
+    // missing while a whole ".bak" pair is there are replaced by it (damaged
+    // or half-missing ones by the newest whole daily backup when ".bak" is
+    // no good), after being moved aside.
+    // Copies left by an interrupted write (".tmp") and damaged files kept
+    // aside more than KeptDays before now are removed first.
+    LoadResult load(const QDateTime &now = QDateTime::currentDateTime());
     // Writes the whole session; on failure the old files stay and error says
     // why. A failure after the new files were complete is finished by the
     // next save or start.
@@ -100,13 +112,16 @@ private:
     Pair mainPair() const;
     Pair backupPair() const;
     Pair dailyPair(const QDate &day) const;
+    // The daily backups, newest first.
+    QList<Pair> dailyPairs() const;
     QString backupsDir() const;
     QString markerPath() const;
     // The names a save replaces, besides the daily backups.
     QStringList allowedTargets() const;
     bool finishInterruptedSave(QString *error);
     Pair keepAside(const Pair &pair, QStringList *kept, bool *allKept);
-    void pruneBackups();
+    void pruneBackups(const QDate &today);
+    void removeOldLeftovers(const QDateTime &now);
     static PairState check(const Pair &pair);
     static QList<Note> read(const Pair &pair, bool damaged = false);
 

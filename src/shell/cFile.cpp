@@ -113,6 +113,29 @@ QString cFile::ReadIt(int ID)
     return m_blocks.value(ID);
 }
 
+QString cFile::ReadClosed(int ID)
+{
+    const QString block = ReadIt(ID);
+    if (!blockIsDamaged(ID))
+        return block;
+    QString mended;
+    mended.reserve(block.size());
+    int depth = 0;
+    for (qsizetype i = 0; i < block.size(); ++i) {
+        const QChar c = block.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < block.size()) {
+            mended += c;
+            mended += block.at(++i);
+            continue;
+        }
+        if (c == QLatin1Char('}') && depth == 0)
+            continue;
+        depth += c == QLatin1Char('{') ? 1 : c == QLatin1Char('}') ? -1 : 0;
+        mended += c;
+    }
+    return mended + QString(depth, QLatin1Char('}'));
+}
+
 bool cFile::hasBlock(int ID)
 {
     index();

@@ -25,6 +25,11 @@ public:
     // The text WriteIt has collected.
     QByteArray pending() const { return m_pending.toUtf8(); }
 
+    // ReadIt with a damaged block mended as far as it goes: a closing brace
+    // without its group dropped, the groups a cut left open closed, so the
+    // text is written back whole.
+    QString ReadClosed(int ID);
+
     bool hasBlock(int ID);
     // A rich-text block that opens a group it never closes: cut or damaged.
     bool blockIsDamaged(int ID);

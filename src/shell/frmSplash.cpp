@@ -229,7 +229,7 @@ void frmSplash::tmrLoad_Timer()
     m_tipSettings.showTips = vars.OptionIsYes(QStringLiteral("ShowTipText"));
     m_tipSettings.random = vars.OptionIsYes(QStringLiteral("ShowRnd"));
     m_tipSettings.showWhenStart = vars.OptionIsYes(QStringLiteral("ShowWhenStart"));
-    m_session = SessionFile(m_ctx.folders).load();
+    m_session = SessionFile(m_ctx.folders).load(m_ctx.clock->now());
     m_nextNote = 0;
     m_restoreStep.start();
 }

@@ -9,6 +9,7 @@
 #include "skins/SkinReader.h"
 
 #include <QDir>
+#include <QFile>
 
 SkinInstaller::SkinInstaller(AppContext &ctx) : m_ctx(ctx) {}
 
@@ -33,9 +34,11 @@ std::optional<SkinInstaller::Installed> SkinInstaller::Install(const QString &sk
 
     const QString folder = m_ctx.folders.skinsDir();
     const QString target = folder + QLatin1Char('/') + QString::fromStdString(*fileName);
-    if (!QDir().mkpath(folder) ||
+    // The copy is the user's alone, as every file the program writes.
+    if (!Folders::makePrivateFolder(folder) ||
         SkinFile::CopySkin(SkinReader::toPath(skinPath), SkinReader::toPath(target)) !=
-            SkinStatus::Ok) {
+            SkinStatus::Ok ||
+        !QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         refuse(parent, QStringLiteral("The skin \"%1\" could not be copied into the skins "
                                       "folder:\r\n%2")
                            .arg(skinName, QDir::toNativeSeparators(folder)));

@@ -151,6 +151,9 @@ private slots:
                                           << QString("caf\u00e9") << QString("\u20ac caf\u00e9");
         QTest::newRow("all Windows") << QByteArray("[S]\r\na=caf\xe9\r\nb=\x80\r\n")
                                      << QString("caf\u00e9") << QString("\u20ac");
+        QTest::newRow("a Windows byte in one piece of a list, a bare CR")
+            << QByteArray("[S]\na=x\ry\nb=<e>caf\xc3\xa9 \xe2\x82\xac<e>\xe9t\xe9\n")
+            << QString("x y") << QString("<e>caf\u00e9 \u20ac<e>\u00e9t\u00e9");
     }
     void codePageIsDecidedPerLine()
     {

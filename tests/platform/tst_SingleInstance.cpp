@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,7 @@ private slots:
         SingleInstance first(path(firstFolder), path("run"));
         SingleInstance second(path(secondFolder), path("run"));
         QCOMPARE(first.acquire(), SingleInstance::Result::First);
+        QCOMPARE(QFileInfo(first.lockPath()).permissions().toInt() & 0x77, 0); // no group, others
         QCOMPARE(second.acquire(),
                  sideBySide ? SingleInstance::Result::First : SingleInstance::Result::Running);
     }

@@ -1,6 +1,7 @@
 #include "DiskFull.h"
 #include "FailingFileSystem.h"
 #include "FileBytes.h"
+#include "platform/IniFile.h"
 #include "shell/SessionFile.h"
 
 #include <QDir>
@@ -38,6 +39,7 @@ int mode(const QString &path)
 
 const QDate Day1(2026, 3, 1);
 const QDate Day2(2026, 3, 2);
+const QDateTime Noon2(Day2, QTime(12, 0));
 
 } // namespace
 
@@ -75,6 +77,35 @@ class tst_SessionSafety : public QObject
         QVERIFY(session.save(notes("new", 4), Day1));
     }
 
+    // Damages a file of the pair savedTwice() wrote ("new" in the main pair,
+    // "old" in ".bak" and the backup of Day1).
+    void damage(const QString &name, const QString &how)
+    {
+        QByteArray bytes = FileBytes::read(at(name));
+        if (how.startsWith("cut"))
+            bytes.chop(how == "cut 30" ? 30 : bytes.size() - bytes.lastIndexOf("[ID: "));
+        FileBytes::write(at(name), how == "emptied"    ? QByteArray()
+                                   : how == "Total=-3" ? bytes.replace("Total=4", "Total=-3")
+                                   : how == "CR only"  ? bytes.replace("\r\n", "\r")
+                                   : how == "mixed"    ? bytes.replace("new 2", "new 9")
+                                                       : bytes);
+    }
+
+    void plant(const QString &name, const QDateTime &time)
+    {
+        FileBytes::write(at(name), "{\\rtf1 SECRET}");
+        QFile file(at(name));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+
+    bool writeIni(FileSystem &fs)
+    {
+        IniFile ini(at("PQOptions.ini"), fs);
+        ini.setValue("Options", "TipDelay", "9");
+        return ini.save();
+    }
+
 private slots:
     void init()
     {
@@ -94,6 +125,7 @@ private slots:
         QTest::addColumn<bool>("afterCommit");
         for (int n = 1; n <= counter.steps(); ++n)
             QTest::addRow("%d %s", n, qPrintable(counter.log.at(n - 1))) << n << (n > commit);
+        QCOMPARE(counter.orderFaults(), QStringList());
     }
     // A full disk or a failed rename at any step: before the new set is
     // complete every file stays byte for byte; after it, the set is finished
@@ -208,13 +240,6 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("only the text file")
             << QByteArray() << QByteArray("[ID: 1]\r\n{\\rtf1 a}\r\n") << QStringList{""};
-        QTest::newRow("no Total") << QByteArray("[Note1]\r\nTextID=1\r\n")
-                                  << QByteArray("[ID: 1]\r\n{\\rtf1 a}\r\n")
-                                  << QStringList{"{\\rtf1 a}"};
-        QTest::newRow("a note without its block")
-            << QByteArray("[Note1]\r\nTextID=1\r\n[Note2]\r\nTextID=2\r\n[Number of notes]\r\n"
-                          "Total=2\r\n")
-            << QByteArray("[ID: 1]\r\n{\\rtf1 a}\r\n") << QStringList{"{\\rtf1 a}", ""};
         QTest::newRow("only the session file")
             << QByteArray("[Note1]\r\nLeft=9\r\n[Number of notes]\r\nTotal=1\r\n") << QByteArray()
             << QStringList{""};
@@ -304,6 +329,127 @@ private slots:
         QVERIFY(FileBytes::read(elsewhere + "/filecon.pqn").contains("next 1"));
         QVERIFY(FileBytes::read(at("filecon.pqn.bak")).contains("new 3"));
         QCOMPARE(QDir(elsewhere).entryList(QDir::Files).size(), 2);
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("alsoCut");
+        QTest::addColumn<QString>("from"); // the copy read, else the backup named
+        const QString daily = "backups/session-2026-03-01.ini";
+        const QString bak = "session.ini.bak";
+        QTest::newRow("session cut") << "session.ini"
+                                     << "cut 30" << QStringList() << bak;
+        QTest::newRow("session emptied") << "session.ini"
+                                         << "emptied" << QStringList() << bak;
+        QTest::newRow("negative Total") << "session.ini"
+                                        << "Total=-3" << QStringList() << bak;
+        QTest::newRow("session CR only") << "session.ini"
+                                         << "CR only" << QStringList() << bak;
+        QTest::newRow("text cut") << "filecon.pqn"
+                                  << "cut 30" << QStringList() << bak;
+        QTest::newRow("text cut at a block") << "filecon.pqn"
+                                             << "cut block" << QStringList() << bak;
+        QTest::newRow("text emptied") << "filecon.pqn"
+                                      << "emptied" << QStringList() << bak;
+        QTest::newRow("text of another save") << "filecon.pqn"
+                                              << "mixed" << QStringList() << bak;
+        QTest::newRow(".bak cut too") << "session.ini"
+                                      << "cut 30" << QStringList{bak} << daily;
+        QTest::newRow("all cut") << "filecon.pqn"
+                                 << "cut 30" << QStringList{"filecon.pqn.bak", daily} << daily;
+    }
+    // A cut, emptied or mismatched file is damage: the last good copy is read
+    // (the user told which) and the next save keeps it as ".bak". When none
+    // is good, the message names the newest backup.
+    void damagedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, how);
+        QFETCH(QStringList, alsoCut);
+        QFETCH(QString, from);
+        savedTwice();
+        damage(file, how);
+        for (const QString &other : alsoCut)
+            damage(other, "cut 30");
+        FailingFileSystem restoring;
+        const auto loaded = SessionFile(folders(), restoring).load();
+        QCOMPARE(restoring.orderFaults(), QStringList());
+        QVERIFY2(loaded.message().contains(from), qPrintable(loaded.message()));
+        const bool restored = !alsoCut.contains(from);
+        QCOMPARE(loaded.restoredFrom, restored ? at(from) : QString());
+        if (restored)
+            QCOMPARE(texts(loaded.notes), texts(notes("old", 3)));
+        const QByteArray kept = FileBytes::read(at(restored ? from : "session.ini.bak"));
+        QVERIFY(SessionFile(folders()).save(loaded.notes, Day2));
+        QCOMPARE(FileBytes::read(at("session.ini.bak")), kept);
+        // What was read and saved (a cut block mended) reads back whole.
+        QCOMPARE(SessionFile(folders()).load().message(), QString());
+    }
+
+    void saveOverDamagedFiles_data() { damagedFiles_data(); }
+    // A save with no load before it (which moves damage aside) keeps ".bak".
+    void saveOverDamagedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, how);
+        savedTwice();
+        damage(file, how);
+        const QByteArray bak = FileBytes::read(at("filecon.pqn.bak"));
+        QVERIFY(SessionFile(folders()).save(notes("next", 2), Day2));
+        QCOMPARE(FileBytes::read(at("filecon.pqn.bak")), bak);
+    }
+
+    void oldCopiesAreRemovedByAge_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageDays");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("copy of a killed write") << "filecon.pqn.0badf00d.tmp" << 8 << true;
+        QTest::newRow("recent copy") << "session.ini.0badf00d.tmp" << 6 << false;
+        QTest::newRow("damaged file") << "session.ini.damaged2" << 8 << true;
+        QTest::newRow("backup a week old") << "backups/session-2026-02-23.ini" << 7 << true;
+        QTest::newRow("backup named ahead") << "backups/session-2027-01-07.ini" << 1 << false;
+        QTest::newRow("today's, however old") << "backups/session-2026-03-02.ini" << 40 << false;
+    }
+    // Copies of notes go after a week by their age (at start, and backups at a
+    // save), whatever their names say; today's backup stays.
+    void oldCopiesAreRemovedByAge()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ageDays);
+        QFETCH(bool, removed);
+        SessionFile(folders()).save(notes("x", 1), Day1);
+        QVERIFY(QDir(home()).mkpath("backups"));
+        // Seven backups named by a clock that was once ahead.
+        for (int day = 1; day <= 7; ++day)
+            plant(QString("backups/session-2027-02-0%1.ini").arg(day), Noon2.addDays(-20));
+        plant(name, Noon2.addDays(-ageDays));
+        SessionFile(folders()).load(Noon2);
+        QVERIFY(SessionFile(folders()).save(notes("y", 1), Day2));
+        QCOMPARE(!QFileInfo::exists(at(name)), removed);
+        QVERIFY(QFileInfo::exists(at("backups/session-2026-03-02.ini")));
+        QCOMPARE(QDir(at("backups")).entryList({"*-2027-02-*"}, QDir::Files), QStringList());
+    }
+
+    // Options and settings files (IniFile) fail at any step as a save does:
+    // reported, nothing left behind.
+    void iniWritesCanFailAtEveryStep_data()
+    {
+        QTest::addColumn<int>("failAt");
+        FailingFileSystem counter;
+        QVERIFY(writeIni(counter));
+        QCOMPARE(counter.orderFaults(), QStringList());
+        for (int n = 1; n <= counter.steps(); ++n)
+            QTest::addRow("%d %s", n, qPrintable(counter.log.at(n - 1))) << n;
+    }
+    void iniWritesCanFailAtEveryStep()
+    {
+        QFETCH(int, failAt);
+        FailingFileSystem failing(failAt);
+        QVERIFY(!writeIni(failing));
+        QVERIFY(QDir(home()).entryList({"*.tmp"}, QDir::Files).isEmpty());
     }
 };
 

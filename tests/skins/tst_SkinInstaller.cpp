@@ -54,6 +54,7 @@ private slots:
         QCOMPARE(skins, QStringList{result});
         QCOMPARE(installed->listName, SkinList::ListName(result));
         QCOMPARE(SkinTestFiles::readAll(installed->path), SkinTestFiles::readAll(source));
+        QCOMPARE(QFile::permissions(installed->path).toInt() & 0x77, 0); // no group, others
         QVERIFY(app.prompter.shown.isEmpty());
     }
 
