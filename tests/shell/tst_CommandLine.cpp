@@ -81,154 +81,152 @@ private slots:
         QCOMPARE(line.exitCode(), exitCode);
         // An import is never taken for a skin file.
         QVERIFY(sources.isEmpty() || line.skinPath().isEmpty());
-        // What each option asks of the running copy, and whether a copy is
-        // started for it.
-        void commands_data()
-        {
-            using Kind = CommandLine::Command::Kind;
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<QList<CommandLine::Command>>("commands");
-            QTest::addColumn<bool>("starts");
-            QTest::newRow("bare") << QStringList() << QList<CommandLine::Command>() << true;
-            QTest::newRow("--new")
-                << QStringList{"--new"} << QList<CommandLine::Command>{{Kind::New, ""}} << true;
-            QTest::newRow("--new TEXT, not a skin")
-                << QStringList{"--new", "buy", "milk.pqs"}
-                << QList<CommandLine::Command>{{Kind::New, "buy milk.pqs"}} << true;
-            QTest::newRow("--hide")
-                << QStringList{"--hide"} << QList<CommandLine::Command>{{Kind::Hide, ""}} << false;
-            QTest::newRow("--quit")
-                << QStringList{"--quit"} << QList<CommandLine::Command>{{Kind::Quit, ""}} << false;
-            QTest::newRow("--toggle") << QStringList{"--toggle"}
-                                      << QList<CommandLine::Command>{{Kind::Toggle, ""}} << true;
-            QTest::newRow("skin, then shown")
-                << QStringList{"--show", "/tmp/sea.pqs"}
-                << QList<CommandLine::Command>{{Kind::Skin, "/tmp/sea.pqs"}, {Kind::Show, ""}}
-                << true;
-            QTest::newRow("new note, then hidden")
-                << QStringList{"--hide", "--new", "x"}
-                << QList<CommandLine::Command>{{Kind::New, "x"}, {Kind::Hide, ""}} << true;
-        }
-        void commands()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(QList<CommandLine::Command>, commands);
-            QFETCH(bool, starts);
-            const CommandLine line(QStringList{"pennyquill"} + arguments);
-            QCOMPARE(int(line.action()), int(CommandLine::Action::Run));
-            QCOMPARE(line.commands(), commands);
-            QCOMPARE(line.startsProgram(), starts);
-            // They reach the running copy as they were asked.
-            QCOMPARE(CommandLine::decode(CommandLine::encode(commands)), commands);
-        }
+    }
 
-        // Misuse and files that cannot be a note: one line, status 2, nothing asked.
-        void refused_data()
-        {
-            QTest::addColumn<QStringList>("arguments");
-            QTest::addColumn<QString>("says");
-            QTest::newRow("two wishes")
-                << QStringList{"--show", "--hide"} << "--show, --hide cannot";
-            QTest::newRow("quit and a note")
-                << QStringList{"--quit", "--new"} << "--quit and a new";
-            QTest::newRow("no file name") << QStringList{"--new-from-file"} << "Missing value";
-            QTest::newRow("missing")
-                << QStringList{"--new-from-file", "DIR/none.txt"} << "does not exist";
-            QTest::newRow("folder") << QStringList{"--new-from-file", "DIR"} << "is a folder";
-            QTest::newRow("fifo") << QStringList{"--new-from-file", "DIR/fifo"}
-                                  << "is not a regular file";
-            QTest::newRow("too large") << QStringList{"--new-from-file", "DIR/big.txt"}
-                                       << "too large for a note (at most 4 MB)";
-            QTest::newRow("unreadable")
-                << QStringList{"--new-from-file", "DIR/locked.txt"} << "cannot be read";
-            QTest::newRow("binary")
-                << QStringList{"--new-from-file", "DIR/zeros.bin"} << "does not hold text";
-        }
-        void refused()
-        {
-            QFETCH(QStringList, arguments);
-            QFETCH(QString, says);
-            QTemporaryDir dir;
-            QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
-            QFile big(dir.filePath("big.txt"));
-            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(CommandLine::MaxFileBytes + 1));
-            big.close();
-            QFile locked(dir.filePath("locked.txt"));
-            QVERIFY(locked.open(QIODevice::WriteOnly) && locked.write("secret") == 6);
-            locked.close();
-            QVERIFY(locked.setPermissions(QFileDevice::WriteOwner));
-            QFile zeros(dir.filePath("zeros.bin"));
-            QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.write(QByteArray(8, '\0')) == 8);
-            zeros.close();
-            if (says == "cannot be read" && ::geteuid() == 0)
-                QSKIP("the superuser reads every file");
-            const CommandLine line(QStringList{"pennyquill"} +
-                                   arguments.replaceInStrings("DIR", dir.path()));
-            QCOMPARE(int(line.action()), int(CommandLine::Action::Fail));
-            QCOMPARE(line.exitCode(), 2);
-            QVERIFY2(line.output().contains(says), qPrintable(line.output()));
-            QCOMPARE(line.output().count('\n'), 1);
-            QVERIFY(line.commands().isEmpty());
-        }
+    // What each option asks of the running copy, and whether a copy is
+    // started for it.
+    void commands_data()
+    {
+        using Kind = CommandLine::Command::Kind;
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<CommandLine::Command>>("commands");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("bare") << QStringList() << QList<CommandLine::Command>() << true;
+        QTest::newRow("--new") << QStringList{"--new"}
+                               << QList<CommandLine::Command>{{Kind::New, ""}} << true;
+        QTest::newRow("--new TEXT, not a skin")
+            << QStringList{"--new", "buy", "milk.pqs"}
+            << QList<CommandLine::Command>{{Kind::New, "buy milk.pqs"}} << true;
+        QTest::newRow("--hide") << QStringList{"--hide"}
+                                << QList<CommandLine::Command>{{Kind::Hide, ""}} << false;
+        QTest::newRow("--quit") << QStringList{"--quit"}
+                                << QList<CommandLine::Command>{{Kind::Quit, ""}} << false;
+        QTest::newRow("--toggle") << QStringList{"--toggle"}
+                                  << QList<CommandLine::Command>{{Kind::Toggle, ""}} << true;
+        QTest::newRow("skin, then shown")
+            << QStringList{"--show", "/tmp/sea.pqs"}
+            << QList<CommandLine::Command>{{Kind::Skin, "/tmp/sea.pqs"}, {Kind::Show, ""}} << true;
+        QTest::newRow("new note, then hidden")
+            << QStringList{"--hide", "--new", "x"}
+            << QList<CommandLine::Command>{{Kind::New, "x"}, {Kind::Hide, ""}} << true;
+    }
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<CommandLine::Command>, commands);
+        QFETCH(bool, starts);
+        const CommandLine line(QStringList{"pennyquill"} + arguments);
+        QCOMPARE(int(line.action()), int(CommandLine::Action::Run));
+        QCOMPARE(line.commands(), commands);
+        QCOMPARE(line.startsProgram(), starts);
+        // They reach the running copy as they were asked.
+        QCOMPARE(CommandLine::decode(CommandLine::encode(commands)), commands);
+    }
 
-        // A file's text makes the note: RTF keeps its formatting, Markdown and
-        // plain text come as they are, in UTF-8 or the Windows code page.
-        void noteFromFile_data()
-        {
-            using Kind = CommandLine::Command::Kind;
-            QTest::addColumn<QByteArray>("bytes");
-            QTest::addColumn<int>("kind");
-            QTest::addColumn<QString>("text");
-            QTest::newRow("markdown")
-                << QByteArray("# Shop\r\n- milk\r\n") << int(Kind::New) << "# Shop\n- milk\n";
-            QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF"
-                                                          "caf\xC3\xA9")
-                                            << int(Kind::New) << "caf\u00e9";
-            QTest::newRow("windows-1252") << QByteArray("caf\xE9") << int(Kind::New) << "caf\u00e9";
-            QTest::newRow("rtf") << QByteArray("\n{\\rtf1\\ansi \\b Bold\\b0}\n")
-                                 << int(Kind::NewRich) << "{\\rtf1\\ansi \\b Bold\\b0}";
-        }
-        void noteFromFile()
-        {
-            QFETCH(QByteArray, bytes);
-            QFETCH(int, kind);
-            QFETCH(QString, text);
-            QTemporaryDir dir;
-            QFile file(dir.filePath("note"));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            file.close();
-            const CommandLine line({"pennyquill", "--new-from-file", file.fileName()});
-            QCOMPARE(line.commands().size(), 1);
-            QCOMPARE(int(line.commands().first().kind), kind);
-            QCOMPARE(line.commands().first().text, text);
-        }
+    // Misuse and files that cannot be a note: one line, status 2, nothing asked.
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("two wishes") << QStringList{"--show", "--hide"} << "--show, --hide cannot";
+        QTest::newRow("quit and a note") << QStringList{"--quit", "--new"} << "--quit and a new";
+        QTest::newRow("no file name") << QStringList{"--new-from-file"} << "Missing value";
+        QTest::newRow("missing") << QStringList{"--new-from-file", "DIR/none.txt"}
+                                 << "does not exist";
+        QTest::newRow("folder") << QStringList{"--new-from-file", "DIR"} << "is a folder";
+        QTest::newRow("fifo") << QStringList{"--new-from-file", "DIR/fifo"}
+                              << "is not a regular file";
+        QTest::newRow("too large") << QStringList{"--new-from-file", "DIR/big.txt"}
+                                   << "too large for a note (at most 4 MB)";
+        QTest::newRow("unreadable")
+            << QStringList{"--new-from-file", "DIR/locked.txt"} << "cannot be read";
+        QTest::newRow("binary") << QStringList{"--new-from-file", "DIR/zeros.bin"}
+                                << "does not hold text";
+    }
+    void refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
+        QFile big(dir.filePath("big.txt"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(CommandLine::MaxFileBytes + 1));
+        big.close();
+        QFile locked(dir.filePath("locked.txt"));
+        QVERIFY(locked.open(QIODevice::WriteOnly) && locked.write("secret") == 6);
+        locked.close();
+        QVERIFY(locked.setPermissions(QFileDevice::WriteOwner));
+        QFile zeros(dir.filePath("zeros.bin"));
+        QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.write(QByteArray(8, '\0')) == 8);
+        zeros.close();
+        if (says == "cannot be read" && ::geteuid() == 0)
+            QSKIP("the superuser reads every file");
+        const CommandLine line(QStringList{"pennyquill"} +
+                               arguments.replaceInStrings("DIR", dir.path()));
+        QCOMPARE(int(line.action()), int(CommandLine::Action::Fail));
+        QCOMPARE(line.exitCode(), 2);
+        QVERIFY2(line.output().contains(says), qPrintable(line.output()));
+        QCOMPARE(line.output().count('\n'), 1);
+        QVERIFY(line.commands().isEmpty());
+    }
 
-        void texts_data()
-        {
-            QTest::addColumn<QString>("option");
-            QTest::addColumn<QString>("expected");
-            QTest::newRow("version") << "--version"
-                                     << "pennyquill " + AppInfo::Version + "\n";
-            QTest::newRow("error")
-                << "--bogus"
-                << "pennyquill: Unknown option 'bogus'. Try 'pennyquill --help'.\n";
-        }
-        void texts()
-        {
-            QFETCH(QString, option);
-            QFETCH(QString, expected);
-            QCOMPARE(CommandLine({"pennyquill", option}).output(), expected);
-        }
+    // A file's text makes the note: RTF keeps its formatting, Markdown and
+    // plain text come as they are, in UTF-8 or the Windows code page.
+    void noteFromFile_data()
+    {
+        using Kind = CommandLine::Command::Kind;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("markdown") << QByteArray("# Shop\r\n- milk\r\n") << int(Kind::New)
+                                  << "# Shop\n- milk\n";
+        QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF"
+                                                      "caf\xC3\xA9")
+                                        << int(Kind::New) << "caf\u00e9";
+        QTest::newRow("windows-1252") << QByteArray("caf\xE9") << int(Kind::New) << "caf\u00e9";
+        QTest::newRow("rtf") << QByteArray("\n{\\rtf1\\ansi \\b Bold\\b0}\n") << int(Kind::NewRich)
+                             << "{\\rtf1\\ansi \\b Bold\\b0}";
+    }
+    void noteFromFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("note"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const CommandLine line({"pennyquill", "--new-from-file", file.fileName()});
+        QCOMPARE(line.commands().size(), 1);
+        QCOMPARE(int(line.commands().first().kind), kind);
+        QCOMPARE(line.commands().first().text, text);
+    }
 
-        void helpNamesTheProgramAndItsOptions()
-        {
-            const QString help = CommandLine({"pennyquill", "--help"}).output();
-            QVERIFY(help.startsWith("Usage: pennyquill [options] [skin]"));
-            QVERIFY(help.contains("--version"));
-            QVERIFY(!help.contains("<executable_name>"));
-            QCOMPARE(help.count('\n') > 3, true);
-        }
-    };
+    void texts_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("version") << "--version"
+                                 << "pennyquill " + AppInfo::Version + "\n";
+        QTest::newRow("error") << "--bogus"
+                               << "pennyquill: Unknown option 'bogus'. Try 'pennyquill --help'.\n";
+    }
+    void texts()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        QCOMPARE(CommandLine({"pennyquill", option}).output(), expected);
+    }
 
-    QTEST_GUILESS_MAIN(tst_CommandLine)
+    void helpNamesTheProgramAndItsOptions()
+    {
+        const QString help = CommandLine({"pennyquill", "--help"}).output();
+        QVERIFY(help.startsWith("Usage: pennyquill [options] [skin]"));
+        QVERIFY(help.contains("--version"));
+        QVERIFY(!help.contains("<executable_name>"));
+        QCOMPARE(help.count('\n') > 3, true);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
 #include "tst_CommandLine.moc"

@@ -4,6 +4,7 @@
 #include "platform/TopMost.h"
 #include "shell/AppInfo.h"
 #include "shell/InitialSettings.h"
+#include "shell/CommandLine.h"
 #include "shell/Startup.h"
 #include "shell/cIni.h"
 #include "shell/frmSplash.h"
@@ -158,14 +159,19 @@ private slots:
         Form *list = nullptr;
         app.forms.setFactory("frmNotesList",
                              [&] { return list = new Form(app.ctx, "frmNotesList"); });
+        const CommandLine line({"pennyquill", "--list"});
         Startup startup(app.ctx);
-        if (!secondStart)
-            startup.setArguments({"--list"});
-        frmSplash *splash = startUp(app, startup);
-        QCOMPARE(splash->CommandLineSkin, QString());
-        if (secondStart)
-            QVERIFY(startup.SecondStart({"--list"}));
-        QVERIFY(list && list->isVisible());
+        startup.setArguments({line.skinPath()});
+        if (!secondStart) {
+            startup.run();
+            startup.commands().runAtStart(line.commands());
+            startup.splash()->tmrMoveInfo_Timer();
+        } else {
+            startUp(app, startup);
+            startup.SecondStart(CommandLine::encode(line.commands()));
+        }
+        QTRY_VERIFY(list && list->isVisible());
+        QCOMPARE(startup.splash()->CommandLineSkin, QString());
     }
 
     // Settings that cannot be read give defaults that show the notes, a
