@@ -1,15 +1,21 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/Folders.h"
+#include "platform/FrameReader.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
+#include <cerrno>
+#include <csignal>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -95,31 +101,57 @@ void SingleInstance::takeConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            QDataStream in(socket);
-            in.startTransaction();
-            QByteArray body;
-            in >> body;
-            if (!in.commitTransaction())
-                return; // more to come
-            QStringList arguments;
-            QDataStream bodyIn(body);
-            bodyIn >> arguments;
-            socket->write("ok");
-            socket->flush();
-            emit argumentsReceived(arguments);
+        auto reader = std::make_shared<FrameReader>();
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket, reader] {
+            QList<QByteArray> frames;
+            const bool withinLimit = reader->read(*socket, frames);
+            for (const QByteArray &body : frames) {
+                QStringList arguments;
+                QDataStream bodyIn(body);
+                bodyIn >> arguments;
+                if (bodyIn.status() != QDataStream::Ok) {
+                    socket->abort();
+                    return;
+                }
+                socket->write("ok");
+                socket->flush();
+                emit argumentsReceived(arguments);
+            }
+            // A sender past the limit is no later start of this program.
+            if (!withinLimit)
+                socket->abort();
         });
     }
 }
 
+bool SingleInstance::holderAlive() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!m_lock->getLockInfo(&pid, &host, &application))
+        return QFileInfo::exists(m_lockPath); // still being written by its maker
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
 bool SingleInstance::handOff(const QStringList &arguments, int timeoutMs)
 {
+    // The running copy takes its lock a moment before it listens: a start at the same instant
+    // finds no socket yet and waits for it, as long as the lock's holder lives.
+    const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
-    socket.connectToServer(m_serverPath);
-    if (!socket.waitForConnected(timeoutMs)) {
-        m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
-                      .arg(socket.errorString());
-        return false;
+    for (;;) {
+        socket.connectToServer(m_serverPath);
+        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
+            break;
+        const bool notYetListening = socket.error() == QLocalSocket::ServerNotFoundError ||
+                                     socket.error() == QLocalSocket::ConnectionRefusedError;
+        if (!notYetListening || deadline.hasExpired() || !holderAlive()) {
+            m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
+                          .arg(socket.errorString());
+            return false;
+        }
+        QThread::msleep(20);
     }
     socket.write(framed(arguments));
     if (!socket.waitForBytesWritten(timeoutMs) ||

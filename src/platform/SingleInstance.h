@@ -29,7 +29,8 @@ public:
     // (errorText() says why).
     Result acquire();
     // A later start: gives the arguments to the running copy; false when it
-    // does not take them within the time.
+    // does not take them within the time, or at once when the lock's holder
+    // ended without listening (acquire() may then take its place).
     bool handOff(const QStringList &arguments, int timeoutMs = 5000);
 
     QString lockPath() const { return m_lockPath; }
@@ -42,6 +43,8 @@ signals:
 
 private:
     void takeConnection();
+    // Whether the process holding the lock still runs.
+    bool holderAlive() const;
 
     QString m_lockPath;
     QString m_serverPath;
