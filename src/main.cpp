@@ -98,7 +98,7 @@ int main(int argc, char **argv)
     // One copy per data folder. A later start installs a skin file named on its
     // command line itself; anything else it hands over to the running copy.
     SingleInstance instance(ctx.folders.dataDir());
-    const SingleInstance::Result held = instance.acquire();
+    SingleInstance::Result held = instance.acquire();
     if (held == SingleInstance::Result::Running) {
         const QStringList arguments = QApplication::arguments().mid(1);
         if (const QString skinFile = Startup::CleanCommandLine(arguments); !skinFile.isEmpty()) {
