@@ -325,9 +325,9 @@ bool frmSplash::installCommandLineSkin()
     // Made and placed as "New Note" makes one, then dressed in the new skin.
     menu->mnuNewNote_Click();
     auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
-    const QString image = SkinReader(m_ctx).ExtractSkinImage(installed->path, note);
-    if (!image.isEmpty())
-        note->setPicture(QPixmap(image));
+    const QImage image = SkinReader(m_ctx).ExtractSkinImage(installed->path, note);
+    if (!image.isNull())
+        note->setPicture(QPixmap::fromImage(image));
     note->Skin = installed->listName;
     return true;
 }
