@@ -6,6 +6,7 @@
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "notes/LazyPictureButton.h"
+#include "notes/NoteSaveAs.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -13,7 +14,6 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/RandomSource.h"
-#include "platform/SafeFile.h"
 #include "platform/ShellOpener.h"
 #include "platform/TopMost.h"
 #include "shell/AppContext.h"
@@ -26,8 +26,6 @@
 #include "tips/MinTimer.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -1477,25 +1475,7 @@ void frmNote::mnuFontFont_Click()
 void frmNote::mnuSave_Click()
 {
     butMenuC->hide();
-    const QStringList filters = {QStringLiteral("Rich Text Format (*.RTF)"),
-                                 QStringLiteral("Text Document (*.txt)")};
-    const auto choice =
-        m_ctx.prompter->saveFile(this, QStringLiteral("Save As"), QDir::homePath(), filters, 0);
-    if (!choice)
-        return;
-    const bool rich = choice->filterIndex == 0;
-    QString path = choice->path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += rich ? QStringLiteral(".rtf") : QStringLiteral(".txt");
-    const QByteArray bytes = rich ? rtxtMain->TextRTF().toUtf8() : rtxtMain->Text().toUtf8();
-    QString error;
-    if (!SafeFile::write(path, bytes, &error))
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral("The note could not be saved as \"%1\": %2\nThe note "
-                           "itself is unchanged.")
-                .arg(QDir::toNativeSeparators(path), error),
-            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    NoteSaveAs(m_ctx, this).run(*rtxtMain);
 }
 
 void frmNote::mnuPrint_Click()
