@@ -3,8 +3,8 @@
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
 #include "alarms/AlarmTick.h"
+#include "alarms/AlertGate.h"
 #include "alarms/frmAlarmSet.h"
-#include "alarms/frmAlert.h"
 #include "notes/LazyPictureButton.h"
 #include "notes/NoteSaveAs.h"
 #include "notes/PictureButton.h"
@@ -354,10 +354,10 @@ void frmNote::tmrAlarms_Timer()
     }
     const QList<AlarmScheduler::Due> due =
         m_alarmScheduler.check(lstAlarms->lines(), m_ctx.clock->now(), [this](int alarmIndex) {
-            return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
+            return AlertGate::IsOpen(*m_ctx.forms, this, alarmIndex);
         });
     for (const AlarmScheduler::Due &one : due)
-        frmAlert::Open(m_ctx, this, one.ListIndex, one.Entry);
+        AlertGate::Open(m_ctx, this, one.ListIndex, one.Entry);
 }
 
 void frmNote::Form_Unload()
@@ -1395,7 +1395,7 @@ void frmNote::mnuAlarmClear_Click()
     const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->text(position));
     // Refused only while the alert is really open: a "played" entry left
     // without its window (restored, or its window gone) can be removed.
-    if (frmAlert::OpenFor(*m_ctx.forms, this, index)) {
+    if (AlertGate::IsOpen(*m_ctx.forms, this, index)) {
         LoadToolTip(QStringLiteral("You cannot clear the alarm set to this text because the "
                                    "alart window for this text is now shown, you can Dismissed "
                                    "or Snooz it from its alart window."),
