@@ -215,10 +215,8 @@ private slots:
             socket.write(sent);
             QElapsedTimer clock;
             clock.start();
-            while (clock.elapsed() < 3000 && socket.state() == QLocalSocket::ConnectedState) {
-                socket.waitForReadyRead(100);
-                heard += socket.readAll();
-            }
+            while (clock.elapsed() < 3000 && socket.state() == QLocalSocket::ConnectedState)
+                heard += socket.waitForReadyRead(100) ? socket.readAll() : QByteArray();
             heard += socket.readAll();
             disconnected = socket.state() != QLocalSocket::ConnectedState;
         });
