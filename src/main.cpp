@@ -107,6 +107,8 @@ int main(int argc, char **argv)
         }
         if (instance.handOff(arguments))
             return 0;
+        // Its holder may have ended without ever listening: the lock is then this start's.
+        held = instance.acquire();
     }
     if (held != SingleInstance::Result::First) {
         fprintf(stderr, "pennyquill: %s\n", qPrintable(instance.errorText()));
@@ -144,6 +146,12 @@ int main(int argc, char **argv)
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested,
                      [&startup] { startup.StopRequested(); });
+    // Until the notes are back there is nothing to save, and a huge note can keep the main
+    // thread from its events for long: a stop signal ends the program at once meanwhile.
+    TerminationWatcher::setLeftovers({instance.lockPath(), instance.serverPath()});
+    TerminationWatcher::setEndAtOnce(true);
+    QObject::connect(startup.splash(), &frmSplash::loadFinished, &app,
+                     [] { TerminationWatcher::setEndAtOnce(false); });
 
     const int result = QApplication::exec();
     forms.unloadAll();
