@@ -3,6 +3,7 @@
 #include "alarms/AlarmEntry.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
+#include "notes/richtext/TextLoader.h"
 #include "platform/Artwork.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
@@ -243,6 +244,17 @@ void frmSplash::restoreNextNote()
         return;
     }
     m_restoreStep.stop();
+    finishWhenTextsAreBack();
+}
+
+void frmSplash::finishWhenTextsAreBack()
+{
+    if (m_loaded || m_nextNote < m_session.notes.size() || (stopRequested && stopRequested()))
+        return;
+    for (const QPointer<TextLoader> &loader : std::as_const(m_loaders))
+        if (loader && !loader->isFinished())
+            return; // its finished() calls back
+    m_loaders.clear();
     finishLoading();
 }
 
@@ -291,7 +303,16 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
             entry && entry->Index < std::numeric_limits<int>::max())
             m_ctx.vars->AlarmCounter = std::max(m_ctx.vars->AlarmCounter, entry->Index);
     note->bolShown = true;
-    note->rtxtMain->setTextRTF(stored.TextRTF, stopRequested);
+    if (TextLoader::worthIt(stored.TextRTF)) {
+        auto *loader = new TextLoader(note->rtxtMain, stored.TextRTF, stopRequested);
+        m_loaders.append(loader);
+        connect(loader, &TextLoader::finished, this, &frmSplash::finishWhenTextsAreBack,
+                Qt::QueuedConnection);
+        connect(loader, &QObject::destroyed, this, &frmSplash::finishWhenTextsAreBack,
+                Qt::QueuedConnection);
+    } else {
+        note->rtxtMain->setTextRTF(stored.TextRTF, stopRequested);
+    }
     note->KeepOnScreen();
     m_restored.append(note);
 }

@@ -3,12 +3,14 @@
 #include "shell/Form.h"
 #include "shell/SessionFile.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
 class QFrame;
 class QLabel;
 class QSystemTrayIcon;
+class TextLoader;
 class frmNote;
 
 // The start-up window: shows while the notes of the last session come back,
@@ -91,6 +93,8 @@ private:
     void MoveInfoStep();
     void placeInfo();
     void restoreNextNote();
+    // Once every note is made and every huge text read.
+    void finishWhenTextsAreBack();
     void finishLoading();
     void restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
@@ -121,4 +125,6 @@ private:
     bool m_loaded = false;
     bool m_saveFailureShown = false;
     QList<frmNote *> m_restored;
+    // Huge texts still being read on worker threads; null once a note went away.
+    QList<QPointer<TextLoader>> m_loaders;
 };
