@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -129,8 +130,11 @@ bool SingleInstance::holderAlive() const
     qint64 pid = 0;
     QString host;
     QString application;
-    if (!m_lock->getLockInfo(&pid, &host, &application))
-        return QFileInfo::exists(m_lockPath); // still being written by its maker
+    if (!m_lock->getLockInfo(&pid, &host, &application)) {
+        // A lock file just made and not yet written; anything else there is no holder.
+        const QFileInfo info(m_lockPath);
+        return info.isFile() && info.lastModified().secsTo(QDateTime::currentDateTime()) < 5;
+    }
     return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
