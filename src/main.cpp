@@ -150,7 +150,7 @@ int main(int argc, char **argv)
     // thread from its events for long: a stop signal ends the program at once meanwhile.
     TerminationWatcher::setLeftovers({instance.lockPath(), instance.serverPath()});
     TerminationWatcher::setEndAtOnce(true);
-    QObject::connect(startup.splash(), &frmSplash::loadFinished, &app,
+    QObject::connect(startup.splash(), &frmSplash::sessionBack, &app,
                      [] { TerminationWatcher::setEndAtOnce(false); });
 
     const int result = QApplication::exec();

@@ -270,6 +270,7 @@ void frmSplash::finishLoading()
     if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
         lookup->Unload();
     m_loaded = true;
+    emit sessionBack();
     if (skinNoteAdded)
         ScheduleSave();
     if (!m_trayAvailable)

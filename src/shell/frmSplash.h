@@ -80,6 +80,8 @@ public:
     QList<frmNote *> restoredNotes() const { return m_restored; }
 
 signals:
+    // The session is fully back: from now on it is written when the program ends.
+    void sessionBack();
     // The session's notes are back and the splash has hidden itself.
     void loadFinished();
 
