@@ -23,7 +23,7 @@
 
 frmAlertList::frmAlertList(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmAlertList"),
-           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+           Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Alarms"));
     QIcon icon;
