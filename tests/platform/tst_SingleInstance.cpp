@@ -223,7 +223,8 @@ private slots:
         client->start();
         QTRY_VERIFY_WITH_TIMEOUT(client->isFinished(), 10000);
         delete client;
-        QCOMPARE(heard, answer);
+        // A dropped client may lose the answers still on their way (its connection is reset).
+        QCOMPARE(heard, dropped ? answer.left(heard.size()) : answer);
         QCOMPARE(received.size(), handedOver);
         QCOMPARE(disconnected, dropped);
     }
