@@ -98,7 +98,7 @@ int main(int argc, char **argv)
     // One copy per data folder. A later start hands what it asks to the running
     // copy, prints its answer and ends with its status.
     SingleInstance instance(ctx.folders.dataDir());
-    const SingleInstance::Result held = instance.acquire();
+    SingleInstance::Result held = instance.acquire();
     if (held == SingleInstance::Result::Running) {
         const QList<CommandLine::Command> commands = commandLine.commands();
         // Saving many notes takes longer than taking a command.
@@ -110,6 +110,8 @@ int main(int argc, char **argv)
                        reply->status == 0 ? stdout : stderr);
             return reply->status;
         }
+        // Its holder may have ended without ever listening: the lock is then this start's.
+        held = instance.acquire();
     }
     if (held == SingleInstance::Result::First && !commandLine.startsProgram()) {
         std::fputs("pennyquill: Pennyquill is not running.\n", stderr);
@@ -161,6 +163,12 @@ int main(int argc, char **argv)
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested,
                      [&startup] { startup.StopRequested(); });
+    // Until the notes are back there is nothing to save, and a huge note can keep the main
+    // thread from its events for long: a stop signal ends the program at once meanwhile.
+    TerminationWatcher::setLeftovers({instance.lockPath(), instance.serverPath()});
+    TerminationWatcher::setEndAtOnce(true);
+    QObject::connect(startup.splash(), &frmSplash::sessionBack, &app,
+                     [] { TerminationWatcher::setEndAtOnce(false); });
 
     const int result = QApplication::exec();
     forms.unloadAll();

@@ -3,6 +3,7 @@
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
 #include "alarms/AlarmTick.h"
+#include "alarms/AlertGate.h"
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "find/FindBar.h"
@@ -11,6 +12,7 @@
 #include "notes/NoteDesktop.h"
 #include "notes/NoteKeys.h"
 #include "notes/NoteResizer.h"
+#include "notes/NoteSaveAs.h"
 #include "notes/PictureButton.h"
 #include "notes/SharedPictures.h"
 #include "notes/frmToolTip.h"
@@ -18,7 +20,6 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/RandomSource.h"
-#include "platform/SafeFile.h"
 #include "platform/ShellOpener.h"
 #include "platform/TopMost.h"
 #include "shell/AccessibleRole.h"
@@ -378,10 +379,10 @@ void frmNote::tmrAlarms_Timer()
     }
     const QList<AlarmScheduler::Due> due =
         m_alarmScheduler.check(lstAlarms->lines(), m_ctx.clock->now(), [this](int alarmIndex) {
-            return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
+            return AlertGate::IsOpen(*m_ctx.forms, this, alarmIndex);
         });
     for (const AlarmScheduler::Due &one : due)
-        frmAlert::Open(m_ctx, this, one.ListIndex, one.Entry);
+        AlertGate::Open(m_ctx, this, one.ListIndex, one.Entry);
 }
 
 void frmNote::Form_Unload()
@@ -1483,7 +1484,7 @@ void frmNote::mnuAlarmClear_Click()
     const std::optional<AlarmEntry> entry = AlarmEntry::parse(lstAlarms->text(position));
     // Refused only while the alert is really open: a "played" entry left
     // without its window (restored, or its window gone) can be removed.
-    if (frmAlert::OpenFor(*m_ctx.forms, this, index)) {
+    if (AlertGate::IsOpen(*m_ctx.forms, this, index)) {
         LoadToolTip(QStringLiteral("You cannot clear the alarm set to this text because the "
                                    "alart window for this text is now shown, you can Dismissed "
                                    "or Snooz it from its alart window."),
@@ -1563,25 +1564,7 @@ void frmNote::mnuFontFont_Click()
 void frmNote::mnuSave_Click()
 {
     butMenuC->hide();
-    const QStringList filters = {QStringLiteral("Rich Text Format (*.RTF)"),
-                                 QStringLiteral("Text Document (*.txt)")};
-    const auto choice =
-        m_ctx.prompter->saveFile(this, QStringLiteral("Save As"), QDir::homePath(), filters, 0);
-    if (!choice)
-        return;
-    const bool rich = choice->filterIndex == 0;
-    QString path = choice->path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += rich ? QStringLiteral(".rtf") : QStringLiteral(".txt");
-    const QByteArray bytes = rich ? rtxtMain->TextRTF().toUtf8() : rtxtMain->Text().toUtf8();
-    QString error;
-    if (!SafeFile::write(path, bytes, &error))
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral("The note could not be saved as \"%1\": %2\nThe note "
-                           "itself is unchanged.")
-                .arg(QDir::toNativeSeparators(path), error),
-            AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
+    NoteSaveAs(m_ctx, this).run(*rtxtMain);
 }
 
 void frmNote::mnuPrint_Click()

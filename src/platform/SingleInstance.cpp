@@ -1,9 +1,11 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/Folders.h"
+#include "platform/FrameReader.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +13,11 @@
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QThread>
 
+#include <cerrno>
+#include <csignal>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -98,63 +104,89 @@ void SingleInstance::takeConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            QDataStream in(socket);
-            in.startTransaction();
-            QByteArray body;
-            in >> body;
-            if (!in.commitTransaction())
-                return; // more to come
-            QStringList arguments;
-            QDataStream bodyIn(body);
-            bodyIn >> arguments;
-            emit argumentsReceived(arguments);
-            // The socket may be gone by the time a late answer comes.
-            const QPointer<QLocalSocket> to(socket);
-            const Responder respond = [to](const Reply &reply) {
-                if (!to)
+        auto reader = std::make_shared<FrameReader>();
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket, reader] {
+            QList<QByteArray> frames;
+            const bool withinLimit = reader->read(*socket, frames);
+            for (const QByteArray &body : frames) {
+                QStringList arguments;
+                QDataStream bodyIn(body);
+                bodyIn >> arguments;
+                if (bodyIn.status() != QDataStream::Ok) {
+                    socket->abort();
                     return;
-                to->write(framed(qint32(reply.status), reply.output));
-                to->flush();
-                to->waitForBytesWritten(1000);
-            };
-            if (m_handler)
-                m_handler(arguments, respond);
-            else
-                respond(Reply());
+                }
+                emit argumentsReceived(arguments);
+                // The socket may be gone by the time a late answer comes.
+                const QPointer<QLocalSocket> to(socket);
+                const Responder respond = [to](const Reply &reply) {
+                    if (!to)
+                        return;
+                    to->write(framed(qint32(reply.status), reply.output));
+                    to->flush();
+                };
+                if (m_handler)
+                    m_handler(arguments, respond);
+                else
+                    respond(Reply());
+            }
+            // A sender past the limit is no later start of this program.
+            if (!withinLimit)
+                socket->abort();
         });
     }
+}
+
+bool SingleInstance::holderAlive() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!m_lock->getLockInfo(&pid, &host, &application)) {
+        // A lock file just made and not yet written; anything else there is no holder.
+        const QFileInfo info(m_lockPath);
+        return info.isFile() && info.lastModified().secsTo(QDateTime::currentDateTime()) < 5;
+    }
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 std::optional<SingleInstance::Reply> SingleInstance::handOff(const QStringList &arguments,
                                                              int timeoutMs)
 {
+    // The running copy takes its lock a moment before it listens: a start at the same instant
+    // finds no socket yet and waits for it, as long as the lock's holder lives.
+    const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
-    socket.connectToServer(m_serverPath);
-    if (!socket.waitForConnected(timeoutMs)) {
-        m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
-                      .arg(socket.errorString());
-        return std::nullopt;
+    for (;;) {
+        socket.connectToServer(m_serverPath);
+        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
+            break;
+        const bool notYetListening = socket.error() == QLocalSocket::ServerNotFoundError ||
+                                     socket.error() == QLocalSocket::ConnectionRefusedError;
+        if (!notYetListening || deadline.hasExpired() || !holderAlive()) {
+            m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
+                          .arg(socket.errorString());
+            return std::nullopt;
+        }
+        QThread::msleep(20);
     }
     socket.write(framed(arguments));
-    QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer answerDeadline(timeoutMs);
     if (socket.waitForBytesWritten(timeoutMs)) {
-        QDataStream in(&socket);
-        while (socket.waitForReadyRead(int(deadline.remainingTime())) ||
-               socket.bytesAvailable() > 0) {
-            in.startTransaction();
-            QByteArray body;
-            in >> body;
-            if (in.commitTransaction()) {
-                QDataStream bodyIn(body);
-                qint32 status = 0;
-                Reply reply;
-                bodyIn >> status >> reply.output;
-                reply.status = status;
-                return reply;
-            }
-            if (deadline.hasExpired())
+        FrameReader reader;
+        QList<QByteArray> frames;
+        while (reader.read(socket, frames) && frames.isEmpty()) {
+            if (!socket.waitForReadyRead(int(answerDeadline.remainingTime())) &&
+                socket.bytesAvailable() == 0)
                 break;
+        }
+        if (!frames.isEmpty()) {
+            QDataStream bodyIn(frames.first());
+            qint32 status = 0;
+            Reply reply;
+            bodyIn >> status >> reply.output;
+            reply.status = status;
+            return reply;
         }
     }
     m_error = QStringLiteral("Pennyquill is already running but does not answer.");

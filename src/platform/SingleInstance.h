@@ -42,7 +42,8 @@ public:
     // (errorText() says why).
     Result acquire();
     // A later start: gives the arguments to the running copy and waits for
-    // its answer; empty when there is none within the time.
+    // its answer; empty when there is none within the time, or at once when the
+    // lock's holder ended without listening (acquire() may then take its place).
     std::optional<Reply> handOff(const QStringList &arguments, int timeoutMs = 5000);
     // Who answers later starts; without one they are answered at once with
     // status 0 (argumentsReceived tells of them either way).
@@ -58,6 +59,8 @@ signals:
 
 private:
     void takeConnection();
+    // Whether the process holding the lock still runs.
+    bool holderAlive() const;
 
     QString m_lockPath;
     QString m_serverPath;

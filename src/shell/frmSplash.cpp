@@ -5,6 +5,7 @@
 #include "notes/NoteResizer.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
+#include "notes/richtext/TextLoader.h"
 #include "platform/Artwork.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
@@ -245,6 +246,17 @@ void frmSplash::restoreNextNote()
         return;
     }
     m_restoreStep.stop();
+    finishWhenTextsAreBack();
+}
+
+void frmSplash::finishWhenTextsAreBack()
+{
+    if (m_loaded || m_nextNote < m_session.notes.size() || (stopRequested && stopRequested()))
+        return;
+    for (const QPointer<TextLoader> &loader : std::as_const(m_loaders))
+        if (loader && !loader->isFinished())
+            return; // its finished() calls back
+    m_loaders.clear();
     finishLoading();
 }
 
@@ -260,6 +272,7 @@ void frmSplash::finishLoading()
     if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
         lookup->Unload();
     m_loaded = true;
+    emit sessionBack();
     if (skinNoteAdded)
         ScheduleSave();
     if (!m_trayAvailable)
@@ -297,7 +310,16 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
             entry && entry->Index < std::numeric_limits<int>::max())
             m_ctx.vars->AlarmCounter = std::max(m_ctx.vars->AlarmCounter, entry->Index);
     note->bolShown = true;
-    note->rtxtMain->setTextRTF(stored.TextRTF, stopRequested);
+    if (TextLoader::worthIt(stored.TextRTF)) {
+        auto *loader = new TextLoader(note->rtxtMain, stored.TextRTF, stopRequested);
+        m_loaders.append(loader);
+        connect(loader, &TextLoader::finished, this, &frmSplash::finishWhenTextsAreBack,
+                Qt::QueuedConnection);
+        connect(loader, &QObject::destroyed, this, &frmSplash::finishWhenTextsAreBack,
+                Qt::QueuedConnection);
+    } else {
+        note->rtxtMain->setTextRTF(stored.TextRTF, stopRequested);
+    }
     // After the text and alarms, whose arrival is no change of the user's.
     note->NoteId = stored.Id;
     note->LastChanged = stored.Changed;
@@ -337,9 +359,9 @@ std::optional<SkinInstaller::Installed> frmSplash::AddSkinNote(const QString &sk
     // Made and placed as "New Note" makes one, then dressed in the new skin.
     menu->mnuNewNote_Click();
     auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
-    const QString image = SkinReader(m_ctx).ExtractSkinImage(installed->path, note);
-    if (!image.isEmpty())
-        note->setPicture(QPixmap(image));
+    const QImage image = SkinReader(m_ctx).ExtractSkinImage(installed->path, note);
+    if (!image.isNull())
+        note->setPicture(QPixmap::fromImage(image));
     note->Skin = installed->listName;
     return installed;
 }

@@ -4,6 +4,7 @@
 #include "shell/SessionFile.h"
 #include "skins/SkinInstaller.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -11,6 +12,7 @@
 class QFrame;
 class QLabel;
 class QSystemTrayIcon;
+class TextLoader;
 class frmNote;
 
 // The start-up window: shows while the notes of the last session come back,
@@ -86,6 +88,8 @@ public:
     QList<frmNote *> restoredNotes() const { return m_restored; }
 
 signals:
+    // The session is fully back: from now on it is written when the program ends.
+    void sessionBack();
     // The session's notes are back and the splash has hidden itself.
     void loadFinished();
 
@@ -99,6 +103,8 @@ private:
     void MoveInfoStep();
     void placeInfo();
     void restoreNextNote();
+    // Once every note is made and every huge text read.
+    void finishWhenTextsAreBack();
     void finishLoading();
     void restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
@@ -129,4 +135,6 @@ private:
     bool m_loaded = false;
     bool m_saveFailureShown = false;
     QList<frmNote *> m_restored;
+    // Huge texts still being read on worker threads; null once a note went away.
+    QList<QPointer<TextLoader>> m_loaders;
 };

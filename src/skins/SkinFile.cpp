@@ -165,6 +165,33 @@ SkinFile::InfoResult SkinFile::ReadSkinInfo(const fs::path &skinPath)
     return result;
 }
 
+namespace {
+
+// Reads the five texts of a skin in front of its picture: the version first, so that a file of
+// another version is refused before its other texts are read. Ok leaves the picture's bytes
+// in remaining.
+SkinStatus readImageHeader(std::istream &in, std::uint64_t &remaining, SkinInfo &info)
+{
+    // A file that is not there reads as empty, and an empty file has an empty version.
+    if (remaining == 0)
+        return SkinStatus::NotASkin;
+    SkinStatus status = SkinFile::ReadString(in, remaining, info.version);
+    if (status != SkinStatus::Ok)
+        return status;
+    if (info.version.empty())
+        return SkinStatus::NotASkin;
+    if (info.version != SkinFile::Version)
+        return SkinStatus::OtherVersion;
+    for (std::string *field : {&info.author, &info.email, &info.website, &info.skinName}) {
+        status = SkinFile::ReadString(in, remaining, *field);
+        if (status != SkinStatus::Ok)
+            return status;
+    }
+    return remaining == 0 ? SkinStatus::NotAPicture : SkinStatus::Ok;
+}
+
+} // namespace
+
 SkinFile::ImageResult SkinFile::ExtractSkinImage(const fs::path &skinPath,
                                                  const fs::path &tempFolder,
                                                  const PictureCheck &isPicture)
@@ -175,37 +202,31 @@ SkinFile::ImageResult SkinFile::ExtractSkinImage(const fs::path &skinPath,
     result.status = openForReading(skinPath, in, remaining);
     if (result.status != SkinStatus::Ok)
         return result;
-    // A file that is not there reads as empty, and an empty file has an empty version.
-    if (remaining == 0) {
-        result.status = SkinStatus::NotASkin;
-        return result;
-    }
-    result.status = ReadString(in, remaining, result.info.version);
+    result.status = readImageHeader(in, remaining, result.info);
     if (result.status != SkinStatus::Ok)
         return result;
-    if (result.info.version.empty()) {
-        result.status = SkinStatus::NotASkin;
-        return result;
-    }
-    if (result.info.version != Version) {
-        result.status = SkinStatus::OtherVersion;
-        return result;
-    }
-    for (std::string *field :
-         {&result.info.author, &result.info.email, &result.info.website, &result.info.skinName}) {
-        result.status = ReadString(in, remaining, *field);
-        if (result.status != SkinStatus::Ok)
-            return result;
-    }
-    if (remaining == 0) {
-        result.status = SkinStatus::NotAPicture;
-        return result;
-    }
     const fs::path target = tempFolder / ImageFileName;
     result.status = writeWhole(
         target, [&](std::ostream &out) { return copyBytes(in, out, remaining); }, isPicture);
     if (result.status == SkinStatus::Ok)
         result.imagePath = target;
+    return result;
+}
+
+SkinFile::PictureResult SkinFile::LocatePicture(const fs::path &skinPath)
+{
+    PictureResult result;
+    std::ifstream in;
+    std::uint64_t size = 0;
+    result.status = openForReading(skinPath, in, size);
+    if (result.status != SkinStatus::Ok)
+        return result;
+    std::uint64_t remaining = size;
+    result.status = readImageHeader(in, remaining, result.info);
+    if (result.status == SkinStatus::Ok) {
+        result.offset = size - remaining;
+        result.size = remaining;
+    }
     return result;
 }
 

@@ -42,6 +42,14 @@ public:
         SkinInfo info;                   // the header; complete only when Ok
     };
 
+    struct PictureResult
+    {
+        SkinStatus status = SkinStatus::Ok;
+        SkinInfo info;            // the header; complete only when Ok
+        std::uint64_t offset = 0; // where the picture starts in the file; set only when Ok
+        std::uint64_t size = 0;   // its bytes, up to the end of the file
+    };
+
     // Gets the finished picture file before it takes the place of the old
     // one, and says whether it is a picture that can be shown.
     using PictureCheck = std::function<bool(const std::filesystem::path &)>;
@@ -63,6 +71,10 @@ public:
     static ImageResult ExtractSkinImage(const std::filesystem::path &skinPath,
                                         const std::filesystem::path &tempFolder,
                                         const PictureCheck &isPicture = {});
+
+    // Checks the skin as ExtractSkinImage does and says where its picture lies in the file,
+    // for a reader that takes the picture straight from there, writing nothing.
+    static PictureResult LocatePicture(const std::filesystem::path &skinPath);
 
     // The header bytes for version Version and the given texts (UTF-8, stored
     // in Windows-1252). Empty when a text is longer than MaxTextLength bytes.

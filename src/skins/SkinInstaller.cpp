@@ -20,7 +20,7 @@ std::optional<SkinInstaller::Installed> SkinInstaller::Install(const QString &sk
     // is wrong; a file that would not show is not worth installing.
     SkinInfo info;
     SkinReader reader(m_ctx);
-    if (reader.ExtractSkinImage(skinPath, parent, &info).isEmpty())
+    if (reader.ExtractSkinImage(skinPath, parent, &info).isNull())
         return std::nullopt;
 
     const QString skinName = QString::fromStdString(info.skinName);

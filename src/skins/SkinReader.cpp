@@ -1,12 +1,11 @@
 #include "skins/SkinReader.h"
 
-#include "platform/Folders.h"
 #include "platform/Prompter.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "skins/SkinFile.h"
 
-#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
@@ -38,18 +37,29 @@ bool SkinReader::isPicture(const std::filesystem::path &path)
     return !reader.read().isNull();
 }
 
-QString SkinReader::ExtractSkinImage(const QString &skinPath, QWidget *parent, SkinInfo *info)
+QImage SkinReader::ExtractSkinImage(const QString &skinPath, QWidget *parent, SkinInfo *info)
 {
-    const SkinFile::ImageResult result =
-        SkinFile::ExtractSkinImage(toPath(skinPath), toPath(Folders::tempPath()), isPicture);
-    m_lastStatus = result.status;
+    const SkinFile::PictureResult found = SkinFile::LocatePicture(toPath(skinPath));
+    m_lastStatus = found.status;
     if (info)
-        *info = result.info;
-    if (result.status != SkinStatus::Ok) {
-        tell(result.status, parent);
-        return QString();
+        *info = found.info;
+    QImage picture;
+    if (found.status == SkinStatus::Ok) {
+        // The picture runs to the end of the file: read from where it starts, by its bytes.
+        QFile file(skinPath);
+        if (file.open(QIODevice::ReadOnly) && file.seek(static_cast<qint64>(found.offset))) {
+            QImageReader reader(&file);
+            reader.setDecideFormatFromContent(true);
+            picture = reader.read();
+        }
+        if (picture.isNull())
+            m_lastStatus = SkinStatus::NotAPicture;
     }
-    return fromPath(result.imagePath);
+    if (m_lastStatus != SkinStatus::Ok) {
+        tell(m_lastStatus, parent);
+        return QImage();
+    }
+    return picture;
 }
 
 std::optional<SkinInfo> SkinReader::ReadSkinInfo(const QString &skinPath, QWidget *parent)
@@ -80,6 +90,7 @@ void SkinReader::tell(SkinStatus status, QWidget *parent) const
         break;
     case SkinStatus::Damaged:
     case SkinStatus::FieldTooLong:
+    case SkinStatus::WriteFailed: // nothing is written here: a read that failed half way
         text = QStringLiteral("Error reading skin file.\r\n"
                               "The skin file is damaged or not in the right format.");
         title = kErrorTitle;
@@ -89,11 +100,6 @@ void SkinReader::tell(SkinStatus status, QWidget *parent) const
         text = QStringLiteral("Error reading skin file.\r\n"
                               "The picture in the skin file is damaged or not a picture.");
         title = kErrorTitle;
-        icon = Prompter::Icon::Critical;
-        break;
-    case SkinStatus::WriteFailed:
-        text = QStringLiteral("The skin picture cannot be written to the temporary folder:\r\n") +
-               QDir::toNativeSeparators(Folders::tempPath());
         icon = Prompter::Icon::Critical;
         break;
     }

@@ -3,6 +3,7 @@
 #include "skins/SkinInfo.h"
 #include "skins/SkinStatus.h"
 
+#include <QImage>
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -20,12 +21,11 @@ public:
     // title: the program's own, on the warnings (the notes program's when left out).
     SkinReader(AppContext &ctx, const QString &title);
 
-    // Checks the skin and writes its picture to "pq_skin.jpg" in the temporary
-    // folder. Returns that file's full path, or an empty text when the file
-    // was refused. The picture is only put in place once it is known to load,
-    // so the returned file always shows. info, when given, gets the header.
-    QString ExtractSkinImage(const QString &skinPath, QWidget *parent = nullptr,
-                             SkinInfo *info = nullptr);
+    // Checks the skin and reads its picture straight from the skin file: nothing is written,
+    // so no other user of the temporary folder can block or read it. A null picture when
+    // the file was refused. info, when given, gets the header.
+    QImage ExtractSkinImage(const QString &skinPath, QWidget *parent = nullptr,
+                            SkinInfo *info = nullptr);
 
     // The header texts, version unchecked; a file that is not there gives
     // five empty texts. Empty when the file is damaged (after telling the user).

@@ -300,8 +300,7 @@ frmSkins::Outcome frmSkins::applyFile(frmNote *note, const QString &path, const 
 {
     SkinReader reader(m_ctx);
     QWidget *parent = isVisible() ? static_cast<QWidget *>(this) : note;
-    const QString image = reader.ExtractSkinImage(path, parent);
-    const QPixmap picture = image.isEmpty() ? QPixmap() : QPixmap(image);
+    const QPixmap picture = QPixmap::fromImage(reader.ExtractSkinImage(path, parent));
     if (!picture.isNull()) {
         note->setPicture(picture);
         note->Skin = listName;

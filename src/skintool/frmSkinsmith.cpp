@@ -326,11 +326,8 @@ void frmSkinsmith::ReadSkin()
     // A refused skin has been shown to the user; nothing else changes.
     SkinReader reader(m_ctx, Title);
     SkinInfo info;
-    const QString picturePath = reader.ExtractSkinImage(choice->path, this, &info);
-    if (picturePath.isEmpty())
-        return;
     WaitPointer wait;
-    const QImage picture = SkinBuilder::loadPicture(picturePath, nullptr);
+    const QImage picture = reader.ExtractSkinImage(choice->path, this, &info);
     if (picture.isNull())
         return;
     txtSkinName->setText(QString::fromStdString(info.skinName));

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
@@ -298,6 +299,56 @@ private slots:
         QVERIFY(app.prompter.shown[0].text.contains("could not be saved"));
         QVERIFY(app.prompter.shown[0].icon == Prompter::Icon::Exclamation);
         QCOMPARE(note->rtxtMain->Text().size(), 50000);
+    }
+
+    // The name asked about is the name written, and a link there is never written through.
+    void saveAsWritesOnlyTheNameAskedAbout_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("standing"); // what stands at report.rtf: "file" or "link"
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no extension, file there, kept")
+            << "report"
+            << "file" << false << false << "already exists";
+        QTest::newRow("no extension, file there, replaced")
+            << "report"
+            << "file" << true << true << "already exists";
+        QTest::newRow("no extension, link there") << "report"
+                                                  << "link" << true << false << "symbolic link";
+        QTest::newRow("full name, link there") << "report.rtf"
+                                               << "link" << true << false << "symbolic link";
+        QTest::newRow("full name, file there: the dialog asked") << "report.rtf"
+                                                                 << "file" << false << true << "";
+    }
+    void saveAsWritesOnlyTheNameAskedAbout()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, standing);
+        QFETCH(bool, agree);
+        QFETCH(bool, written);
+        QFETCH(QString, told);
+        TestApp app;
+        frmNote *note = loadNote(app);
+        note->rtxtMain->setSelText("New words");
+        const QString target = app.home() + "/report.rtf";
+        const QString elsewhere = app.home() + "/elsewhere.rtf";
+        FileBytes::write(standing == "file" ? target : elsewhere, "old");
+        if (standing == "link")
+            QVERIFY(QFile::link(elsewhere, target));
+        app.prompter.files << Prompter::FileChoice{app.home() + "/" + chosen, 0};
+        app.prompter.answers << (agree ? Prompter::Answer::Yes : Prompter::Answer::No);
+        note->menus().mnuSave->trigger();
+        QCOMPARE(app.prompter.shown.isEmpty(), told.isEmpty());
+        if (!told.isEmpty())
+            QVERIFY2(app.prompter.shown[0].text.contains(told) &&
+                         app.prompter.shown[0].text.contains("report.rtf"),
+                     qPrintable(app.prompter.shown[0].text));
+        QCOMPARE(FileBytes::read(elsewhere), standing == "link" ? QByteArray("old") : QByteArray());
+        QCOMPARE(QFileInfo(target).isSymLink(), standing == "link");
+        QCOMPARE(FileBytes::read(target).startsWith("{\\rtf1"), written);
+        QCOMPARE(QDir(app.home()).entryList({"*.tmp"}, QDir::Files), QStringList());
     }
 
     void printsTheNoteToPdf()

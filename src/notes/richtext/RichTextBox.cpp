@@ -175,12 +175,38 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     const auto forgetClassicSelection = [this] { m_classicStart = -1; };
     connect(this, &QTextEdit::cursorPositionChanged, this, forgetClassicSelection);
     connect(this, &QTextEdit::selectionChanged, this, forgetClassicSelection);
+    watchDocument();
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::selectionMaybeChanged);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::selectionMaybeChanged);
+}
+
+void RichTextBox::watchDocument()
+{
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (removed != 0 || added != 0)
             contentChanged();
     });
-    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::selectionMaybeChanged);
-    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::selectionMaybeChanged);
+}
+
+void RichTextBox::adoptDocument(QTextDocument *text)
+{
+    Operation operation(*this);
+    const QTextDocument *own = document();
+    text->setDefaultFont(own->defaultFont());
+    text->setIndentWidth(own->indentWidth());
+    text->setDocumentMargin(own->documentMargin());
+    text->setDefaultTextOption(own->defaultTextOption());
+    text->setUseDesignMetrics(own->useDesignMetrics());
+    // The first document belongs to the editor, which drops it; an adopted one is ours.
+    QTextDocument *old = document();
+    const bool ours = old->parent() == this;
+    text->setParent(this);
+    setDocument(text);
+    if (ours)
+        delete old;
+    watchDocument();
+    m_changed = true;
+    setTextCursor(QTextCursor(text));
 }
 
 RichTextBox::~RichTextBox() = default;

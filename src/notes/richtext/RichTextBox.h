@@ -54,6 +54,9 @@ public:
     // cost stays linear in the size of the text. Reading stops early when `interrupted`
     // answers true (the program is asked to end).
     void setTextRTF(const QString &rtf, const std::function<bool()> &interrupted = {});
+    // Takes a whole document read elsewhere (a huge text, read on a worker thread) in place of
+    // its own, with its own's settings; the old one is dropped. The box owns it from now on.
+    void adoptDocument(QTextDocument *text);
 
     std::optional<bool> SelBold() const;
     void setSelBold(bool on);
@@ -112,6 +115,7 @@ private:
     // Characters (of text, or of its RTF) past which a text is taken to overflow a note box.
     static constexpr int LongText = 4096;
 
+    void watchDocument();
     RichTextModel model() const;
     template <typename T, typename Read> std::optional<T> readFormat(Read read) const;
     void applyFormat(const QTextCharFormat &format, bool touchesProtection = false);
