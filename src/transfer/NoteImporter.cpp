@@ -199,8 +199,8 @@ void NoteImporter::loadSkinColors()
     SkinReader reader(m_ctx);
     for (const SkinList::Entry &skin : SkinList::Scan(
              {m_ctx.folders.skinsDir(), Folders::sharedDataDir() + QStringLiteral("/skins")})) {
-        const QString image = reader.ExtractSkinImage(skin.path);
-        if (const QColor color = ColorMatch::average(QImage(image)); color.isValid())
+        if (const QColor color = ColorMatch::average(reader.ExtractSkinImage(skin.path));
+            color.isValid())
             m_skinColors.append({skin.listName, color});
     }
 }
