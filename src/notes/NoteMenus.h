@@ -49,6 +49,8 @@ public:
             *mnuTrayOptions = nullptr, *mnuTraySkin = nullptr, *mnuTrayDash4 = nullptr,
             *mnuTrayHelpAbout = nullptr, *mnuTrayHelpDash1 = nullptr, *mnuTrayExit = nullptr;
     QMenu *mnuTrayHelp = nullptr;
+    // Every alarm of every note, in one window.
+    QAction *mnuTrayAlarms = nullptr;
     QAction *mnuTrayHelpVWeb = nullptr, *mnuTrayHelpDWeb = nullptr;
 
     // Gives the menu items their pictures (again after another note went).

@@ -3,6 +3,8 @@
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
 #include "alarms/AlarmTick.h"
+#include "alarms/AlarmWhen.h"
+#include "alarms/frmAlarmList.h"
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "notes/LazyPictureButton.h"
@@ -116,6 +118,7 @@ void frmNote::buildControls()
     lblAds->hide();
 
     lstAlarms = new AlarmList(this);
+    connect(lstAlarms, &AlarmList::changed, this, &frmNote::lstAlarms_Change);
 
     pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
     pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
@@ -313,6 +316,7 @@ void frmNote::wireMenus()
     connect(m.mnuTrayTop, &QAction::triggered, this, &frmNote::mnuTrayTop_Click);
     connect(m.mnuTrayOptions, &QAction::triggered, this, &frmNote::mnuTrayOptions_Click);
     connect(m.mnuTraySkin, &QAction::triggered, this, &frmNote::mnuTraySkin_Click);
+    connect(m.mnuTrayAlarms, &QAction::triggered, this, &frmNote::mnuTrayAlarms_Click);
     connect(m.mnuTrayHelpAbout, &QAction::triggered, this, &frmNote::mnuTrayHelpAbout_Click);
     connect(m.mnuTrayHelpVWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpVWeb_Click);
     connect(m.mnuTrayHelpDWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpDWeb_Click);
@@ -359,7 +363,7 @@ void frmNote::tmrAlarms_Timer()
             return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
         });
     for (const AlarmScheduler::Due &one : due)
-        frmAlert::Open(m_ctx, this, one.ListIndex, one.Entry);
+        frmAlert::Open(m_ctx, this, one.ListIndex, one.Entry, one.Missed);
 }
 
 void frmNote::Form_Unload()
@@ -1115,6 +1119,11 @@ void frmNote::mnuTraySkin_Click()
     frmSkins::OpenForAll(m_ctx);
 }
 
+void frmNote::mnuTrayAlarms_Click()
+{
+    frmAlarmList::Open(m_ctx);
+}
+
 void frmNote::mnuTrayHelpAbout_Click()
 {
     showForm(QStringLiteral("frmAbout"));
@@ -1342,8 +1351,14 @@ void frmNote::rtxtMain_Click()
     butMenuC->hide();
     if (!rtxtMain->SelProtected().value_or(false))
         return;
-    const QString time = GetAlarmTime(GetAlarmIndex());
-    const QString t = QStringLiteral("Alarm set to this text at ") + time + QLatin1Char('.');
+    const int index = GetAlarmIndex();
+    const QString time = GetAlarmTime(index);
+    const int position = FindAlarmEntry(index);
+    const QString t =
+        QStringLiteral("Alarm set to this text at ") +
+        AlarmWhen::spoken(AlarmEntry::parse(lstAlarms->text(position)).value_or(AlarmEntry()),
+                          m_ctx.clock->now().date()) +
+        QLatin1Char('.');
     // Typing starts once; a second click on the same mark leaves it running or standing.
     // Protected text without an alarm entry has no time to tell.
     if (!time.isEmpty() && lblAds->text() != t && m_typeText != t) {
@@ -1352,6 +1367,7 @@ void frmNote::rtxtMain_Click()
         m_typeText.clear();
         m_typePos = 0;
         lblAds->setText(t);
+        m_adsAlarm = index;
         tmrType.start();
     }
     rtxtMain->Span(QStringLiteral("["), false, true);
@@ -1359,6 +1375,23 @@ void frmNote::rtxtMain_Click()
 }
 
 // ---- alarms ----------------------------------------------------------------
+
+void frmNote::lstAlarms_Change()
+{
+    // The message line stops telling the time of an alarm that is gone.
+    const QString told = QStringLiteral("Alarm set to this text at ");
+    if (m_adsAlarm == 0 || FindAlarmEntry(m_adsAlarm) >= 0)
+        return;
+    m_adsAlarm = 0;
+    if (!lblAds->text().startsWith(told) && !m_typeText.startsWith(told))
+        return; // another line has taken its place
+    tmrType.stop();
+    m_scroll.stop();
+    m_typeText.clear();
+    m_typePos = 0;
+    lblAds->clear();
+    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+}
 
 void frmNote::mnuAlarmSet_Click()
 {
