@@ -101,7 +101,7 @@ int main(int argc, char **argv)
     const SingleInstance::Result held = instance.acquire();
     if (held == SingleInstance::Result::Running) {
         const QStringList arguments = QApplication::arguments().mid(1);
-        if (const QString skinFile = Startup::CleanCommandLine(arguments); !skinFile.isEmpty()) {
+        if (const QString skinFile = commandLine.skinPath(); !skinFile.isEmpty()) {
             Startup::InstallSkin(ctx, skinFile);
             return 0;
         }

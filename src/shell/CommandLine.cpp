@@ -25,7 +25,7 @@ bool isWindowSystemOption(const QString &name)
 
 } // namespace
 
-CommandLine::CommandLine(const QStringList &arguments)
+CommandLine::CommandLine(const QStringList &arguments, const QDateTime &now)
 {
     QCommandLineParser parser;
     // "-platform" is one option, as Qt reads it, not eight letters.
@@ -39,6 +39,21 @@ CommandLine::CommandLine(const QStringList &arguments)
                                      QStringLiteral("Shows the version and ends."));
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption newText(QStringLiteral("new"),
+                                     QStringLiteral("With --alarm: a new note with this text."),
+                                     QStringLiteral("text"));
+    const QCommandLineOption alarm(
+        QStringLiteral("alarm"),
+        QStringLiteral("An alarm on all of the new note's text at this time (09:30, 9:30 PM)."),
+        QStringLiteral("time"));
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        QStringLiteral("The alarm's day: today, tomorrow, a weekday or YYYY-MM-DD."),
+        QStringLiteral("day"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"),
+                                    QStringLiteral("Repeats the alarm: daily, weekdays or weekly."),
+                                    QStringLiteral("repeat"));
+    parser.addOptions({newText, alarm, date, repeat});
     parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
@@ -62,5 +77,32 @@ CommandLine::CommandLine(const QStringList &arguments)
                    QStringLiteral(" Try 'pennyquill --help'.\n");
     } else {
         m_skinPath = Startup::CleanCommandLine(parser.positionalArguments());
+        readReminder(parser, newText, {alarm, date, repeat}, now);
+    }
+}
+
+void CommandLine::readReminder(const QCommandLineParser &parser, const QCommandLineOption &newText,
+                               const QList<QCommandLineOption> &alarm, const QDateTime &now)
+{
+    const auto value = [&parser](const QCommandLineOption &option) {
+        return parser.isSet(option) ? parser.value(option) : QString();
+    };
+    if (!parser.isSet(alarm.at(0))) {
+        if (!parser.isSet(alarm.at(1)) && !parser.isSet(alarm.at(2)))
+            return;
+        m_action = Action::Fail;
+        m_output = QStringLiteral("pennyquill: --date and --repeat need --alarm.\n");
+        return;
+    }
+    if (!parser.isSet(newText)) {
+        m_action = Action::Fail;
+        m_output = QStringLiteral("pennyquill: --alarm needs --new TEXT.\n");
+        return;
+    }
+    m_reminder = ReminderRequest::read(value(newText), value(alarm.at(0)), value(alarm.at(1)),
+                                       value(alarm.at(2)), now);
+    if (!m_reminder->isValid()) {
+        m_action = Action::Fail;
+        m_output = QStringLiteral("pennyquill: ") + m_reminder->Error + QStringLiteral(".\n");
     }
 }

@@ -1,11 +1,15 @@
 #include "shell/NotesBus.h"
 
 #include "alarms/AlarmEntry.h"
+#include "alarms/ReminderNote.h"
+#include "alarms/ReminderRequest.h"
 #include "notes/frmNote.h"
+#include "platform/Clock.h"
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 
 namespace {
 
@@ -42,6 +46,18 @@ void NotesBus::NewNote()
 {
     if (frmNote *note = menuNote(m_ctx))
         note->mnuTrayNew_Click();
+}
+
+bool NotesBus::AddReminder(const QString &text, const QString &when, const QString &repeat)
+{
+    const ReminderRequest request =
+        ReminderRequest::readWhen(text, when, repeat, m_ctx.clock->now());
+    if (!request.isValid()) {
+        if (calledFromDBus())
+            sendErrorReply(QDBusError::InvalidArgs, request.Error);
+        return false;
+    }
+    return ReminderNote::make(m_ctx, request) != nullptr;
 }
 
 void NotesBus::ShowAllNotes()

@@ -1,17 +1,22 @@
 #include "shell/Startup.h"
 
+#include "alarms/ReminderNote.h"
 #include "notes/frmNote.h"
+#include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/TerminationWatcher.h"
 #include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CommandLine.h"
 #include "shell/FormRegistry.h"
 #include "shell/frmSplash.h"
 #include "skins/SkinInstaller.h"
 
 #include <QCoreApplication>
 #include <QMenu>
+
+#include <utility>
 
 QString Startup::CleanCommandLine(const QStringList &arguments)
 {
@@ -34,6 +39,21 @@ bool Startup::InstallSkin(AppContext &ctx, const QString &skinFile)
 
 Startup::Startup(AppContext &ctx) : m_ctx(ctx) {}
 
+void Startup::setArguments(const QStringList &arguments)
+{
+    const CommandLine line(QStringList{QString()} + arguments, m_ctx.clock->now());
+    m_skinFile = line.skinPath();
+    m_reminder = line.reminder();
+}
+
+void Startup::AddReminder(const ReminderRequest &request)
+{
+    if (m_splash && m_splash->sessionLoaded())
+        ReminderNote::make(m_ctx, request);
+    else
+        m_reminder = request;
+}
+
 void Startup::run()
 {
     m_menuNote = new frmNote(m_ctx);
@@ -54,6 +74,10 @@ void Startup::run()
     m_splash = new frmSplash(m_ctx);
     m_splash->CommandLineSkin = m_skinFile;
     m_splash->stopRequested = [] { return TerminationWatcher::requested(); };
+    QObject::connect(m_splash, &frmSplash::loadFinished, m_splash, [this] {
+        if (const std::optional<ReminderRequest> reminder = std::exchange(m_reminder, {}))
+            ReminderNote::make(m_ctx, *reminder);
+    });
     m_splash->Load();
     m_splash->show();
 }
@@ -74,7 +98,13 @@ void Startup::StopRequested()
 
 bool Startup::SecondStart(const QStringList &arguments)
 {
-    if (!CleanCommandLine(arguments).isEmpty())
+    const CommandLine line(QStringList{QString()} + arguments, m_ctx.clock->now());
+    if (line.reminder()) {
+        if (line.reminder()->isValid())
+            AddReminder(*line.reminder());
+        return true;
+    }
+    if (!line.skinPath().isEmpty())
         return false;
     if (m_splash)
         m_splash->TrayIcon_ShowNotes();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "alarms/ReminderRequest.h"
 #include "notes/frmNote.h"
 #include "shell/frmSplash.h"
 
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct AppContext;
 
@@ -26,7 +28,8 @@ public:
 
     // The program's arguments; a skin file among them is installed and shown
     // on one more note once the session is back.
-    void setArguments(const QStringList &arguments) { m_skinFile = CleanCommandLine(arguments); }
+    // A reminder on it (`--new TEXT --alarm ...`) becomes a note then too.
+    void setArguments(const QStringList &arguments);
 
     // Loads the hidden menu note and shows the splash.
     void run();
@@ -43,6 +46,9 @@ public:
     // desktop without a tray. False when the line names a skin file, which
     // is not handled here.
     bool SecondStart(const QStringList &arguments);
+    // A note with an alarm on its text, made at once or, while the session is
+    // still loading, once it is back.
+    void AddReminder(const ReminderRequest &request);
 
     frmNote *menuNote() const { return m_menuNote; }
     frmSplash *splash() const { return m_splash; }
@@ -50,6 +56,7 @@ public:
 private:
     AppContext &m_ctx;
     QString m_skinFile;
+    std::optional<ReminderRequest> m_reminder; // waiting for the session
     // Both may be unloaded (and deleted) before the program ends.
     QPointer<frmNote> m_menuNote;
     QPointer<frmSplash> m_splash;
