@@ -18,6 +18,8 @@ if [[ "${1:-}" == "--dev" ]]; then
   packages+=(xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
     weston xwayland qt6-wayland appstream desktop-file-utils)
+  # Moving the program's clock to try dated alarms; a notification service to watch.
+  packages+=(faketime dunst)
 fi
 
 missing=()

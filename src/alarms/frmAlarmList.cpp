@@ -174,6 +174,8 @@ void frmAlarmList::Refresh()
     if (!keep && !items.isEmpty())
         keep = items.first();
     lvwAlarms->setCurrentItem(keep);
+    for (const int column : {ColDue, ColRepeat})
+        lvwAlarms->resizeColumnToContents(column);
 }
 
 frmNote *frmAlarmList::noteOf(const QTreeWidgetItem *item) const

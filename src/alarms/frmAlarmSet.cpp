@@ -76,20 +76,20 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     txtMin->setMaxLength(2);
     cboAMPM = place(new QComboBox(fraMain), 1680, 570, 615, 315);
     cboAMPM->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
-    lblDate = place(new QLabel(QStringLiteral("&Date:"), fraMain), 135, 960, 600, 285);
-    dtpDate = place(new QDateEdit(fraMain), 735, 930, 1560, 315);
+    lblDate = place(new QLabel(QStringLiteral("&Date:"), fraMain), 135, 960, 690, 285);
+    dtpDate = place(new QDateEdit(fraMain), 825, 930, 1830, 315);
     dtpDate->setCalendarPopup(true);
     dtpDate->setDisplayFormat(QStringLiteral("ddd d MMM yyyy"));
     lblDate->setBuddy(dtpDate);
-    cmdFastDate = place(new QToolButton(fraMain), 2310, 930, 345, 315);
+    cmdFastDate = place(new QToolButton(fraMain), 2685, 930, 345, 315);
     cmdFastDate->setText(QStringLiteral("..."));
     cmdFastDate->setToolTip(QStringLiteral("Today, tomorrow or a day of the coming week"));
     mnuFastDate = new QMenu(QStringLiteral("Fast Date"), this);
     connect(mnuFastDate, &QMenu::aboutToShow, this, &frmAlarmSet::FillFastDates);
     cmdFastDate->setMenu(mnuFastDate);
     cmdFastDate->setPopupMode(QToolButton::InstantPopup);
-    lblRepeat = place(new QLabel(QStringLiteral("&Repeat:"), fraMain), 135, 1350, 600, 285);
-    cboRepeat = place(new QComboBox(fraMain), 735, 1320, 1920, 315);
+    lblRepeat = place(new QLabel(QStringLiteral("&Repeat:"), fraMain), 135, 1350, 690, 285);
+    cboRepeat = place(new QComboBox(fraMain), 825, 1320, 2205, 315);
     lblRepeat->setBuddy(cboRepeat);
     lblMsg = place(new QLabel(QStringLiteral("Show following message:"), fraMain), 105,
                    1110 + DateRows, 1800, 285);

@@ -48,6 +48,12 @@ void NotesBus::NewNote()
         note->mnuTrayNew_Click();
 }
 
+void NotesBus::ShowAlarms()
+{
+    if (frmNote *note = menuNote(m_ctx))
+        note->mnuTrayAlarms_Click();
+}
+
 bool NotesBus::AddReminder(const QString &text, const QString &when, const QString &repeat)
 {
     const ReminderRequest request =

@@ -37,6 +37,8 @@ public slots:
     // "tomorrow 09:30", "monday 9:30 PM" or "2026-12-14 09:30", `repeat` one
     // of "", "once", "daily", "weekdays", "weekly". A wrong one is refused
     // with an InvalidArgs error saying why; false then.
+    // Opens the alarm list, as "Alarms..." in the tray menu does.
+    Q_SCRIPTABLE void ShowAlarms();
     Q_SCRIPTABLE bool AddReminder(const QString &text, const QString &when, const QString &repeat);
 
 signals:
