@@ -110,6 +110,7 @@ private slots:
                                              "",
                                              "&Options...",
                                              "Change &Skin...",
+                                             "A&larms...",
                                              "",
                                              "&About...",
                                              "&Help",
