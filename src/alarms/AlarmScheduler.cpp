@@ -35,6 +35,17 @@ QList<AlarmScheduler::Due> AlarmScheduler::check(const QStringList &lines, const
                                                  const OpenCheck &isOpen)
 {
     const AlarmWhen::Minute minute = AlarmWhen::Minute::of(now);
+    const auto before = [](const AlarmWhen::Minute &a, const AlarmWhen::Minute &b) {
+        return a.Date != b.Date ? a.Date < b.Date : a.Time < b.Time;
+    };
+    if (m_quietUntil.Date.isValid() && m_checked.isSharedWith(lines) &&
+        minute.Date == m_lastCheck.Date && !before(minute, m_lastCheck) &&
+        before(minute, m_quietUntil)) {
+        m_lastCheck = minute;
+        return {};
+    }
+    // Quiet until the next day at most: the date changing asks for a full check.
+    AlarmWhen::Minute quiet{minute.Date.addDays(1), QTime(0, 0)};
     QList<Due> due;
     for (int i = 0; i < lines.size(); ++i) {
         Fields fields;
@@ -44,9 +55,14 @@ QList<AlarmScheduler::Due> AlarmScheduler::check(const QStringList &lines, const
         std::optional<AlarmWhen> when;
         if (fields.State == AlarmEntry::Played) {
             falls = isOpen && !isOpen(fields.Index);
+            quiet = {}; // its alert may close at any tick
         } else if (fields.State == AlarmEntry::InQue) {
             when = whenOf(fields.TimeText);
             falls = when && when->isDue(minute, m_lastCheck);
+            const AlarmWhen::Minute at{when && when->Date.isValid() ? when->Date : minute.Date,
+                                       when ? when->Time : QTime()};
+            if (when && !falls && quiet.Date.isValid() && before(at, quiet))
+                quiet = at;
         }
         if (!falls)
             continue;
@@ -57,6 +73,9 @@ QList<AlarmScheduler::Due> AlarmScheduler::check(const QStringList &lines, const
         due.append({i, *entry, when ? when->missed(now) : QString()});
     }
     m_lastCheck = minute;
+    // Due entries change the list, and the next check reads it whole again.
+    m_checked = lines;
+    m_quietUntil = due.isEmpty() ? quiet : AlarmWhen::Minute();
     return due;
 }
 

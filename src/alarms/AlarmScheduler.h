@@ -41,5 +41,10 @@ private:
     std::optional<AlarmWhen> whenOf(QStringView timeText);
 
     AlarmWhen::Minute m_lastCheck; // invalid before the first check
+    // The lines of the last full check, and the first minute at which one of
+    // them can fall due (invalid: any tick may). While the list is unchanged
+    // and the clock runs on within the day, ticks before it have nothing to do.
+    QStringList m_checked;
+    AlarmWhen::Minute m_quietUntil;
     QHash<QString, std::optional<AlarmWhen>> m_times;
 };

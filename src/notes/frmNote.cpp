@@ -354,12 +354,17 @@ void frmNote::Form_Load()
 
 void frmNote::tmrAlarms_Timer()
 {
+    tmrAlarms_Timer(m_ctx.clock->now());
+}
+
+void frmNote::tmrAlarms_Timer(const QDateTime &now)
+{
     if (lstAlarms->count() == 0) {
         m_alarmScheduler.checkEmpty(); // most notes: kept cheap
         return;
     }
     const QList<AlarmScheduler::Due> due =
-        m_alarmScheduler.check(lstAlarms->lines(), m_ctx.clock->now(), [this](int alarmIndex) {
+        m_alarmScheduler.check(lstAlarms->lines(), now, [this](int alarmIndex) {
             return frmAlert::OpenFor(*m_ctx.forms, this, alarmIndex) != nullptr;
         });
     for (const AlarmScheduler::Due &one : due)

@@ -156,6 +156,8 @@ public:
     void tmrlblADS_Timer();
     // One check of the note's alarms: every due entry opens its alert window.
     void tmrAlarms_Timer();
+    // The same at a moment read once for every note of the tick.
+    void tmrAlarms_Timer(const QDateTime &now);
     void lstAlarms_Change();
 
     // The tray menu's commands; they run on the hidden menu note.
