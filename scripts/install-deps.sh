@@ -24,6 +24,8 @@ if [[ "${1:-}" == "--dev" ]]; then
     pulseaudio pulseaudio-utils dbus xdotool xrestop valgrind xtrace strace heaptrack
     weston xwayland qt6-wayland appstream desktop-file-utils openbox lintian
     at-spi2-core python3-pyatspi xpad trayer)
+  # Moving the program's clock to try dated alarms; a notification service to watch.
+  packages+=(faketime dunst)
 fi
 
 missing=()

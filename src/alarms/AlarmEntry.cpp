@@ -26,7 +26,8 @@ std::optional<AlarmEntry> AlarmEntry::parse(const QString &line)
     entry.Message = fields.at(2);
     entry.Sound = fields.at(3);
     entry.State = fields.at(4);
-    entry.UnmarkedText = fields.mid(5).join(Splitter);
+    entry.UnmarkedText = fields.at(5);
+    entry.Extra = fields.mid(6);
     return entry;
 }
 
@@ -36,7 +37,18 @@ QString AlarmEntry::line() const
     rtf.replace(Splitter, RtfLess + Splitter.mid(1));
     rtf.replace(QStringLiteral("<alertsplitter>"), RtfLess + QStringLiteral("alertsplitter>"));
     rtf.replace(QStringLiteral("[CRLF]"), RtfBracket + QStringLiteral("CRLF]"));
-    return QStringList{QString::number(Index), TimeText, Message, Sound, State, rtf}.join(Splitter);
+    return (QStringList{QString::number(Index), TimeText, Message, Sound, State, rtf} + Extra)
+        .join(Splitter);
+}
+
+void AlarmEntry::setRepeatField(const QString &field)
+{
+    if (Extra.isEmpty() && field.isEmpty())
+        return; // a one-off alarm keeps the six fields older readers expect
+    if (Extra.isEmpty())
+        Extra.append(field);
+    else
+        Extra[0] = field;
 }
 
 QString AlarmEntry::reservedIn(const QString &text)

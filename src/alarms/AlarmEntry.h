@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <optional>
 
@@ -22,10 +23,13 @@ public:
     QString Sound;
     QString State = InQue;
     QString UnmarkedText;
+    // Fields after the sixth, kept as read: the seventh is the repeat
+    // (AlarmWhen); later ones come from newer versions.
+    QStringList Extra;
 
     // Reads a list line; empty when it has fewer than six fields or an index
-    // that is not a number. Fields after the sixth belong to the RTF field
-    // (files written by hand), so nothing of the line is dropped.
+    // that is not a number. Fields after the sixth go to Extra and are
+    // written back unchanged.
     static std::optional<AlarmEntry> parse(const QString &line);
     // The list line. The RTF field is written so that it cannot hold a
     // reserved sequence (it stays the same RTF); the other fields must be
@@ -44,4 +48,7 @@ public:
     static QString formatTime(const QTime &time);
 
     bool isPlayed() const { return State == Played; }
+    // The seventh field, the repeat; empty for a one-off alarm.
+    QString repeatField() const { return Extra.value(0); }
+    void setRepeatField(const QString &field);
 };

@@ -2,13 +2,6 @@
 
 namespace {
 
-// Local date-times are slow to take apart; the check reads date and time once.
-AlarmScheduler::Minute toMinute(const QDateTime &moment)
-{
-    const QTime time = moment.time();
-    return {moment.date(), QTime(time.hour(), time.minute())};
-}
-
 // The fields the check reads, found without copying the line: the RTF, by
 // far the longest field, comes last and is never scanned.
 struct Fields
@@ -41,66 +34,61 @@ bool readFields(const QString &line, Fields &fields)
 QList<AlarmScheduler::Due> AlarmScheduler::check(const QStringList &lines, const QDateTime &now,
                                                  const OpenCheck &isOpen)
 {
-    const Minute minute = toMinute(now);
+    const AlarmWhen::Minute minute = AlarmWhen::Minute::of(now);
+    const auto before = [](const AlarmWhen::Minute &a, const AlarmWhen::Minute &b) {
+        return a.Date != b.Date ? a.Date < b.Date : a.Time < b.Time;
+    };
+    if (m_quietUntil.Date.isValid() && m_checked.isSharedWith(lines) &&
+        minute.Date == m_lastCheck.Date && !before(minute, m_lastCheck) &&
+        before(minute, m_quietUntil)) {
+        m_lastCheck = minute;
+        return {};
+    }
+    // Quiet until the next day at most: the date changing asks for a full check.
+    AlarmWhen::Minute quiet{minute.Date.addDays(1), QTime(0, 0)};
     QList<Due> due;
     for (int i = 0; i < lines.size(); ++i) {
         Fields fields;
         if (!readFields(lines.at(i), fields))
             continue;
         bool falls = false;
+        std::optional<AlarmWhen> when;
         if (fields.State == AlarmEntry::Played) {
             falls = isOpen && !isOpen(fields.Index);
+            quiet = {}; // its alert may close at any tick
         } else if (fields.State == AlarmEntry::InQue) {
-            if (const std::optional<QTime> time = timeOf(fields.TimeText))
-                falls = isDue(fields.Index, fields.TimeText, *time, minute);
+            when = whenOf(fields.TimeText);
+            falls = when && when->isDue(minute, m_lastCheck);
+            const AlarmWhen::Minute at{when && when->Date.isValid() ? when->Date : minute.Date,
+                                       when ? when->Time : QTime()};
+            if (when && !falls && quiet.Date.isValid() && before(at, quiet))
+                quiet = at;
         }
         if (!falls)
             continue;
         std::optional<AlarmEntry> entry = AlarmEntry::parse(lines.at(i));
         if (!entry)
             continue;
-        m_holds.remove(entry->Index);
         entry->State = AlarmEntry::Played;
-        due.append({i, *entry});
+        due.append({i, *entry, when ? when->missed(now) : QString()});
     }
     m_lastCheck = minute;
+    // Due entries change the list, and the next check reads it whole again.
+    m_checked = lines;
+    m_quietUntil = due.isEmpty() ? quiet : AlarmWhen::Minute();
     return due;
 }
 
-std::optional<QTime> AlarmScheduler::timeOf(QStringView timeText)
+std::optional<AlarmWhen> AlarmScheduler::whenOf(QStringView timeText)
 {
-    // The same few time texts are read every second.
+    // The same few time texts are read every second; the repeat plays no
+    // part in whether an entry is due.
     const auto known = m_times.constFind(timeText.toString());
     if (known != m_times.constEnd())
         return *known;
     if (m_times.size() > 1024)
         m_times.clear();
-    const std::optional<QTime> time = AlarmEntry::timeOfDay(timeText.toString());
-    m_times.insert(timeText.toString(), time);
-    return time;
-}
-
-bool AlarmScheduler::isDue(int index, QStringView timeText, const QTime &time,
-                           const Minute &now) const
-{
-    const auto hold = m_holds.constFind(index);
-    if (hold != m_holds.constEnd() && hold->TimeText == timeText)
-        return now >= hold->Due;
-    if (time <= now.Time)
-        return true;
-    // Still ahead today; but a forward jump over midnight may have passed it by.
-    if (!m_lastCheck.Date.isValid() || m_lastCheck.Date >= now.Date)
-        return false;
-    return m_lastCheck.Date.daysTo(now.Date) > 1 || time > m_lastCheck.Time;
-}
-
-void AlarmScheduler::holdUntil(int alarmIndex, const QString &timeText, const QDateTime &due)
-{
-    m_holds.insert(alarmIndex, {timeText, toMinute(due)});
-}
-
-QDateTime AlarmScheduler::snoozeTime(const QDateTime &now, int minutes)
-{
-    const Minute due = toMinute(now.addSecs(static_cast<qint64>(minutes) * 60));
-    return QDateTime(due.Date, due.Time, now.timeSpec());
+    const std::optional<AlarmWhen> when = AlarmWhen::read(timeText);
+    m_times.insert(timeText.toString(), when);
+    return when;
 }

@@ -1,6 +1,7 @@
 #include "alarms/AlarmTick.h"
 
 #include "notes/frmNote.h"
+#include "platform/Clock.h"
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
 
@@ -21,7 +22,9 @@ AlarmTick::AlarmTick(AppContext &ctx) : QObject(ctx.forms), m_ctx(ctx)
 
 void AlarmTick::tmrAlarms_Timer()
 {
+    // The clock is read once a tick, not once per note.
+    const QDateTime now = m_ctx.clock->now();
     for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote")))
         if (auto *note = qobject_cast<frmNote *>(form))
-            note->tmrAlarms_Timer();
+            note->tmrAlarms_Timer(now);
 }

@@ -5,10 +5,11 @@
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
 
-void AlertGate::Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry)
+void AlertGate::Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry,
+                     const QString &missed)
 {
     if (ctx.forms->formsNamed(QStringLiteral("frmAlert")).size() < MaxWindows)
-        frmAlert::Open(ctx, sender, listIndex, entry);
+        frmAlert::Open(ctx, sender, listIndex, entry, missed);
     else
         frmAlertList::Gather(ctx, sender, listIndex, entry);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class AlarmEntry;
 class FormRegistry;
 class frmNote;
@@ -13,8 +15,10 @@ class AlertGate
 public:
     static constexpr int MaxWindows = 20;
 
-    // The entry, already "played", goes back at listIndex of the sender's list.
-    static void Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry);
+    // The entry, already "played", goes back at listIndex of the sender's list; missed says
+    // when it was due, for an alarm that passed while the program was off or asleep.
+    static void Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry,
+                     const QString &missed = {});
     // Whether an alarm of the note is shown: in its own window or in the list.
     static bool IsOpen(const FormRegistry &forms, const frmNote *sender, int alarmIndex);
 };

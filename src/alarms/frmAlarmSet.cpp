@@ -2,6 +2,7 @@
 
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
+#include "alarms/AlarmWhen.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Clock.h"
@@ -15,17 +16,20 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -43,6 +47,9 @@ template <typename Widget> Widget *place(Widget *widget, int left, int top, int 
     return widget;
 }
 
+// Room made under the time row for the date and the repeat.
+constexpr int DateRows = 660;
+
 const QString HourMessage = QStringLiteral("Hour must be numeric and between 1 - 12");
 const QString MinuteMessage = QStringLiteral("Minute must be numeric and between 0 - 59");
 
@@ -54,12 +61,13 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
 {
     setWindowTitle(QStringLiteral("Alarm Set"));
     CaptionsInFrames();
-    setFixedSize(Twips::toPixels(4680), Twips::toPixels(3075));
+    setFixedSize(Twips::toPixels(4680), Twips::toPixels(3075 + DateRows));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
 
-    fraMain = place(new QGroupBox(QStringLiteral("Set Alarm"), this), 90, 60, 3300, 2910);
+    fraMain =
+        place(new QGroupBox(QStringLiteral("Set Alarm"), this), 90, 60, 3300, 2910 + DateRows);
     lblTime = place(new QLabel(QStringLiteral("Time:"), fraMain), 135, 315, 1410, 300);
     txtHour = place(new QLineEdit(fraMain), 150, 570, 480, 285);
     txtHour->setMaxLength(2);
@@ -68,16 +76,32 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     txtMin->setMaxLength(2);
     cboAMPM = place(new QComboBox(fraMain), 1680, 570, 615, 315);
     cboAMPM->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
-    lblMsg =
-        place(new QLabel(QStringLiteral("Show following message:"), fraMain), 105, 1110, 1800, 285);
-    txtMsg =
-        place(new QLineEdit(QStringLiteral("Alarm for 10:30 PM"), fraMain), 105, 1365, 3030, 300);
-    optSysBeep =
-        place(new QRadioButton(QStringLiteral("Play system beep"), fraMain), 90, 1890, 2775, 225);
+    lblDate = place(new QLabel(QStringLiteral("&Date:"), fraMain), 135, 960, 690, 285);
+    dtpDate = place(new QDateEdit(fraMain), 825, 930, 1830, 315);
+    dtpDate->setCalendarPopup(true);
+    dtpDate->setDisplayFormat(QStringLiteral("ddd d MMM yyyy"));
+    lblDate->setBuddy(dtpDate);
+    cmdFastDate = place(new QToolButton(fraMain), 2685, 930, 345, 315);
+    cmdFastDate->setText(QStringLiteral("..."));
+    cmdFastDate->setToolTip(QStringLiteral("Today, tomorrow or a day of the coming week"));
+    mnuFastDate = new QMenu(QStringLiteral("Fast Date"), this);
+    connect(mnuFastDate, &QMenu::aboutToShow, this, &frmAlarmSet::FillFastDates);
+    cmdFastDate->setMenu(mnuFastDate);
+    cmdFastDate->setPopupMode(QToolButton::InstantPopup);
+    lblRepeat = place(new QLabel(QStringLiteral("&Repeat:"), fraMain), 135, 1350, 690, 285);
+    cboRepeat = place(new QComboBox(fraMain), 825, 1320, 2205, 315);
+    lblRepeat->setBuddy(cboRepeat);
+    lblMsg = place(new QLabel(QStringLiteral("Show following message:"), fraMain), 105,
+                   1110 + DateRows, 1800, 285);
+    txtMsg = place(new QLineEdit(QStringLiteral("Alarm for 10:30 PM"), fraMain), 105,
+                   1365 + DateRows, 3030, 300);
+    optSysBeep = place(new QRadioButton(QStringLiteral("Play system beep"), fraMain), 90,
+                       1890 + DateRows, 2775, 225);
     optCusSound = place(new QRadioButton(QStringLiteral("Play following sound file:"), fraMain), 90,
-                        2160, 2730, 225);
-    txtCusSound = place(new QLineEdit(fraMain), 330, 2430, 2460, 285);
-    cmdBrowse = place(new QPushButton(QStringLiteral("..."), fraMain), 2820, 2430, 315, 270);
+                        2160 + DateRows, 2730, 225);
+    txtCusSound = place(new QLineEdit(fraMain), 330, 2430 + DateRows, 2460, 285);
+    cmdBrowse =
+        place(new QPushButton(QStringLiteral("..."), fraMain), 2820, 2430 + DateRows, 315, 270);
     cmdOK = place(new QPushButton(QStringLiteral("&OK"), this), 3450, 150, 1140, 345);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
@@ -86,8 +110,9 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
         place(new QPushButton(QStringLiteral("&Fast Select "), this), 3465, 1545, 1140, 345);
 
     // The tab order of the dialog, first to last.
-    const QList<QWidget *> order = {txtHour,     cboAMPM, txtMsg,    optSysBeep, optCusSound,
-                                    txtCusSound, cmdOK,   cmdCancel, cmdBrowse,  cmdFastSelect};
+    const QList<QWidget *> order = {txtHour,   cboAMPM,    dtpDate,      cmdFastDate, cboRepeat,
+                                    txtMsg,    optSysBeep, optCusSound,  txtCusSound, cmdOK,
+                                    cmdCancel, cmdBrowse,  cmdFastSelect};
     setTabOrder(txtHour, txtMin);
     setTabOrder(txtMin, cboAMPM);
     for (qsizetype i = 1; i + 1 < order.size(); ++i)
@@ -111,6 +136,7 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     mnu45Min = fast("45 Minutes Later", 45);
     mnu1Hour = fast("1 Hour Later", 60);
 
+    connect(dtpDate, &QDateEdit::dateChanged, this, &frmAlarmSet::dtpDate_Change);
     connect(cmdOK, &QPushButton::clicked, this, &frmAlarmSet::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAlarmSet::cmdCancel_Click);
     connect(cmdFastSelect, &QPushButton::clicked, this, &frmAlarmSet::cmdFastSelect_Click);
@@ -138,7 +164,12 @@ frmAlarmSet *frmAlarmSet::Open(AppContext &ctx)
 void frmAlarmSet::Form_Load()
 {
     mdlVariables::SetTopMost(this, mdlVariables::HWND_TOPMOST);
-    SetTimeBoxes(m_ctx.clock->now());
+    const QDateTime now = m_ctx.clock->now();
+    SetTimeBoxes(now);
+    dtpDate->setDate(now.date());
+    FillFastDates();
+    dtpDate_Change();
+    cboRepeat->setCurrentIndex(0);
     optCusSound->setChecked(true);
     txtCusSound->setText(Folders::sharedDataDir() + QStringLiteral("/sounds/chime.wav"));
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -158,7 +189,35 @@ void frmAlarmSet::SetTimeBoxes(const QDateTime &t)
 
 void frmAlarmSet::FastSelect(int minutes)
 {
-    SetTimeBoxes(m_ctx.clock->now().addSecs(60LL * minutes));
+    const QDateTime then = m_ctx.clock->now().addSecs(60LL * minutes);
+    SetTimeBoxes(then);
+    dtpDate->setDate(then.date()); // "5 Minutes Later" at 11:58 PM is tomorrow
+}
+
+void frmAlarmSet::FillFastDates()
+{
+    mnuFastDate->clear();
+    const QDate today = m_ctx.clock->now().date();
+    for (int days = 0; days < 8; ++days) {
+        const QDate day = today.addDays(days);
+        const QString caption = days == 0 ? QStringLiteral("&Today")
+                                : days == 1
+                                    ? QStringLiteral("To&morrow")
+                                    : QLocale::c().toString(day, QStringLiteral("dddd d MMM"));
+        connect(mnuFastDate->addAction(caption), &QAction::triggered, this,
+                [this, day] { dtpDate->setDate(day); });
+    }
+}
+
+void frmAlarmSet::dtpDate_Change()
+{
+    // The weekly choice names the day it repeats on.
+    const int chosen = std::max(0, cboRepeat->currentIndex());
+    cboRepeat->clear();
+    cboRepeat->addItems(
+        {QStringLiteral("Once"), QStringLiteral("Every day"), QStringLiteral("Every weekday"),
+         QStringLiteral("Every week on ") + QLocale::c().dayName(dtpDate->date().dayOfWeek())});
+    cboRepeat->setCurrentIndex(chosen);
 }
 
 void frmAlarmSet::cmdFastSelect_Click()
@@ -278,11 +337,28 @@ void frmAlarmSet::cmdOK_Click()
     const QString timeText = txtHour->text() + QLatin1Char(':') + txtMin->text() +
                              QLatin1Char(' ') + cboAMPM->currentText();
     const std::optional<QTime> chosen = AlarmEntry::timeOfDay(timeText);
-    const QTime now = m_ctx.clock->now().time();
-    if (!chosen || *chosen < QTime(now.hour(), now.minute())) {
-        warn(QStringLiteral("The time you chose is in the past."), txtHour);
+    const QDateTime now = m_ctx.clock->now();
+    const QTime minute(now.time().hour(), now.time().minute());
+    const QString past = QStringLiteral("The time you chose is in the past.");
+    if (!chosen || dtpDate->date() < now.date()) {
+        warn(past, chosen ? static_cast<QWidget *>(dtpDate) : txtHour);
         return;
     }
+    if (dtpDate->date() == now.date() && *chosen < minute) {
+        // Most often meant for tomorrow morning: offered at once.
+        const QString offer = past + QStringLiteral("\n\nSet the alarm for %1 tomorrow instead?")
+                                         .arg(AlarmEntry::formatTime(*chosen));
+        if (m_ctx.prompter->message(this, offer, AppInfo::Title, Prompter::Buttons::YesNo,
+                                    Prompter::Icon::Exclamation) != Prompter::Answer::Yes) {
+            txtHour->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        dtpDate->setDate(now.date().addDays(1));
+    }
+    AlarmWhen when;
+    when.Repeats = static_cast<AlarmWhen::Repeat>(std::max(0, cboRepeat->currentIndex()));
+    when.Date = when.RepeatDate = AlarmWhen::firstDay(dtpDate->date(), when.Repeats);
+    when.Time = when.RepeatTime = *chosen;
 
     if (frmNote *note = frmSender.data()) {
         RichTextBox &box = *note->rtxtMain;
@@ -293,7 +369,9 @@ void frmAlarmSet::cmdOK_Click()
         AlarmEntry entry;
         entry.Index = ++m_ctx.vars->AlarmCounter;
         entry.UnmarkedText = AlarmMarks::mark(box, entry.Index);
-        entry.TimeText = timeText;
+        // Dated, so that it is never taken for another day.
+        entry.TimeText = AlarmWhen::timeText(when.Date, timeText);
+        entry.setRepeatField(when.repeatField());
         entry.Message = txtMsg->text();
         entry.Sound = customSound ? txtCusSound->text() : AlarmEntry::SystemBeep;
         note->lstAlarms->addItem(entry.line());

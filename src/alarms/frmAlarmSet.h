@@ -7,6 +7,8 @@
 
 class QAction;
 class QComboBox;
+class QDateEdit;
+class QToolButton;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,13 @@ public:
     QLabel *lblDot = nullptr;
     QLineEdit *txtMin = nullptr;
     QComboBox *cboAMPM = nullptr;
+    // The day, under the time: a calendar, and quick choices beside it.
+    QLabel *lblDate = nullptr;
+    QDateEdit *dtpDate = nullptr;
+    QToolButton *cmdFastDate = nullptr;
+    QMenu *mnuFastDate = nullptr;
+    QLabel *lblRepeat = nullptr;
+    QComboBox *cboRepeat = nullptr; // in AlarmWhen::Repeat's order
     QLabel *lblMsg = nullptr;
     QLineEdit *txtMsg = nullptr;
     QRadioButton *optSysBeep = nullptr;
@@ -60,6 +69,10 @@ public:
     // The fast choices: now plus that many minutes.
     void FastSelect(int minutes);
     void SetTimeBoxes(const QDateTime &t);
+    // The quick date choices, from today's date: today, tomorrow and the days
+    // of the coming week.
+    void FillFastDates();
+    void dtpDate_Change();
     // False (after the box's message, with the focus kept in it) when the box is wrong.
     bool txtHour_Validate();
     bool txtMin_Validate();

@@ -2,7 +2,7 @@
 
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
-#include "alarms/AlarmScheduler.h"
+#include "alarms/AlarmWhen.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Artwork.h"
@@ -20,6 +20,7 @@
 #include "shell/mdlVariables.h"
 #include "widgets/lcd/LCDEffect.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -45,6 +46,12 @@ QRect screenTwips(const QWidget *window)
     const QRect px = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     return QRect(Twips::fromPixels(px.x()), Twips::fromPixels(px.y()),
                  Twips::fromPixels(px.width()), Twips::fromPixels(px.height()));
+}
+
+QSystemTrayIcon *trayIcon(AppContext &ctx)
+{
+    auto *splash = qobject_cast<frmSplash *>(ctx.forms->find(QStringLiteral("frmSplash")));
+    return splash && splash->TrayIcon && splash->TrayIcon->isVisible() ? splash->TrayIcon : nullptr;
 }
 
 } // namespace
@@ -145,12 +152,15 @@ void frmAlert::Form_Load()
     StartEffect(PickEffect(), true);
 }
 
-frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry)
+frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry,
+                         const QString &missed)
 {
     auto *alert = new frmAlert(ctx);
     alert->Load();
     sender->lstAlarms->setText(listIndex, entry.line());
-    alert->txtMsg->setPlainText(entry.Message);
+    alert->txtMsg->setPlainText(missed.isEmpty() ? entry.Message
+                                                 : entry.Message + QStringLiteral("\n\n(") +
+                                                       missed + QLatin1Char(')'));
     alert->txtMsg->setAccessibleName(entry.Message);
     alert->frmSender = sender;
     alert->iAlarmIndex = entry.Index;
@@ -161,7 +171,11 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
         Placement(ctx.vars->LastAlertPos, QSize(ClientWidth, ClientHeight), screenTwips(alert));
     alert->m_place.set(place);
     alert->move(Twips::toPixels(place.x()), Twips::toPixels(place.y()));
+    // On top and flashing, but the keyboard stays where the user is typing, so
+    // that typing cannot dismiss the alarm; a click gives the window the focus.
+    alert->setAttribute(Qt::WA_ShowWithoutActivating);
     alert->show();
+    QApplication::alert(alert);
     // Taken as painted at once: the platform paints later, and a second alert
     // of the same check must not open exactly over this one.
     alert->rememberPosition();
@@ -177,11 +191,15 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
     if (ctx.bus)
         ctx.bus->announceAlarm(entry);
     // Also on the desktop's notifications, or the tray's balloon without them.
+    // Each is taken back when the alert is answered.
+    static quint64 notifications = 0;
     const QString summary = AppInfo::Title + QStringLiteral(" alarm");
-    if (!ctx.notifier || !ctx.notifier->notify(summary, entry.Message)) {
-        auto *splash = qobject_cast<frmSplash *>(ctx.forms->find(QStringLiteral("frmSplash")));
-        if (splash && splash->TrayIcon && splash->TrayIcon->isVisible())
-            splash->TrayIcon->showMessage(summary, entry.Message, alert->windowIcon(), 0);
+    const QString key = QStringLiteral("alarm-%1").arg(++notifications);
+    if (ctx.notifier && ctx.notifier->notifyKeyed(key, summary, entry.Message)) {
+        alert->m_notification = key;
+    } else if (QSystemTrayIcon *tray = trayIcon(ctx)) {
+        tray->showMessage(summary, entry.Message, alert->windowIcon(), 0);
+        alert->m_balloon = true;
     }
     return alert;
 }
@@ -205,6 +223,17 @@ QPoint frmAlert::Placement(const QPoint &lastPainted, const QSize &size, const Q
         return centre;
     const QPoint next = lastPainted + QPoint(CascadeStep, CascadeStep);
     return screen.contains(QRect(next, size)) ? next : centre;
+}
+
+void frmAlert::Form_Unload()
+{
+    if (!m_notification.isEmpty() && m_ctx.notifier)
+        m_ctx.notifier->withdraw(m_notification);
+    m_notification.clear();
+    // An empty message takes the balloon down.
+    if (QSystemTrayIcon *tray = m_balloon ? trayIcon(m_ctx) : nullptr)
+        tray->showMessage(QString(), QString(), QIcon(), 0);
+    m_balloon = false;
 }
 
 void frmAlert::paintEvent(QPaintEvent *event)
@@ -296,8 +325,20 @@ void frmAlert::cmdOK_Click()
     m_ctx.sound->stop();
     const int row = EntryPosition();
     if (row >= 0) {
-        frmSender->lstAlarms->removeAt(row);
-        AlarmMarks::restore(*frmSender->rtxtMain, iAlarmIndex, sSelTextRTF);
+        std::optional<AlarmEntry> entry = AlarmEntry::parse(frmSender->lstAlarms->text(row));
+        const std::optional<AlarmWhen> when =
+            entry ? AlarmWhen::read(entry->TimeText, entry->repeatField()) : std::nullopt;
+        // A repeating alarm stays on its text and waits for its next day.
+        if (const std::optional<AlarmWhen> next =
+                when ? when->next(m_ctx.clock->now()) : std::nullopt) {
+            entry->TimeText = next->timeText();
+            entry->setRepeatField(next->repeatField(entry->repeatField()));
+            entry->State = AlarmEntry::InQue;
+            frmSender->lstAlarms->setText(row, entry->line());
+        } else {
+            frmSender->lstAlarms->removeAt(row);
+            AlarmMarks::restore(*frmSender->rtxtMain, iAlarmIndex, sSelTextRTF);
+        }
     }
     Unload();
 }
@@ -326,11 +367,15 @@ void frmAlert::Snooze(int minutes)
     if (row < 0)
         return;
     std::optional<AlarmEntry> entry = AlarmEntry::parse(frmSender->lstAlarms->text(row));
-    const QDateTime due = AlarmScheduler::snoozeTime(m_ctx.clock->now(), minutes);
-    entry->TimeText = AlarmEntry::formatTime(due.time());
+    // An unreadable time text snoozes as a time of day: the snooze makes it readable.
+    const AlarmWhen when =
+        AlarmWhen::read(entry->TimeText, entry->repeatField()).value_or(AlarmWhen());
+    const AlarmWhen snoozed = when.snoozed(m_ctx.clock->now(), minutes);
+    entry->TimeText = snoozed.timeText();
+    // The repeat keeps counting from the day it fell due on.
+    entry->setRepeatField(snoozed.repeatField(entry->repeatField()));
     entry->State = AlarmEntry::InQue;
     frmSender->lstAlarms->setText(row, entry->line());
-    frmSender->alarmScheduler().holdUntil(entry->Index, entry->TimeText, due);
 }
 
 void frmAlert::closeEvent(QCloseEvent *event)

@@ -54,8 +54,10 @@ public:
 
     // Opens the alert of a due entry of the note's list: the entry, already
     // "played", goes back at listIndex; the window is placed, shown, and the
-    // sound and a desktop notification go out.
-    static frmAlert *Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry);
+    // sound and a desktop notification go out. `missed` ("missed: 09:30 AM
+    // yesterday") stands under the message when the alarm fell due late.
+    static frmAlert *Open(AppContext &ctx, frmNote *sender, int listIndex, const AlarmEntry &entry,
+                          const QString &missed = {});
     // The open alert window of a note's alarm, or null.
     static frmAlert *OpenFor(const FormRegistry &forms, const frmNote *sender, int alarmIndex);
     // Where a new alert goes, all in twips: centred on the screen for the
@@ -80,6 +82,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -101,6 +104,8 @@ private:
     bool m_turnOn = false;
     bool m_blinkCleanUp = false;
     bool m_answered = false; // dismissed, snoozed or closed with its note
+    QString m_notification;  // the key of its desktop notification, if one went out
+    bool m_balloon = false;  // the tray's balloon stands in for the notification
     // Where the window was put; on Wayland that is all the program knows of it.
     WindowPlace m_place;
 };

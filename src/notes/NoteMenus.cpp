@@ -97,6 +97,7 @@ NoteMenus::NoteMenus(QWidget *owner)
     mnuTrayDash3 = item(mnuTray, "mnuTrayDash3", "-");
     mnuTrayOptions = item(mnuTray, "mnuTrayOptions", "&Options...");
     mnuTraySkin = item(mnuTray, "mnuTraySkin", "Change &Skin...");
+    mnuTrayAlarms = item(mnuTray, "mnuTrayAlarms", "A&larms...");
     mnuTrayDash4 = item(mnuTray, "mnuTrayDash4", "-");
     mnuTrayHelpAbout = item(mnuTray, "mnuTrayHelpAbout", "&About...");
     mnuTrayHelp = sub(mnuTray, "mnuTrayHelp", "&Help");

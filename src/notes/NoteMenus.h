@@ -52,6 +52,8 @@ public:
     QMenu *mnuTrayHelp = nullptr;
     // Opens the notes list.
     QAction *mnuTrayNotes = nullptr;
+    // Every alarm of every note, in one window.
+    QAction *mnuTrayAlarms = nullptr;
     QAction *mnuTrayHelpVWeb = nullptr, *mnuTrayHelpDWeb = nullptr;
     // Moving notes in from other programs and out to files.
     QAction *mnuTrayImport = nullptr, *mnuTrayExport = nullptr;

@@ -3,7 +3,9 @@
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
 #include "alarms/AlarmTick.h"
+#include "alarms/AlarmWhen.h"
 #include "alarms/AlertGate.h"
+#include "alarms/frmAlarmList.h"
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "find/FindBar.h"
@@ -132,6 +134,7 @@ void frmNote::buildControls()
     AccessibleRole::set(lblAds, QAccessible::StatusBar);
 
     lstAlarms = new AlarmList(this);
+    connect(lstAlarms, &AlarmList::changed, this, &frmNote::lstAlarms_Change);
 
     pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
     pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
@@ -333,6 +336,7 @@ void frmNote::wireMenus()
     connect(m.mnuTrayTop, &QAction::triggered, this, &frmNote::mnuTrayTop_Click);
     connect(m.mnuTrayOptions, &QAction::triggered, this, &frmNote::mnuTrayOptions_Click);
     connect(m.mnuTraySkin, &QAction::triggered, this, &frmNote::mnuTraySkin_Click);
+    connect(m.mnuTrayAlarms, &QAction::triggered, this, &frmNote::mnuTrayAlarms_Click);
     connect(m.mnuTrayHelpAbout, &QAction::triggered, this, &frmNote::mnuTrayHelpAbout_Click);
     connect(m.mnuTrayHelpVWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpVWeb_Click);
     connect(m.mnuTrayHelpDWeb, &QAction::triggered, this, &frmNote::mnuTrayHelpDWeb_Click);
@@ -373,16 +377,21 @@ void frmNote::Form_Load()
 
 void frmNote::tmrAlarms_Timer()
 {
+    tmrAlarms_Timer(m_ctx.clock->now());
+}
+
+void frmNote::tmrAlarms_Timer(const QDateTime &now)
+{
     if (lstAlarms->count() == 0) {
         m_alarmScheduler.checkEmpty(); // most notes: kept cheap
         return;
     }
     const QList<AlarmScheduler::Due> due =
-        m_alarmScheduler.check(lstAlarms->lines(), m_ctx.clock->now(), [this](int alarmIndex) {
+        m_alarmScheduler.check(lstAlarms->lines(), now, [this](int alarmIndex) {
             return AlertGate::IsOpen(*m_ctx.forms, this, alarmIndex);
         });
     for (const AlarmScheduler::Due &one : due)
-        AlertGate::Open(m_ctx, this, one.ListIndex, one.Entry);
+        AlertGate::Open(m_ctx, this, one.ListIndex, one.Entry, one.Missed);
 }
 
 void frmNote::Form_Unload()
@@ -1167,6 +1176,11 @@ void frmNote::mnuTraySkin_Click()
     frmSkins::OpenForAll(m_ctx);
 }
 
+void frmNote::mnuTrayAlarms_Click()
+{
+    frmAlarmList::Open(m_ctx);
+}
+
 void frmNote::mnuTrayHelpAbout_Click()
 {
     showForm(QStringLiteral("frmAbout"));
@@ -1428,8 +1442,14 @@ void frmNote::rtxtMain_Click()
     butMenuC->hide();
     if (!rtxtMain->SelProtected().value_or(false))
         return;
-    const QString time = GetAlarmTime(GetAlarmIndex());
-    const QString t = QStringLiteral("Alarm set to this text at ") + time + QLatin1Char('.');
+    const int index = GetAlarmIndex();
+    const QString time = GetAlarmTime(index);
+    const int position = FindAlarmEntry(index);
+    const QString t =
+        QStringLiteral("Alarm set to this text at ") +
+        AlarmWhen::spoken(AlarmEntry::parse(lstAlarms->text(position)).value_or(AlarmEntry()),
+                          m_ctx.clock->now().date()) +
+        QLatin1Char('.');
     // Typing starts once; a second click on the same mark leaves it running or standing.
     // Protected text without an alarm entry has no time to tell.
     if (!time.isEmpty() && lblAds->text() != t && m_typeText != t) {
@@ -1439,6 +1459,7 @@ void frmNote::rtxtMain_Click()
         m_typeText.clear();
         m_typePos = 0;
         lblAds->setText(t);
+        m_adsAlarm = index;
         tmrType.start();
     }
     rtxtMain->Span(QStringLiteral("["), false, true);
@@ -1446,6 +1467,23 @@ void frmNote::rtxtMain_Click()
 }
 
 // ---- alarms ----------------------------------------------------------------
+
+void frmNote::lstAlarms_Change()
+{
+    // The message line stops telling the time of an alarm that is gone.
+    const QString told = QStringLiteral("Alarm set to this text at ");
+    if (m_adsAlarm == 0 || FindAlarmEntry(m_adsAlarm) >= 0)
+        return;
+    m_adsAlarm = 0;
+    if (!lblAds->text().startsWith(told) && !m_typeText.startsWith(told))
+        return; // another line has taken its place
+    tmrType.stop();
+    m_scroll.stop();
+    m_typeText.clear();
+    m_typePos = 0;
+    lblAds->clear();
+    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+}
 
 void frmNote::mnuAlarmSet_Click()
 {

@@ -165,7 +165,9 @@ public:
     void tmrlblADS_Timer();
     // One check of the note's alarms: every due entry opens its alert window.
     void tmrAlarms_Timer();
-    AlarmScheduler &alarmScheduler() { return m_alarmScheduler; }
+    // The same at a moment read once for every note of the tick.
+    void tmrAlarms_Timer(const QDateTime &now);
+    void lstAlarms_Change();
 
     // The tray menu's commands; they run on the hidden menu note.
     void mnuTrayNew_Click();
@@ -176,6 +178,7 @@ public:
     void mnuTrayTop_Click();
     void mnuTrayOptions_Click();
     void mnuTraySkin_Click();
+    void mnuTrayAlarms_Click();
     void mnuTrayHelpAbout_Click();
     void mnuTrayHelpVWeb_Click();
     void mnuTrayHelpDWeb_Click();
@@ -321,6 +324,7 @@ private:
     StepTimer m_restoreStep;
     // Typewriter state.
     QString m_typeText;
+    int m_adsAlarm = 0; // the alarm whose time the message line shows
     int m_typePos = 0;
     int m_scrollTopTw = 0;
     StepTimer m_scroll;

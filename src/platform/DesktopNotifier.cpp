@@ -3,6 +3,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -10,9 +12,22 @@ namespace {
 
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
 
+void closeNotification(uint id)
+{
+    QDBusConnection::sessionBus().send(
+        QDBusMessage::createMethodCall(Service, QStringLiteral("/org/freedesktop/Notifications"),
+                                       Service, QStringLiteral("CloseNotification"))
+        << id);
+}
+
 } // namespace
 
 bool DesktopNotifier::notify(const QString &summary, const QString &body)
+{
+    return notifyKeyed(QString(), summary, body);
+}
+
+bool DesktopNotifier::notifyKeyed(const QString &key, const QString &summary, const QString &body)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(Service))
@@ -29,5 +44,41 @@ bool DesktopNotifier::notify(const QString &summary, const QString &body)
     call << QStringLiteral("Pennyquill") << 0u << QStringLiteral("pennyquill") << summary
          << body.toHtmlEscaped() << QStringList() << hints << -1;
     // Not waited for: a slow notification service must not hold up the alarm.
-    return bus.send(call);
+    if (key.isEmpty())
+        return bus.send(call);
+    const QDBusPendingCall pending = bus.asyncCall(call);
+    m_ids.insert(key, 0);
+    auto *watcher = new QDBusPendingCallWatcher(pending, &m_replies);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_replies,
+                     [this, key](QDBusPendingCallWatcher *done) {
+                         done->deleteLater();
+                         const QDBusPendingReply<uint> reply = *done;
+                         if (m_withdrawn.remove(key)) {
+                             // Withdrawn before the service answered: closed now.
+                             if (reply.isValid())
+                                 closeNotification(reply.value());
+                             return;
+                         }
+                         const auto known = m_ids.find(key);
+                         if (known == m_ids.end())
+                             return;
+                         if (reply.isValid())
+                             *known = reply.value();
+                         else
+                             m_ids.erase(known);
+                     });
+    return true;
+}
+
+void DesktopNotifier::withdraw(const QString &key)
+{
+    const auto known = m_ids.find(key);
+    if (known == m_ids.end())
+        return;
+    const uint id = *known;
+    m_ids.erase(known);
+    if (id != 0)
+        closeNotification(id);
+    else
+        m_withdrawn.insert(key); // closed when the service's answer comes
 }

@@ -64,10 +64,14 @@ const Option Options[] = {
 // The names the commands travel under; never renamed, so copies of different
 // versions understand each other.
 const std::pair<Kind, const char *> KindNames[] = {
-    {Kind::Show, "show"}, {Kind::New, "new"},       {Kind::NewRich, "new-rich"},
-    {Kind::Hide, "hide"}, {Kind::Toggle, "toggle"}, {Kind::Quit, "quit"},
-    {Kind::Skin, "skin"}, {Kind::List, "list"},     {Kind::Import, "import"},
+    {Kind::Show, "show"},         {Kind::New, "new"},       {Kind::NewRich, "new-rich"},
+    {Kind::Hide, "hide"},         {Kind::Toggle, "toggle"}, {Kind::Quit, "quit"},
+    {Kind::Skin, "skin"},         {Kind::List, "list"},     {Kind::Import, "import"},
+    {Kind::Reminder, "reminder"},
 };
+
+// Between the fields of a reminder's text: the entry's time and repeat never hold it.
+constexpr QChar ReminderSeparator(0x1f);
 
 const QString MessageTag = QStringLiteral("pennyquill-commands/1");
 
@@ -78,7 +82,7 @@ QString dashed(const char *name)
 
 } // namespace
 
-CommandLine::CommandLine(const QStringList &arguments)
+CommandLine::CommandLine(const QStringList &arguments, const QDateTime &now)
 {
     QCommandLineParser parser;
     // "-platform" is one option, as Qt reads it, not eight letters.
@@ -100,6 +104,20 @@ CommandLine::CommandLine(const QStringList &arguments)
                                         QString::fromLatin1(option.valueName)));
         parser.addOption(asked.last());
     }
+    // They shape --new's note, so they are no commands of their own.
+    parser.addOption({QStringLiteral("alarm"),
+                      QStringLiteral("With --new TEXT: an alarm on all of the note's text, at TIME "
+                                     "(09:30, or 9:30 PM)."),
+                      QStringLiteral("TIME")});
+    parser.addOption({QStringLiteral("date"),
+                      QStringLiteral("With --alarm: the day (today, tomorrow, a weekday such as "
+                                     "monday, or YYYY-MM-DD); without it, the next time the "
+                                     "clock shows TIME."),
+                      QStringLiteral("DAY")});
+    parser.addOption(
+        {QStringLiteral("repeat"),
+         QStringLiteral("With --alarm: once (the default), daily, weekdays or weekly."),
+         QStringLiteral("REPEAT")});
     parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
@@ -172,6 +190,9 @@ CommandLine::CommandLine(const QStringList &arguments)
                                                           : exclusive.join(QStringLiteral(", "))));
         return;
     }
+    readReminder(parser, now);
+    if (m_action == Action::Fail)
+        return;
     m_startsProgram = !anyAsked || anyStarts;
     // With --new the words are the note's text, with --import its sources; otherwise they
     // name a skin.
@@ -182,6 +203,53 @@ CommandLine::CommandLine(const QStringList &arguments)
             m_startsProgram = true;
         }
     }
+}
+
+void CommandLine::readReminder(const QCommandLineParser &parser, const QDateTime &now)
+{
+    const auto value = [&parser](const char *name) {
+        const QString option = QString::fromLatin1(name);
+        return parser.isSet(option) ? parser.value(option) : QString();
+    };
+    if (!parser.isSet(QStringLiteral("alarm"))) {
+        if (parser.isSet(QStringLiteral("date")) || parser.isSet(QStringLiteral("repeat")))
+            fail(QStringLiteral("--date and --repeat need --alarm."));
+        return;
+    }
+    const auto made = std::find_if(m_commands.begin(), m_commands.end(),
+                                   [](const Command &c) { return c.kind == Kind::New; });
+    if (!parser.isSet(QStringLiteral("new")) || made == m_commands.end() || made->text.isEmpty()) {
+        fail(QStringLiteral("--alarm needs --new TEXT."));
+        return;
+    }
+    m_reminder =
+        ReminderRequest::read(made->text, value("alarm"), value("date"), value("repeat"), now);
+    if (!m_reminder->isValid()) {
+        fail(m_reminder->Error + QLatin1Char('.'));
+        return;
+    }
+    *made = {Kind::Reminder, reminderText(*m_reminder)};
+}
+
+QString CommandLine::reminderText(const ReminderRequest &request)
+{
+    return request.TimeText + ReminderSeparator + request.RepeatField + ReminderSeparator +
+           request.Text;
+}
+
+ReminderRequest CommandLine::reminderFrom(const QString &text)
+{
+    ReminderRequest request;
+    const qsizetype first = text.indexOf(ReminderSeparator);
+    const qsizetype second = first < 0 ? -1 : text.indexOf(ReminderSeparator, first + 1);
+    if (second < 0) {
+        request.Error = QStringLiteral("not a reminder");
+        return request;
+    }
+    request.TimeText = text.left(first);
+    request.RepeatField = text.mid(first + 1, second - first - 1);
+    request.Text = text.mid(second + 1);
+    return request;
 }
 
 QStringList CommandLine::importSources() const

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "alarms/ReminderRequest.h"
+
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+class QCommandLineParser;
 
 // What the notes program was asked on its command line: its help, its
 // version, or a normal start with an optional skin file and commands for the
@@ -22,15 +28,16 @@ public:
     struct Command
     {
         enum class Kind {
-            Show,    // show every note
-            New,     // a new note; text: its plain text (may be empty)
-            NewRich, // a new note; text: its RTF
-            Hide,    // hide every note
-            Toggle,  // hide every note when one is shown, else show them all
-            Quit,    // save and end
-            Skin,    // text: a skin file to install and show on a new note
-            List,    // open the notes list
-            Import,  // text: "xpad", "sticky" or a file's whole path to import notes from
+            Show,     // show every note
+            New,      // a new note; text: its plain text (may be empty)
+            NewRich,  // a new note; text: its RTF
+            Hide,     // hide every note
+            Toggle,   // hide every note when one is shown, else show them all
+            Quit,     // save and end
+            Skin,     // text: a skin file to install and show on a new note
+            List,     // open the notes list
+            Import,   // text: "xpad", "sticky" or a file's whole path to import notes from
+            Reminder, // a new note with an alarm on all of it; text: see reminderText
         };
         Kind kind = Kind::Show;
         QString text;
@@ -43,8 +50,10 @@ public:
     // More than a note is meant to hold: a larger file is refused.
     static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 
-    // The program's arguments, the program's own name first.
-    explicit CommandLine(const QStringList &arguments);
+    // The program's arguments, the program's own name first; `now` reads a reminder's time
+    // and day.
+    explicit CommandLine(const QStringList &arguments,
+                         const QDateTime &now = QDateTime::currentDateTime());
 
     Action action() const { return m_action; }
     // The help text, the version line or the error line, ending in a line break.
@@ -63,6 +72,12 @@ public:
     // "--import xpad|sticky|FILE...": the sources, files with whole paths (a running copy
     // elsewhere finds them). Empty without --import.
     QStringList importSources() const;
+    // `--new TEXT --alarm TIME [--date DAY] [--repeat REPEAT]`: a note with an alarm on its
+    // text (ReminderRequest says what the values may be).
+    const std::optional<ReminderRequest> &reminder() const { return m_reminder; }
+    // A reminder as a Reminder command carries it, and back.
+    static QString reminderText(const ReminderRequest &request);
+    static ReminderRequest reminderFrom(const QString &text);
 
     // The message that carries commands to the running copy, and back.
     static QStringList encode(const QList<Command> &commands);
@@ -72,6 +87,7 @@ public:
 
 private:
     void fail(const QString &message);
+    void readReminder(const QCommandLineParser &parser, const QDateTime &now);
     bool readNoteFile(const QString &path, Command &command);
 
     Action m_action = Action::Run;
@@ -79,4 +95,5 @@ private:
     QString m_skinPath;
     QList<Command> m_commands;
     bool m_startsProgram = true;
+    std::optional<ReminderRequest> m_reminder;
 };

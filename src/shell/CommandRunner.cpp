@@ -1,5 +1,6 @@
 #include "shell/CommandRunner.h"
 
+#include "alarms/ReminderNote.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
 #include "platform/Prompter.h"
@@ -96,6 +97,11 @@ void CommandRunner::runNow(const QList<CommandLine::Command> &commands,
             break;
         case Kind::Skin:
             addSkin(command.text);
+            break;
+        case Kind::Reminder:
+            if (const ReminderRequest request = CommandLine::reminderFrom(command.text);
+                request.isValid())
+                ReminderNote::make(m_ctx, request);
             break;
         case Kind::List:
             menu->mnuTrayNotes_Click();

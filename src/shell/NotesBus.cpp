@@ -1,8 +1,11 @@
 #include "shell/NotesBus.h"
 
 #include "alarms/AlarmEntry.h"
+#include "alarms/ReminderNote.h"
+#include "alarms/ReminderRequest.h"
 #include "find/NotesCatalog.h"
 #include "notes/frmNote.h"
+#include "platform/Clock.h"
 #include "shell/AppContext.h"
 #include "shell/CommandRunner.h"
 #include "shell/FormRegistry.h"
@@ -11,6 +14,7 @@
 #include <QDBusConnection>
 #include <QDBusMetaType>
 
+#include <QDBusError>
 #include <algorithm>
 
 namespace {
@@ -70,6 +74,24 @@ void NotesBus::NewNote()
         run({{CommandLine::Command::Kind::New, QString()}});
     else if (frmNote *note = menuNote(m_ctx))
         note->mnuTrayNew_Click();
+}
+
+void NotesBus::ShowAlarms()
+{
+    if (frmNote *note = menuNote(m_ctx))
+        note->mnuTrayAlarms_Click();
+}
+
+bool NotesBus::AddReminder(const QString &text, const QString &when, const QString &repeat)
+{
+    const ReminderRequest request =
+        ReminderRequest::readWhen(text, when, repeat, m_ctx.clock->now());
+    if (!request.isValid()) {
+        if (calledFromDBus())
+            sendErrorReply(QDBusError::InvalidArgs, request.Error);
+        return false;
+    }
+    return ReminderNote::make(m_ctx, request) != nullptr;
 }
 
 void NotesBus::ShowAllNotes()

@@ -3,6 +3,7 @@
 #include "shell/CommandLine.h"
 #include <QList>
 
+#include <QDBusContext>
 #include <QObject>
 #include <QString>
 
@@ -27,7 +28,7 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, NoteHit &hit);
 // scripts: the tray menu's New Note, Show All and Hide All, and a signal when
 // an alarm falls due. The commands run on the hidden menu note, exactly as the
 // tray menu runs them.
-class NotesBus : public QObject
+class NotesBus : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "example.corvane.Pennyquill")
@@ -66,6 +67,13 @@ public slots:
     Q_SCRIPTABLE void Quit();
     // A new note holding plain text.
     Q_SCRIPTABLE void NewNoteWithText(const QString &text);
+    // A new note with `text` and an alarm on all of it; `when` is "09:30",
+    // "tomorrow 09:30", "monday 9:30 PM" or "2026-12-14 09:30", `repeat` one
+    // of "", "once", "daily", "weekdays", "weekly". A wrong one is refused
+    // with an InvalidArgs error saying why; false then.
+    // Opens the alarm list, as "Alarms..." in the tray menu does.
+    Q_SCRIPTABLE void ShowAlarms();
+    Q_SCRIPTABLE bool AddReminder(const QString &text, const QString &when, const QString &repeat);
 
 signals:
     // The alarm's message and its time of day as the user set it.

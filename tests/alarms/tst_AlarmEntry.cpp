@@ -10,6 +10,8 @@ private slots:
     void lineRoundTrip();
     void refusedLines_data();
     void refusedLines();
+    void laterFieldsKept_data();
+    void laterFieldsKept();
     void timeOfDay_data();
     void timeOfDay();
     void formatTime();
@@ -71,6 +73,35 @@ void tst_AlarmEntry::refusedLines()
 {
     QFETCH(QString, line);
     QVERIFY(!AlarmEntry::parse(line));
+}
+
+void tst_AlarmEntry::laterFieldsKept_data()
+{
+    const QString six =
+        QStringLiteral("3<splitter>2026-12-09 09:30 AM<splitter>m<splitter>system beep<splitter>"
+                       "in que<splitter>{\\rtf1 r}");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("repeat"); // set after reading
+    QTest::addColumn<QString>("written");
+    QTest::newRow("six fields stay six") << six << QString() << six;
+    QTest::newRow("a repeat added")
+        << six << "repeat=daily" << six + QStringLiteral("<splitter>repeat=daily");
+    QTest::newRow("a newer version's eighth field kept")
+        << six + QStringLiteral("<splitter>repeat=weekly<splitter>colour=red") << "repeat=daily"
+        << six + QStringLiteral("<splitter>repeat=daily<splitter>colour=red");
+}
+
+void tst_AlarmEntry::laterFieldsKept()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, repeat);
+    QFETCH(QString, written);
+    std::optional<AlarmEntry> entry = AlarmEntry::parse(line);
+    QVERIFY(entry);
+    QCOMPARE(entry->UnmarkedText, QStringLiteral("{\\rtf1 r}"));
+    if (!repeat.isEmpty())
+        entry->setRepeatField(repeat);
+    QCOMPARE(entry->line(), written);
 }
 
 void tst_AlarmEntry::timeOfDay_data()

@@ -26,6 +26,7 @@ private slots:
     void dueEntries_data();
     void dueEntries();
     void alarmAddedAfterAnEmptySpell();
+    void quietTicksMissNothing();
 };
 
 void tst_AlarmScheduler::dueEntries_data()
@@ -125,6 +126,28 @@ void tst_AlarmScheduler::alarmAddedAfterAnEmptySpell()
     const QStringList added = {alarmLine(2, QStringLiteral("11:00 PM"))};
     QVERIFY(scheduler.check(added, QDateTime(Day.addDays(1), QTime(0, 30)), isOpen).isEmpty());
     QCOMPARE(positions(scheduler.check(added, QDateTime(Day.addDays(1), QTime(23, 0)), isOpen)),
+             QList<int>{0});
+}
+
+void tst_AlarmScheduler::quietTicksMissNothing()
+{
+    // Ticks skip an unchanged list until its next moment; none is missed.
+    AlarmScheduler scheduler;
+    const auto isOpen = [](int) { return false; };
+    QStringList lines = {alarmLine(1, QStringLiteral("10:30 PM")),
+                         alarmLine(2, QStringLiteral("2026-03-11 08:00 AM"))};
+    for (QTime at(22, 0); at < QTime(22, 30); at = at.addSecs(30))
+        QVERIFY(scheduler.check(lines, QDateTime(Day, at), isOpen).isEmpty());
+    QCOMPARE(positions(scheduler.check(lines, QDateTime(Day, QTime(22, 30)), isOpen)),
+             QList<int>{0});
+    // Changed in place: read again at once.
+    lines[0] = alarmLine(1, QStringLiteral("10:00 PM"));
+    QCOMPARE(positions(scheduler.check(lines, QDateTime(Day, QTime(22, 31)), isOpen)),
+             QList<int>{0});
+    // Past midnight the dated one is read again too.
+    lines.removeFirst();
+    QVERIFY(scheduler.check(lines, QDateTime(Day, QTime(23, 59)), isOpen).isEmpty());
+    QCOMPARE(positions(scheduler.check(lines, QDateTime(Day.addDays(1), QTime(8, 0)), isOpen)),
              QList<int>{0});
 }
 

@@ -2,12 +2,14 @@
 #include "alarms/frmAlarmSet.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -54,6 +56,8 @@ private slots:
     void okChecks_data();
     void okChecks();
     void okMarksAndAddsTheEntry();
+    void dateAndRepeat_data();
+    void dateAndRepeat();
     void selectionMovedIntoAMark();
     void cancelLeavesTheNote();
     void soundChoice();
@@ -72,13 +76,17 @@ void tst_frmAlarmSet::defaultsFromTheClock()
     QCOMPARE(dialog->txtMsg->text(), QStringLiteral("the dentist"));
     QVERIFY(dialog->optCusSound->isChecked());
     QVERIFY(dialog->txtCusSound->text().endsWith(QStringLiteral("/sounds/chime.wav")));
-    // Tab order: hour, minute, AM/PM, message, the two sound choices, path, OK, Cancel, ...
+    QCOMPARE(dialog->dtpDate->date(), app.clock.time.date());
+    QCOMPARE(dialog->cboRepeat->currentIndex(), 0);
+    // Tab order: hour, minute, AM/PM, day, repeat, message, the two sound choices, path, OK,
+    // Cancel, ...
     QList<QWidget *> chain{dialog->txtHour};
     for (QWidget *next = dialog->txtHour->nextInFocusChain();
-         chain.size() < 11 && next != dialog->txtHour; next = next->nextInFocusChain())
-        if (next->focusPolicy() & Qt::TabFocus)
+         chain.size() < 14 && next != dialog->txtHour; next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) && !next->focusProxy())
             chain << next;
     const QList<QWidget *> expected{dialog->txtHour,     dialog->txtMin,       dialog->cboAMPM,
+                                    dialog->dtpDate,     dialog->cmdFastDate,  dialog->cboRepeat,
                                     dialog->txtMsg,      dialog->optSysBeep,   dialog->optCusSound,
                                     dialog->txtCusSound, dialog->cmdOK,        dialog->cmdCancel,
                                     dialog->cmdBrowse,   dialog->cmdFastSelect};
@@ -212,7 +220,7 @@ void tst_frmAlarmSet::okChecks()
     dialog->txtMsg->setText(message);
     dialog->txtCusSound->setText(sound);
     QTest::keyClick(dialog->txtHour, Qt::Key_Return); // Enter is OK, even in a time box
-    QCOMPARE(lastMessage(app), refusal);
+    QCOMPARE(lastMessage(app).section(QLatin1Char('\n'), 0, 0), refusal);
     QCOMPARE(dialog->isLoaded(), !refusal.isEmpty());
     QCOMPARE(note->lstAlarms->count(), refusal.isEmpty() ? 1 : 0);
     if (!refusal.isEmpty())
@@ -244,10 +252,64 @@ void tst_frmAlarmSet::okMarksAndAddsTheEntry()
     QVERIFY(note->rtxtMain->Text().startsWith(QStringLiteral("Call [1the dentist] today [2w2]")));
     QVERIFY(note->rtxtMain->Text().endsWith(QStringLiteral("[9w9] [10wX]")));
     const QStringList first = note->lstAlarms->text(0).split(AlarmEntry::Splitter);
-    QCOMPARE(first.mid(0, 5), (QStringList{"1", "10:30 PM", "Dentist", "system beep", "in que"}));
+    QCOMPARE(first, (QStringList{"1", "2026-01-05 10:30 PM", "Dentist", "system beep", "in que",
+                                 first.at(5)}));
     QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(0))->UnmarkedText, unmarked);
     QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(9))->Index, 10);
     QCOMPARE(app.vars.AlarmCounter, 10);
+}
+
+void tst_frmAlarmSet::dateAndRepeat_data()
+{
+    // The clock stands at 1:55 PM on Monday 5 January 2026.
+    QTest::addColumn<QStringList>("time");
+    QTest::addColumn<int>("days"); // the date box: today plus this
+    QTest::addColumn<int>("repeat");
+    QTest::addColumn<bool>("takeTomorrow"); // the answer to the offer, if one comes
+    QTest::addColumn<QString>("timeText");  // empty: refused
+    QTest::addColumn<QString>("repeatField");
+    const QStringList morning{"09", "30", "AM"};
+    QTest::newRow("tomorrow morning") << morning << 1 << 0 << false << "2026-01-06 09:30 AM"
+                                      << "";
+    QTest::newRow("past today: tomorrow taken")
+        << morning << 0 << 0 << true << "2026-01-06 09:30 AM"
+        << "";
+    QTest::newRow("past today: offer declined") << morning << 0 << 0 << false << ""
+                                                << "";
+    QTest::newRow("yesterday") << QStringList{"03", "00", "PM"} << -1 << 0 << true << ""
+                               << "";
+    QTest::newRow("every week") << morning << 7 << 3 << false << "2026-01-12 09:30 AM"
+                                << "repeat=weekly;at=2026-01-12 09:30";
+    QTest::newRow("every weekday from a Saturday")
+        << QStringList{"2", "5", "PM"} << 5 << 2 << false << "2026-01-12 2:5 PM"
+        << "repeat=weekdays;at=2026-01-12 14:05";
+}
+
+void tst_frmAlarmSet::dateAndRepeat()
+{
+    QFETCH(QStringList, time);
+    QFETCH(int, days);
+    QFETCH(int, repeat);
+    QFETCH(bool, takeTomorrow);
+    QFETCH(QString, timeText);
+    QFETCH(QString, repeatField);
+    TestApp app;
+    app.clock.setTimeOfDay(13, 55);
+    app.prompter.defaultAnswer = takeTomorrow ? Prompter::Answer::Yes : Prompter::Answer::No;
+    frmNote *note = noteWithSelection(app, QStringLiteral("see Ann"), 4, 3);
+    frmAlarmSet *dialog = openFor(app, note);
+    setTime(dialog, time[0], time[1], time[2]);
+    dialog->dtpDate->setDate(app.clock.time.date().addDays(days));
+    dialog->cboRepeat->setCurrentIndex(repeat);
+    dialog->cmdOK_Click();
+    QCOMPARE(note->lstAlarms->count(), timeText.isEmpty() ? 0 : 1);
+    if (timeText.isEmpty()) {
+        QVERIFY(lastMessage(app).startsWith(Past));
+        return;
+    }
+    const AlarmEntry entry = *AlarmEntry::parse(note->lstAlarms->text(0));
+    QCOMPARE(entry.TimeText, timeText);
+    QCOMPARE(entry.repeatField(), repeatField);
 }
 
 void tst_frmAlarmSet::selectionMovedIntoAMark()
@@ -269,7 +331,8 @@ void tst_frmAlarmSet::selectionMovedIntoAMark()
     dialog->cmdOK_Click();
     QCOMPARE(note->rtxtMain->Text(), QStringLiteral("buy [2milk] today"));
     QCOMPARE(note->lstAlarms->count(), 1);
-    QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(0))->TimeText, QStringLiteral("11:00 AM"));
+    QCOMPARE(AlarmEntry::parse(note->lstAlarms->text(0))->TimeText,
+             QStringLiteral("2026-01-05 11:00 AM"));
 }
 
 void tst_frmAlarmSet::cancelLeavesTheNote()

@@ -99,6 +99,10 @@ private slots:
     void effectChain();
     void sound_data();
     void sound();
+    void answerTakesTheNotificationBack_data();
+    void answerTakesTheNotificationBack();
+    void repeatingAlarmComesBack();
+    void missedAlarmSaysWhen();
     void dismissRemovesTheRightEntry_data();
     void dismissRemovesTheRightEntry();
     void snooze_data();
@@ -323,6 +327,73 @@ void tst_frmAlert::sound()
     QCOMPARE(app.sound.played, (QStringList{played, QString()}));
 }
 
+void tst_frmAlert::answerTakesTheNotificationBack_data()
+{
+    QTest::addColumn<int>("answer"); // 0 Dismiss, 1 a snooze, 2 the note deleted
+    QTest::newRow("Dismiss") << 0;
+    QTest::newRow("Snooze") << 1;
+    QTest::newRow("note deleted") << 2;
+}
+
+void tst_frmAlert::answerTakesTheNotificationBack()
+{
+    QFETCH(int, answer);
+    TestApp app;
+    frmNote *note = noteWith(
+        app, {alarmLine(1, QStringLiteral("8:00 AM")), alarmLine(2, QStringLiteral("8:30 AM"))});
+    note->tmrAlarms_Timer();
+    QCOMPARE(app.notifier.raised.size(), 2);
+    QVERIFY(app.notifier.raised.at(0) != app.notifier.raised.at(1));
+    frmAlert *first = alerts(app).first();
+    if (answer == 0)
+        first->cmdOK_Click();
+    else if (answer == 1)
+        first->mnu10Min->trigger();
+    else
+        note->Unload();
+    const QStringList gone = answer == 2 ? app.notifier.raised : app.notifier.raised.mid(0, 1);
+    QCOMPARE(app.notifier.withdrawn, gone);
+}
+
+void tst_frmAlert::repeatingAlarmComesBack()
+{
+    TestApp app; // Monday 5 January 2026, 9:00 AM
+    frmNote *note = NoteFixtures::loadedNote(app, QStringLiteral("weekly call"));
+    NoteFixtures::addAlarm(note, 0, 6, 1, QStringLiteral("2026-01-05 09:00 AM"));
+    AlarmEntry entry = *AlarmEntry::parse(note->lstAlarms->text(0));
+    entry.setRepeatField(QStringLiteral("repeat=weekly"));
+    note->lstAlarms->setText(0, entry.line());
+    const QString marked = note->rtxtMain->Text();
+    for (int week = 0; week < 2; ++week) {
+        app.clock.time = QDateTime(QDate(2026, 1, 5 + 7 * week), QTime(9, 0, 10));
+        note->tmrAlarms_Timer();
+        QCOMPARE(alerts(app).size(), 1);
+        alerts(app).first()->cmdOK_Click();
+        // The mark stays; the entry waits for the same day next week.
+        QCOMPARE(note->rtxtMain->Text(), marked);
+        const AlarmEntry next = *AlarmEntry::parse(note->lstAlarms->text(0));
+        QCOMPARE(next.State, AlarmEntry::InQue);
+        QCOMPARE(next.TimeText,
+                 QDate(2026, 1, 12 + 7 * week).toString(Qt::ISODate) + QStringLiteral(" 09:00 AM"));
+        app.clock.time = app.clock.time.addDays(6);
+        note->tmrAlarms_Timer();
+        QVERIFY(alerts(app).isEmpty());
+    }
+}
+
+void tst_frmAlert::missedAlarmSaysWhen()
+{
+    TestApp app;
+    app.clock.time = QDateTime(QDate(2026, 1, 6), QTime(8, 0));
+    frmNote *note = noteWith(app, {alarmLine(1, QStringLiteral("2026-01-05 09:30 AM")),
+                                   alarmLine(2, QStringLiteral("2026-01-06 08:00 AM"))});
+    note->tmrAlarms_Timer();
+    QCOMPARE(alerts(app).size(), 2);
+    QCOMPARE(alerts(app).at(0)->txtMsg->toPlainText(),
+             QStringLiteral("Message 1\n\n(missed: 09:30 AM yesterday)"));
+    QCOMPARE(alerts(app).at(1)->txtMsg->toPlainText(), QStringLiteral("Message 2"));
+}
+
 void tst_frmAlert::dismissRemovesTheRightEntry_data()
 {
     QTest::addColumn<bool>("laterFirst");
@@ -374,7 +445,7 @@ void tst_frmAlert::snooze_data()
     QTest::newRow("1 hour over noon") << QTime(11, 40) << "mnu1Hour"
                                       << "12:40 PM" << QTime(12, 39, 59);
     QTest::newRow("5 minutes at 11:58 PM") << QTime(23, 58) << "mnu5Min"
-                                           << "12:03 AM" << QTime(0, 2, 59);
+                                           << "2026-01-06 12:03 AM" << QTime(0, 2, 59);
     QTest::newRow("title bar's close button")
         << QTime(16, 20, 30) << QString() << "04:25 PM" << QTime(16, 24, 59);
 }

@@ -127,6 +127,7 @@ private slots:
                                              "Change &Skin...",
                                              "&Import Notes...",
                                              "&Export All Notes...",
+                                             "A&larms...",
                                              "",
                                              "&About...",
                                              "&Help",

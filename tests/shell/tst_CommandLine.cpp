@@ -42,6 +42,14 @@ private slots:
         QTest::newRow("unknown single-dash word") << QStringList{"-bogus"} << fail << 2 << "";
         QTest::newRow("unknown beside Qt's own")
             << QStringList{"-style=fusion", "--bogus"} << fail << 2 << "";
+        QTest::newRow("reminder") << QStringList{"--new", "Call Anna", "--alarm",
+                                                 "09:30", "--date",    "2099-01-05"}
+                                  << run << 0 << "";
+        QTest::newRow("reminder at a wrong time")
+            << QStringList{"--new", "x", "--alarm", "25:00"} << fail << 2 << "";
+        QTest::newRow("alarm without --new") << QStringList{"--alarm", "09:30"} << fail << 2 << "";
+        QTest::newRow("date without --alarm")
+            << QStringList{"--new", "x", "--date", "tomorrow"} << fail << 2 << "";
         // Left for Qt, which takes them out before the line is read again.
         QTest::newRow("Qt's own, before Qt took them")
             << QStringList{"-platform", "offscreen", "-reverse"} << run << 0 << "offscreen";

@@ -46,6 +46,14 @@ public:
             shown.append(summary + QStringLiteral(": ") + body);
         return available;
     }
+    QStringList raised, withdrawn; // keys
+    bool notifyKeyed(const QString &key, const QString &summary, const QString &body) override
+    {
+        if (available)
+            raised.append(key);
+        return notify(summary, body);
+    }
+    void withdraw(const QString &key) override { withdrawn.append(key); }
 };
 
 class RecordingShell : public ShellOpener
