@@ -15,7 +15,7 @@ done
 display=":$((100 + $$ % 400))"
 here=$(dirname "$(realpath "$0")")
 home=$(mktemp -d)
-trap 'kill "${app:-0}" "${xvfb:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$home"' EXIT
 export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=xcb DISPLAY=$display
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

@@ -8,7 +8,7 @@ set -euo pipefail
 program=$(realpath "${1:?path to pennyquill}")
 shots=${2:-}
 work=$(mktemp -d)
-trap 'kill -9 "${pq:-0}" "${xvfb:-0}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill -9 ${pq:-} ${xvfb:-} 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # A free display of its own: other runs may hold any fixed number.

@@ -11,7 +11,7 @@ for tool in Xvfb openbox xdotool; do
 done
 home=$(mktemp -d)
 display=":$((100 + $$ % 400))"
-trap 'kill "${app:-0}" "${wm:-0}" "${xvfb:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'kill ${app:-} ${wm:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$home"' EXIT
 export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=xcb DISPLAY=$display
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 printf '[HKEY_CURRENT_USER\\Software\\Corvane\\Pennyquill 1.0]\nUserName=T\nShowTipText=no\n'\

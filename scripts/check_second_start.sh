@@ -6,7 +6,7 @@
 set -euo pipefail
 program=$(realpath "${1:?path to pennyquill}")
 home=$(mktemp -d)
-trap 'kill -9 "${first:-0}" "${xvfb:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'kill -9 ${first:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$home"' EXIT
 export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=xcb DISPLAY=:94
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 printf '[HKEY_CURRENT_USER\\Software\\Corvane\\Pennyquill 1.0]\nUserName=T\nShowTipText=no\n'\

@@ -6,7 +6,7 @@
 set -euo pipefail
 program=${1:?path to pennyquill}
 home=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'kill -9 ${pid:-} 2>/dev/null || true; rm -rf "$home"' EXIT
 export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/config"
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

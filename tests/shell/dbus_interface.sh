@@ -15,7 +15,7 @@ if [[ -z "${PQ_TEST_BUS:-}" ]]; then
 fi
 
 home=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$home" "$XDG_DATA_HOME"' EXIT
+trap 'kill -9 ${pid:-} 2>/dev/null || true; rm -rf "$home" "$XDG_DATA_HOME"' EXIT
 export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" XDG_CONFIG_HOME="$home/config"
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

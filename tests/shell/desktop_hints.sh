@@ -11,7 +11,7 @@ done
 [[ -n "${PQ_TEST_X:-}" ]] || PQ_TEST_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 
 home=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" "${wm:-0}" 2>/dev/null || true; rm -rf "$home"' EXIT
+trap 'kill -9 ${pid:-} ${wm:-} 2>/dev/null || true; rm -rf "$home"' EXIT
 export PENNYQUILL_HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 key='[HKEY_CURRENT_USER\Software\Corvane\Pennyquill 1.0]'

@@ -5,7 +5,7 @@
 set -euo pipefail
 program=${1:?path to pennyquill}
 work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill -9 ${pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
