@@ -6,9 +6,10 @@ struct AppContext;
 class AlarmList;
 class frmNote;
 
-// The two answers to an alarm that fell due, for an alarm answered elsewhere than in its own
-// alert window (the list of gathered alarms): dismiss removes the entry and gives the note's
-// text back its look from before marking; snooze lets it fall due again some minutes later.
+// The two answers to an alarm that fell due, from its alert window or from the list of
+// gathered alarms: dismiss removes the entry and gives the note's text back its look from
+// before marking (a repeating alarm instead waits for its next day); snooze lets it fall due
+// again some minutes later.
 class AlarmAnswer
 {
 public:
@@ -16,6 +17,7 @@ public:
     // else found by its index; -1 when it is gone.
     static int position(const AlarmList &list, int listIndex, int alarmIndex);
 
-    static void dismiss(frmNote &note, int listIndex, int alarmIndex, const QString &unmarkedRtf);
+    static void dismiss(AppContext &ctx, frmNote &note, int listIndex, int alarmIndex,
+                        const QString &unmarkedRtf);
     static void snooze(AppContext &ctx, frmNote &note, int listIndex, int alarmIndex, int minutes);
 };

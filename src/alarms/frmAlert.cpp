@@ -1,5 +1,6 @@
 #include "alarms/frmAlert.h"
 
+#include "alarms/AlarmAnswer.h"
 #include "alarms/AlarmEntry.h"
 #include "alarms/AlarmMarks.h"
 #include "alarms/AlarmWhen.h"
@@ -300,46 +301,14 @@ void frmAlert::StartEffect(int k, bool turnOn)
     }
 }
 
-int frmAlert::EntryPosition() const
-{
-    if (!frmSender)
-        return -1;
-    const AlarmList *list = frmSender->lstAlarms;
-    const auto indexAt = [list](int row) {
-        const std::optional<AlarmEntry> entry = AlarmEntry::parse(list->text(row));
-        return entry ? entry->Index : -1;
-    };
-    if (iListIndex >= 0 && iListIndex < list->count() && indexAt(iListIndex) == iAlarmIndex)
-        return iListIndex;
-    for (int row = 0; row < list->count(); ++row)
-        if (indexAt(row) == iAlarmIndex)
-            return row;
-    return -1;
-}
-
 void frmAlert::cmdOK_Click()
 {
     if (m_answered)
         return;
     m_answered = true;
     m_ctx.sound->stop();
-    const int row = EntryPosition();
-    if (row >= 0) {
-        std::optional<AlarmEntry> entry = AlarmEntry::parse(frmSender->lstAlarms->text(row));
-        const std::optional<AlarmWhen> when =
-            entry ? AlarmWhen::read(entry->TimeText, entry->repeatField()) : std::nullopt;
-        // A repeating alarm stays on its text and waits for its next day.
-        if (const std::optional<AlarmWhen> next =
-                when ? when->next(m_ctx.clock->now()) : std::nullopt) {
-            entry->TimeText = next->timeText();
-            entry->setRepeatField(next->repeatField(entry->repeatField()));
-            entry->State = AlarmEntry::InQue;
-            frmSender->lstAlarms->setText(row, entry->line());
-        } else {
-            frmSender->lstAlarms->removeAt(row);
-            AlarmMarks::restore(*frmSender->rtxtMain, iAlarmIndex, sSelTextRTF);
-        }
-    }
+    if (frmSender)
+        AlarmAnswer::dismiss(m_ctx, *frmSender, iListIndex, iAlarmIndex, sSelTextRTF);
     Unload();
 }
 
@@ -363,19 +332,8 @@ void frmAlert::SnoozeItem(int minutes)
 
 void frmAlert::Snooze(int minutes)
 {
-    const int row = EntryPosition();
-    if (row < 0)
-        return;
-    std::optional<AlarmEntry> entry = AlarmEntry::parse(frmSender->lstAlarms->text(row));
-    // An unreadable time text snoozes as a time of day: the snooze makes it readable.
-    const AlarmWhen when =
-        AlarmWhen::read(entry->TimeText, entry->repeatField()).value_or(AlarmWhen());
-    const AlarmWhen snoozed = when.snoozed(m_ctx.clock->now(), minutes);
-    entry->TimeText = snoozed.timeText();
-    // The repeat keeps counting from the day it fell due on.
-    entry->setRepeatField(snoozed.repeatField(entry->repeatField()));
-    entry->State = AlarmEntry::InQue;
-    frmSender->lstAlarms->setText(row, entry->line());
+    if (frmSender)
+        AlarmAnswer::snooze(m_ctx, *frmSender, iListIndex, iAlarmIndex, minutes);
 }
 
 void frmAlert::closeEvent(QCloseEvent *event)

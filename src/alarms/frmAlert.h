@@ -94,9 +94,6 @@ private:
     // k is 1 to 8, as PickEffect gives it.
     void StartEffect(int k, bool turnOn);
     int PickEffect() const;
-    // The entry's position in the note's list now: the position it had when
-    // the window opened if it still holds this alarm, else found by index.
-    int EntryPosition() const;
     void senderUnloaded(Form *form);
     // Where the next alert cascades from: this window's place, in twips.
     void rememberPosition();

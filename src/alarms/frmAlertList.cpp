@@ -165,7 +165,8 @@ void frmAlertList::cmdOK_Click()
     m_ctx.sound->stop();
     for (const Due &due : taken)
         if (due.sender)
-            AlarmAnswer::dismiss(*due.sender, due.listIndex, due.alarmIndex, due.unmarkedRtf);
+            AlarmAnswer::dismiss(m_ctx, *due.sender, due.listIndex, due.alarmIndex,
+                                 due.unmarkedRtf);
     answered();
 }
 
