@@ -2,8 +2,9 @@
 # On a real window manager (openbox under Xvfb), the keys typed after a warning
 # of the Alarm Set dialog go to the dialog, not over the note's selection: in a
 # note holding "see you today", "today" is selected and the bell pressed; a past
-# minute with Enter, then an hour of 13 with Tab, each bring a warning that
-# Enter closes, and an "x" is typed after each. The note must keep its text.
+# minute with Enter (its offer of tomorrow declined with Escape), then an hour of 13
+# with Tab (its warning closed with Enter) each bring a warning, and an "x" is
+# typed after each. The note must keep its text.
 #   scripts/check_alarm_focus.sh build/src/pennyquill   (exits 77 without the tools)
 set -euo pipefail
 program=$(realpath "${1:?path to pennyquill}")
@@ -11,7 +12,7 @@ if [[ -z "${PQ_ON_XVFB:-}" ]]; then
   for tool in xvfb-run openbox xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: no $tool (scripts/install-deps.sh --dev)"; exit 77; }
   done
-  PQ_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program"
+  PQ_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash ${PQ_TRACE:+-x} "$0" "$program"
 fi
 home=$(mktemp -d)
 trap '{ kill ${app:-} ${wm:-}; wait; } 2>/dev/null || true; rm -rf "$home"' EXIT
@@ -41,9 +42,9 @@ click() { # window, x, y inside it
   sleep 0.5
 }
 wrong=
-answer_warning() { # closes the warning with Enter, then types an "x"
+answer_warning() { # closes the warning with key $2 (Return), then types an "x"
   for _ in $(seq 50); do [[ "$(xdotool getactivewindow getwindowname)" == Pennyquill ]] && break; sleep 0.2; done
-  xdotool key Return
+  xdotool key "${2:-Return}"
   sleep 1
   active=$(xdotool getactivewindow getwindowname)
   [[ "$active" == "Alarm Set" ]] || wrong+="after the warning on $1 the keys went to \"$active\"; "
@@ -55,17 +56,19 @@ answer_warning() { # closes the warning with Enter, then types an "x"
 openbox >/dev/null 2>&1 & wm=$!
 sleep 1
 "$program" >/dev/null 2>&1 & app=$!
-note=$(window Pennyquill 250 280)
+note=$(window "see you today" 250 280) # a note is titled by its first line
 click "$note" 200 80
 xdotool key ctrl+End ctrl+shift+Left
 if [[ $(date +%M) == 00 ]]; then sleep 61; fi # the hour box holds the current hour
 click "$note" 86 27 # the bell
-click "$(window "Alarm Set" 300 330)" 71 50 # the minute box
+window "Alarm Set" 300 330 >/dev/null # it opens with the keys in the hour box
+xdotool key Tab ctrl+a # the minute box
 xdotool type 00
 xdotool key Return
-answer_warning "a past time"
+answer_warning "a past time" Escape # declines the offer of tomorrow
 click "$note" 86 27
-click "$(window "Alarm Set" 300 330)" 26 50 # the hour box
+window "Alarm Set" 300 330 >/dev/null
+xdotool key ctrl+a # the hour box
 xdotool type 13
 xdotool key Tab
 answer_warning "a wrong hour"

@@ -407,13 +407,10 @@ void frmSplash::ScheduleSave()
         m_saveTimer.start();
 }
 
-bool frmSplash::saveNotes(QString *error)
+QList<SessionFile::Note> frmSplash::LiveNotes(AppContext &ctx)
 {
-    m_saveTimer.stop();
-    if (!m_loaded)
-        return false;
     QList<SessionFile::Note> notes;
-    for (Form *form : m_ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
+    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
         auto *note = qobject_cast<frmNote *>(form);
         if (!note || !note->bolShown)
             continue;
@@ -438,7 +435,15 @@ bool frmSplash::saveNotes(QString *error)
         stored.AllWorkspaces = note->desktop().ownWorkspaces();
         notes.append(stored);
     }
-    return SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error);
+    return notes;
+}
+
+bool frmSplash::saveNotes(QString *error)
+{
+    m_saveTimer.stop();
+    if (!m_loaded)
+        return false;
+    return SessionFile(m_ctx.folders).save(LiveNotes(m_ctx), m_ctx.clock->now().date(), error);
 }
 
 bool frmSplash::SaveBeforeExit()

@@ -27,6 +27,9 @@ public:
     static constexpr int SaveDelayMs = 3000;
     // More tips than anyone writes: a larger "TipsCount" is taken as this many.
     static constexpr int MaxTips = 10000;
+    // Every live note as the session stores it, in load order (what a save writes and an
+    // export reads).
+    static QList<SessionFile::Note> LiveNotes(AppContext &ctx);
 
     explicit frmSplash(AppContext &ctx);
     ~frmSplash() override;

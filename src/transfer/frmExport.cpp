@@ -1,12 +1,10 @@
 #include "transfer/frmExport.h"
 
-#include "alarms/AlarmList.h"
-#include "notes/frmNote.h"
-#include "notes/richtext/RichTextBox.h"
 #include "platform/Prompter.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
+#include "shell/frmSplash.h"
 #include "transfer/NoteExporter.h"
 
 #include <QDir>
@@ -90,27 +88,6 @@ frmExport *frmExport::Open(AppContext &ctx)
     return form;
 }
 
-QList<SessionFile::Note> frmExport::LiveNotes(AppContext &ctx)
-{
-    QList<SessionFile::Note> notes;
-    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
-        auto *note = qobject_cast<frmNote *>(form);
-        if (!note || !note->bolShown)
-            continue;
-        SessionFile::Note stored;
-        stored.Left = note->Left();
-        stored.Top = note->Top();
-        stored.Skin = note->Skin;
-        stored.Visible = note->isVisible();
-        stored.OnTop = note->isOnTop();
-        for (int row = 0; row < note->lstAlarms->count(); ++row)
-            stored.Alerts.append(note->lstAlarms->text(row));
-        stored.TextRTF = note->rtxtMain->TextRTF();
-        notes.append(stored);
-    }
-    return notes;
-}
-
 void frmExport::cmdBrowse_Click()
 {
     if (const std::optional<QString> folder = m_ctx.prompter->chooseFolder(
@@ -137,7 +114,7 @@ bool frmExport::cmdExport_Click()
         format = NoteExporter::Format::OneHtml;
     else if (optOnePdf->isChecked())
         format = NoteExporter::Format::OnePdf;
-    const QList<SessionFile::Note> notes = LiveNotes(m_ctx);
+    const QList<SessionFile::Note> notes = frmSplash::LiveNotes(m_ctx);
     if (const QStringList existing =
             NoteExporter::existing(folder, NoteExporter::fileNames(notes, format));
         !existing.isEmpty() &&

@@ -17,8 +17,6 @@ public:
     explicit frmExport(AppContext &ctx);
 
     static frmExport *Open(AppContext &ctx);
-    // Every live note in load order, as the session stores it.
-    static QList<SessionFile::Note> LiveNotes(AppContext &ctx);
 
     QRadioButton *optMarkdown = nullptr;
     QRadioButton *optHtml = nullptr;
