@@ -65,6 +65,8 @@ constexpr int Frame = 1;
 constexpr int BulletWidthPx = 35;
 constexpr int BulletHeightPx = 34;
 constexpr int AdsRestTop = 1890;
+// How the message line starts when it tells the time of the alarm on the clicked text.
+constexpr QLatin1String AlarmTold("Alarm set to this text at ");
 constexpr int AdsScrollStop = 1695;
 constexpr int StepTwips = 200;
 
@@ -1083,7 +1085,7 @@ void frmNote::stepTypeScroll()
         return;
     }
     m_scroll.stop();
-    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop) + m_resizer->grownBy().height());
+    restAds();
     // The next line starts with the word after the space where it broke.
     const int from =
         m_typeText.indexOf(QLatin1Char(' '), std::max(0, int(lblAds->text().size()) - 1));
@@ -1446,7 +1448,7 @@ void frmNote::rtxtMain_Click()
     const QString time = GetAlarmTime(index);
     const int position = FindAlarmEntry(index);
     const QString t =
-        QStringLiteral("Alarm set to this text at ") +
+        AlarmTold +
         AlarmWhen::spoken(AlarmEntry::parse(lstAlarms->text(position)).value_or(AlarmEntry()),
                           m_ctx.clock->now().date()) +
         QLatin1Char('.');
@@ -1454,8 +1456,7 @@ void frmNote::rtxtMain_Click()
     // Protected text without an alarm entry has no time to tell.
     if (!time.isEmpty() && lblAds->text() != t && m_typeText != t) {
         m_scroll.stop();
-        lblAds->move(lblAds->x(),
-                     Frame + Twips::toPixels(AdsRestTop) + m_resizer->grownBy().height());
+        restAds();
         m_typeText.clear();
         m_typePos = 0;
         lblAds->setText(t);
@@ -1471,18 +1472,23 @@ void frmNote::rtxtMain_Click()
 void frmNote::lstAlarms_Change()
 {
     // The message line stops telling the time of an alarm that is gone.
-    const QString told = QStringLiteral("Alarm set to this text at ");
     if (m_adsAlarm == 0 || FindAlarmEntry(m_adsAlarm) >= 0)
         return;
     m_adsAlarm = 0;
-    if (!lblAds->text().startsWith(told) && !m_typeText.startsWith(told))
+    if (!lblAds->text().startsWith(AlarmTold) && !m_typeText.startsWith(AlarmTold))
         return; // another line has taken its place
     tmrType.stop();
     m_scroll.stop();
     m_typeText.clear();
     m_typePos = 0;
     lblAds->clear();
-    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop));
+    restAds();
+}
+
+void frmNote::restAds()
+{
+    // Below the text, which a resized note has grown.
+    lblAds->move(lblAds->x(), Frame + Twips::toPixels(AdsRestTop) + m_resizer->grownBy().height());
 }
 
 void frmNote::mnuAlarmSet_Click()

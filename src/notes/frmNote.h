@@ -287,6 +287,8 @@ private:
     void stepMinimize();
     void stepRestore();
     void stepTypeScroll();
+    // The message line back at its resting place.
+    void restAds();
     void unloadToolTip();
     void hideMenuPressed();
     void setBulletShape();

@@ -1,5 +1,6 @@
 #include "NoteFixtures.h"
 #include "notes/LazyPictureButton.h"
+#include "notes/NoteResizer.h"
 #include "notes/PictureButton.h"
 #include "notes/frmToolTip.h"
 
@@ -43,6 +44,7 @@ private slots:
     void removeAlarm_data();
     void removeAlarm();
     void clickInsideAMark();
+    void goneAlarmLeavesTheMessageLineInPlace();
     void alarmButtonFollowsTheSelection();
 };
 
@@ -144,6 +146,21 @@ void tst_NoteAlarms::clickInsideAMark()
     note->rtxtMain->setSelStart(10);
     note->rtxtMain_Click();
     QCOMPARE(note->lblAds->text(), QString());
+}
+
+// On a resized note too, the line goes quiet where it stands once its alarm is removed.
+void tst_NoteAlarms::goneAlarmLeavesTheMessageLineInPlace()
+{
+    TestApp app;
+    frmNote *note = loadedNote(app, QStringLiteral("Call the dentist today"));
+    note->resizer().setFullSize(QSize(frmNote::FullWidth * 2, frmNote::FullHeight * 2));
+    addAlarm(note, 5, 11, 1);
+    note->rtxtMain->setSelStart(10);
+    note->rtxtMain_Click();
+    const int restingY = note->lblAds->y();
+    note->mnuAlarmClear_Click();
+    QCOMPARE(note->lblAds->text(), QString());
+    QCOMPARE(note->lblAds->y(), restingY);
 }
 
 void tst_NoteAlarms::alarmButtonFollowsTheSelection()
