@@ -252,15 +252,6 @@ ReminderRequest CommandLine::reminderFrom(const QString &text)
     return request;
 }
 
-QStringList CommandLine::importSources() const
-{
-    QStringList sources;
-    for (const Command &command : m_commands)
-        if (command.kind == Kind::Import)
-            sources << command.text;
-    return sources;
-}
-
 void CommandLine::fail(const QString &message)
 {
     m_action = Action::Fail;

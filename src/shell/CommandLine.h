@@ -69,9 +69,6 @@ public:
     // False when the commands only make sense for a running copy (--hide,
     // --quit): no copy is started for them.
     bool startsProgram() const { return m_startsProgram; }
-    // "--import xpad|sticky|FILE...": the sources, files with whole paths (a running copy
-    // elsewhere finds them). Empty without --import.
-    QStringList importSources() const;
     // `--new TEXT --alarm TIME [--date DAY] [--repeat REPEAT]`: a note with an alarm on its
     // text (ReminderRequest says what the values may be).
     const std::optional<ReminderRequest> &reminder() const { return m_reminder; }

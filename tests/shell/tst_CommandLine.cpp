@@ -67,30 +67,6 @@ private slots:
         QCOMPARE(line.skinPath(), skinPath);
     }
 
-    void importSources_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("sources");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("xpad") << QStringList{"--import", "xpad"} << QStringList{"xpad"} << 0;
-        QTest::newRow("files become whole paths")
-            << QStringList{"--import", "sticky", "a.md"}
-            << QStringList{"sticky", QDir::current().absoluteFilePath("a.md")} << 0;
-        QTest::newRow("nothing to import") << QStringList{"--import"} << QStringList() << 2;
-        QTest::newRow("no import: a skin") << QStringList{"xpad"} << QStringList() << 0;
-    }
-    void importSources()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, sources);
-        QFETCH(int, exitCode);
-        const CommandLine line(QStringList{"pennyquill"} + arguments);
-        QCOMPARE(line.importSources(), sources);
-        QCOMPARE(line.exitCode(), exitCode);
-        // An import is never taken for a skin file.
-        QVERIFY(sources.isEmpty() || line.skinPath().isEmpty());
-    }
-
     // What each option asks of the running copy, and whether a copy is
     // started for it.
     void commands_data()
@@ -117,6 +93,12 @@ private slots:
         QTest::newRow("new note, then hidden")
             << QStringList{"--hide", "--new", "x"}
             << QList<CommandLine::Command>{{Kind::New, "x"}, {Kind::Hide, ""}} << true;
+        // Import sources are never taken for a skin; files go with whole paths.
+        QTest::newRow("--import")
+            << QStringList{"--import", "sticky", "a.md"}
+            << QList<CommandLine::Command>{{Kind::Import, "sticky"},
+                                           {Kind::Import, QDir::current().absoluteFilePath("a.md")}}
+            << true;
     }
     void commands()
     {
@@ -139,6 +121,7 @@ private slots:
         QTest::newRow("two wishes") << QStringList{"--show", "--hide"} << "--show, --hide cannot";
         QTest::newRow("quit and a note") << QStringList{"--quit", "--new"} << "--quit and a new";
         QTest::newRow("no file name") << QStringList{"--new-from-file"} << "Missing value";
+        QTest::newRow("nothing to import") << QStringList{"--import"} << "--import needs";
         QTest::newRow("missing") << QStringList{"--new-from-file", "DIR/none.txt"}
                                  << "does not exist";
         QTest::newRow("folder") << QStringList{"--new-from-file", "DIR"} << "is a folder";
