@@ -16,10 +16,7 @@ frmNote *ReminderNote::make(AppContext &ctx, const ReminderRequest &request)
     auto *menu = qobject_cast<frmNote *>(ctx.forms->find(QStringLiteral("frmNote")));
     if (!menu || !request.isValid())
         return nullptr;
-    menu->mnuTrayNew_Click();
-    auto *note = qobject_cast<frmNote *>(ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
-    if (!note || note == menu)
-        return nullptr;
+    frmNote *note = menu->MakeNote();
     RichTextBox &box = *note->rtxtMain;
     box.setText(request.Text);
     box.setSelStart(0);

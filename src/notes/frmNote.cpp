@@ -935,6 +935,11 @@ void frmNote::mnuTop_Click()
 
 void frmNote::mnuNewNote_Click()
 {
+    MakeNote();
+}
+
+frmNote *frmNote::MakeNote()
+{
     butMenuC->hide();
     auto *note = new frmNote(m_ctx);
     note->Load();
@@ -947,6 +952,7 @@ void frmNote::mnuNewNote_Click()
     note->PlaceAtRandom();
     note->show();
     emit NoteChanged();
+    return note;
 }
 
 void frmNote::PlaceAtRandom()

@@ -132,6 +132,8 @@ public:
     void MinimizeWindow();
     void RestorWindow();
     void mnuNewNote_Click();
+    // What "New Note" makes: a live note beside this one, shown; for callers that fill it.
+    frmNote *MakeNote();
     // Places a note at random as "New Note" does (W: the hidden menu note's width).
     void PlaceAtRandom();
 

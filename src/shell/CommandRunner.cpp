@@ -124,11 +124,7 @@ void CommandRunner::runNow(const QList<CommandLine::Command> &commands,
 
 void CommandRunner::newNote(const CommandLine::Command &command)
 {
-    frmNote *menu = m_startup.menuNote();
-    menu->mnuTrayNew_Click();
-    auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
-    if (!note || note == menu)
-        return;
+    frmNote *note = m_startup.menuNote()->MakeNote();
     if (command.kind == Kind::NewRich)
         note->rtxtMain->setTextRTF(command.text);
     else if (!command.text.isEmpty())

@@ -357,8 +357,7 @@ std::optional<SkinInstaller::Installed> frmSplash::AddSkinNote(const QString &sk
     if (!installed || !menu)
         return std::nullopt;
     // Made and placed as "New Note" makes one, then dressed in the new skin.
-    menu->mnuNewNote_Click();
-    auto *note = qobject_cast<frmNote *>(m_ctx.forms->formsNamed(QStringLiteral("frmNote")).last());
+    frmNote *note = menu->MakeNote();
     const QImage image = SkinReader(m_ctx).ExtractSkinImage(installed->path, note);
     if (!image.isNull())
         note->setPicture(QPixmap::fromImage(image));
