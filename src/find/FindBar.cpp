@@ -39,17 +39,15 @@ FindBar::FindBar(QWidget *note, RichTextBox &text, AppContext &ctx)
 {
     setObjectName(QStringLiteral("FindBar"));
     txtFind = new QLineEdit(this);
-    txtFind->setPlaceholderText(QStringLiteral("Find"));
+    txtFind->setPlaceholderText(tr("Find"));
     txtFind->setClearButtonEnabled(true);
     txtReplace = new QLineEdit(this);
-    txtReplace->setPlaceholderText(QStringLiteral("Replace with"));
-    butPrevious = smallButton(this, QStringLiteral("▲"), QStringLiteral("Previous (Shift+F3)"));
-    butNext = smallButton(this, QStringLiteral("▼"), QStringLiteral("Next (F3)"));
-    butClose = smallButton(this, QStringLiteral("✕"), QStringLiteral("Close (Esc)"));
-    butReplace =
-        smallButton(this, QStringLiteral("&Replace"), QStringLiteral("Replace this match"));
-    butReplaceAll =
-        smallButton(this, QStringLiteral("&All"), QStringLiteral("Replace all matches"));
+    txtReplace->setPlaceholderText(tr("Replace with"));
+    butPrevious = smallButton(this, QStringLiteral("▲"), tr("Previous (Shift+F3)"));
+    butNext = smallButton(this, QStringLiteral("▼"), tr("Next (F3)"));
+    butClose = smallButton(this, QStringLiteral("✕"), tr("Close (Esc)"));
+    butReplace = smallButton(this, tr("&Replace"), tr("Replace this match"));
+    butReplaceAll = smallButton(this, tr("&All"), tr("Replace all matches"));
     lblStatus = new QLabel(this);
     QFont small = lblStatus->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
@@ -240,21 +238,21 @@ void FindBar::showCount()
     const QList<DocumentSearch::Range> all =
         DocumentSearch(*m_text.document()).matches(txtFind->text());
     if (all.isEmpty()) {
-        lblStatus->setText(QStringLiteral("Not found"));
+        lblStatus->setText(tr("Not found"));
         return;
     }
     const QTextCursor cursor = m_text.textCursor();
     const qsizetype at = all.indexOf({cursor.selectionStart(), cursor.selectionEnd()});
-    lblStatus->setText(at < 0 ? QStringLiteral("%1 found").arg(all.size())
-                              : QStringLiteral("%1 of %2").arg(at + 1).arg(all.size()));
+    lblStatus->setText(at < 0 ? tr("%1 found").arg(all.size())
+                              : tr("%1 of %2").arg(at + 1).arg(all.size()));
 }
 
 void FindBar::showOutcome(const DocumentSearch::Outcome &outcome)
 {
-    QString text = QStringLiteral("%1 replaced").arg(outcome.replaced);
+    QString text = tr("%1 replaced").arg(outcome.replaced);
     if (outcome.leftAlone == 1)
-        text += QStringLiteral(", 1 in an alarm mark left alone");
+        text += tr(", 1 in an alarm mark left alone");
     else if (outcome.leftAlone > 1)
-        text += QStringLiteral(", %1 in alarm marks left alone").arg(outcome.leftAlone);
+        text += tr(", %1 in alarm marks left alone").arg(outcome.leftAlone);
     lblStatus->setText(text);
 }

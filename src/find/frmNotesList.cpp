@@ -28,13 +28,13 @@ const QString PlaceValue = QStringLiteral("NotesListPlace");
 frmNotesList::frmNotesList(AppContext &ctx, NotesCatalog &catalog)
     : Form(ctx, QStringLiteral("frmNotesList"), Qt::Dialog), m_catalog(catalog)
 {
-    setWindowTitle(QStringLiteral("Notes - ") + AppInfo::Title);
+    setWindowTitle(tr("Notes - ") + AppInfo::Title);
     txtSearch = new QLineEdit(this);
-    txtSearch->setPlaceholderText(QStringLiteral("Search all notes"));
+    txtSearch->setPlaceholderText(tr("Search all notes"));
     txtSearch->setClearButtonEnabled(true);
-    txtSearch->setAccessibleName(QStringLiteral("Search all notes"));
+    txtSearch->setAccessibleName(tr("Search all notes"));
     lstNotes = new QListView(this);
-    lstNotes->setAccessibleName(QStringLiteral("Notes"));
+    lstNotes->setAccessibleName(tr("Notes"));
     lstNotes->setUniformItemSizes(true);
     lstNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,8 +147,8 @@ void frmNotesList::txtSearch_Change()
     m_model->setRows(std::move(rows), NoteIndex::Terms(search), &m_catalog.index());
     const int total = int(m_catalog.index().size());
     lblCount->setText(search.trimmed().isEmpty()
-                          ? QStringLiteral("%1 notes").arg(total)
-                          : QStringLiteral("%1 of %2 notes").arg(m_model->rowCount()).arg(total));
+                          ? tr("%1 notes").arg(total)
+                          : tr("%1 of %2 notes").arg(m_model->rowCount()).arg(total));
     const int row = m_model->rowOf(keep);
     select(row >= 0 ? row : 0);
 }

@@ -98,8 +98,8 @@ void NoteDesktop::wireMenuItem(QAction *item)
     item->setChecked(onAllWorkspaces());
     if (!DesktopHints::offered()) {
         item->setEnabled(false);
-        item->setToolTip(QStringLiteral("Your desktop does not let a program show a window on "
-                                        "every workspace."));
+        item->setToolTip(tr("Your desktop does not let a program show a window on "
+                            "every workspace."));
     }
     connect(item, &QAction::triggered, this, [this](bool on) { setOnAllWorkspaces(on); });
 }

@@ -2,6 +2,8 @@
 
 #include "notes/CoolMenu.h"
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -11,6 +13,8 @@ class QWidget;
 // larger part of what a note would otherwise build at start.
 class NoteMenus
 {
+    Q_DECLARE_TR_FUNCTIONS(NoteMenus)
+
 public:
     // The menus become children of owner and go with it.
     explicit NoteMenus(QWidget *owner);

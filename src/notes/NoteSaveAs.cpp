@@ -27,10 +27,9 @@ bool NoteSaveAs::run(const RichTextBox &text)
 
 bool NoteSaveAs::run(FileSystem &fs, const RichTextBox &text)
 {
-    const QStringList filters = {QStringLiteral("Rich Text Format (*.RTF)"),
-                                 QStringLiteral("Text Document (*.txt)")};
+    const QStringList filters = {tr("Rich Text Format (*.RTF)"), tr("Text Document (*.txt)")};
     const auto choice =
-        m_ctx.prompter->saveFile(m_parent, QStringLiteral("Save As"), QDir::homePath(), filters, 0);
+        m_ctx.prompter->saveFile(m_parent, tr("Save As"), QDir::homePath(), filters, 0);
     if (!choice)
         return false;
     const bool rich = choice->filterIndex == 0;
@@ -44,8 +43,8 @@ bool NoteSaveAs::allowed(const QString &path, bool extensionAdded) const
 {
     const QFileInfo target(path);
     if (target.isSymLink()) {
-        tell(QStringLiteral("\"%1\" is a symbolic link. Notes are never saved through a link: "
-                            "please choose another name.")
+        tell(tr("\"%1\" is a symbolic link. Notes are never saved through a link: "
+                "please choose another name.")
                  .arg(QDir::toNativeSeparators(path)));
         return false;
     }
@@ -53,10 +52,10 @@ bool NoteSaveAs::allowed(const QString &path, bool extensionAdded) const
     if (!extensionAdded || !target.exists())
         return true;
     return m_ctx.prompter->message(m_parent,
-                                   QStringLiteral("\"%1\" already exists.\r\nDo you want to "
-                                                  "replace it?")
+                                   tr("\"%1\" already exists.\r\nDo you want to "
+                                      "replace it?")
                                        .arg(QDir::toNativeSeparators(path)),
-                                   QStringLiteral("Save As"), Prompter::Buttons::YesNo,
+                                   tr("Save As"), Prompter::Buttons::YesNo,
                                    Prompter::Icon::Exclamation) == Prompter::Answer::Yes;
 }
 
@@ -66,7 +65,7 @@ bool NoteSaveAs::write(FileSystem &fs, const QString &path, const QByteArray &by
     QString error;
     bool saved = false;
     if (target.isDir()) {
-        error = target.fileName() + QStringLiteral(": a folder stands there");
+        error = target.fileName() + tr(": a folder stands there");
     } else {
         // Renamed onto the name itself: a link that appeared there since is replaced, not followed.
         const QString temp =
@@ -84,8 +83,8 @@ bool NoteSaveAs::write(FileSystem &fs, const QString &path, const QByteArray &by
         }
     }
     if (!saved)
-        tell(QStringLiteral("The note could not be saved as \"%1\": %2\nThe note itself is "
-                            "unchanged.")
+        tell(tr("The note could not be saved as \"%1\": %2\nThe note itself is "
+                "unchanged.")
                  .arg(QDir::toNativeSeparators(path), error));
     return saved;
 }

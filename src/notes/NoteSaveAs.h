@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 struct AppContext;
@@ -14,6 +15,8 @@ class QWidget;
 // never makes the save replace a file elsewhere.
 class NoteSaveAs
 {
+    Q_DECLARE_TR_FUNCTIONS(NoteSaveAs)
+
 public:
     NoteSaveAs(AppContext &ctx, QWidget *parent);
 

@@ -66,7 +66,7 @@ constexpr int BulletWidthPx = 35;
 constexpr int BulletHeightPx = 34;
 constexpr int AdsRestTop = 1890;
 // How the message line starts when it tells the time of the alarm on the clicked text.
-constexpr QLatin1String AlarmTold("Alarm set to this text at ");
+const char *const AlarmTold = QT_TRANSLATE_NOOP("frmNote", "Alarm set to this text at ");
 constexpr int AdsScrollStop = 1695;
 constexpr int StepTwips = 200;
 
@@ -138,19 +138,19 @@ void frmNote::buildControls()
     lstAlarms = new AlarmList(this);
     connect(lstAlarms, &AlarmList::changed, this, &frmNote::lstAlarms_Change);
 
-    pair(butB, butBC, QStringLiteral("butB"), 105, 300, QStringLiteral("Bold"));
-    pair(butI, butIC, QStringLiteral("butI"), 300, 300, QStringLiteral("Italic"));
-    pair(butU, butUC, QStringLiteral("butU"), 495, 300, QStringLiteral("Underline"));
-    pair(butS, butSC, QStringLiteral("butS"), 690, 300, QStringLiteral("Strikethrough"));
-    pair(butBullet, butBulletC, QStringLiteral("butBullet"), 885, 300, QStringLiteral("Bullet"));
+    pair(butB, butBC, QStringLiteral("butB"), 105, 300, tr("Bold"));
+    pair(butI, butIC, QStringLiteral("butI"), 300, 300, tr("Italic"));
+    pair(butU, butUC, QStringLiteral("butU"), 495, 300, tr("Underline"));
+    pair(butS, butSC, QStringLiteral("butS"), 690, 300, tr("Strikethrough"));
+    pair(butBullet, butBulletC, QStringLiteral("butBullet"), 885, 300, tr("Bullet"));
     pair(butAlarm, butAlarmC, QStringLiteral("butAlarm"), 1185, 300,
-         QStringLiteral("Set Alarm For Selected Text"));
-    butAlarmC->setToolTip(QStringLiteral("Remove Alarm"));
-    pair(butMin, butMinC, QStringLiteral("butMin"), 3405, 60, QStringLiteral("Minimize Note"));
-    pair(butHide, butHideC, QStringLiteral("butHide"), 3555, 60, QStringLiteral("Hide Note"));
-    pair(butClose, butCloseC, QStringLiteral("butClose"), 3720, 60, QStringLiteral("Delete Note"));
+         tr("Set Alarm For Selected Text"));
+    butAlarmC->setToolTip(tr("Remove Alarm"));
+    pair(butMin, butMinC, QStringLiteral("butMin"), 3405, 60, tr("Minimize Note"));
+    pair(butHide, butHideC, QStringLiteral("butHide"), 3555, 60, tr("Hide Note"));
+    pair(butClose, butCloseC, QStringLiteral("butClose"), 3720, 60, tr("Delete Note"));
     pair(butMenu, butMenuC, QStringLiteral("butMenu"), 150, 2205, QString());
-    butMenu->setAccessibleName(QStringLiteral("Menu"));
+    butMenu->setAccessibleName(tr("Menu"));
     for (PictureButton *format : {butB, butI, butU, butS, butBullet})
         format->setCheckable(true);
 
@@ -537,7 +537,7 @@ void frmNote::buildBullet()
     picBullet->setMouseTracking(true);
     picBullet->installEventFilter(this);
     picBullet->setFocusPolicy(Qt::StrongFocus);
-    picBullet->setAccessibleName(QStringLiteral("Bullet"));
+    picBullet->setAccessibleName(tr("Bullet"));
     // The grow button sits inside the bullet, at client coordinates of its own.
     butGrow = new PictureButton(res(QStringLiteral("butGrow")), picBullet, this);
     butGrow->setGeometry(Twips::toPixels(195), Twips::toPixels(210), 9, 9);
@@ -898,9 +898,8 @@ void frmNote::DeleteNote()
     const bool onTop = m_onTop;
     if (onTop)
         mdlVariables::SetTopMost(this, mdlVariables::HWND_NOTOPMOST);
-    const auto answer =
-        m_ctx.prompter->message(this, QStringLiteral("Delete current note?"), AppInfo::Title,
-                                Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    const auto answer = m_ctx.prompter->message(this, tr("Delete current note?"), AppInfo::Title,
+                                                Prompter::Buttons::YesNo, Prompter::Icon::Question);
     if (answer == Prompter::Answer::Yes) {
         emit NoteChanged();
         Unload();
@@ -1030,11 +1029,11 @@ QString frmNote::Greeting(int hour, const QString &userName)
 {
     QString greeting;
     if (hour < 12)
-        greeting = QStringLiteral("Good morning ");
+        greeting = tr("Good morning ");
     else if (hour < 20)
-        greeting = QStringLiteral("Good evening ");
+        greeting = tr("Good evening ");
     else
-        greeting = QStringLiteral("Good night ");
+        greeting = tr("Good night ");
     return greeting + userName + QLatin1Char('.');
 }
 
@@ -1241,7 +1240,8 @@ void frmNote::mnuTrayExport_Click()
 
 namespace {
 
-const QString ProtectedWarning = QStringLiteral(
+const char *const ProtectedWarning = QT_TRANSLATE_NOOP(
+    "frmNote",
     "You cannot edit this text because an alarm is set to it. To remove alarm right click on it "
     "and choose 'Remove Alarm'.");
 
@@ -1298,7 +1298,7 @@ bool frmNote::SelectionProtected() const
 
 void frmNote::warnProtected()
 {
-    LoadToolTip(ProtectedWarning, 1, 4000);
+    LoadToolTip(tr(ProtectedWarning), 1, 4000);
 }
 
 void frmNote::FormatButtonUp(Format format)
@@ -1413,7 +1413,7 @@ void frmNote::rtxtMain_KeyPress(int &KeyAscii)
     // Shown with the balloon's own closing period.
     frmToolTip *balloon = frmToolTip::Open(m_ctx);
     balloon->lblToolTip->setText(
-        QStringLiteral("'[' and ']' are preserved characters and cannot be type in the note box."));
+        tr("'[' and ']' are preserved characters and cannot be type in the note box."));
     balloon->move(Twips::toPixels(Left() + Width() - 300), Twips::toPixels(Top() + 800));
     balloon->showBalloon();
 }
@@ -1454,7 +1454,7 @@ void frmNote::rtxtMain_Click()
     const QString time = GetAlarmTime(index);
     const int position = FindAlarmEntry(index);
     const QString t =
-        AlarmTold +
+        tr(AlarmTold) +
         AlarmWhen::spoken(AlarmEntry::parse(lstAlarms->text(position)).value_or(AlarmEntry()),
                           m_ctx.clock->now().date()) +
         QLatin1Char('.');
@@ -1481,7 +1481,7 @@ void frmNote::lstAlarms_Change()
     if (m_adsAlarm == 0 || FindAlarmEntry(m_adsAlarm) >= 0)
         return;
     m_adsAlarm = 0;
-    if (!lblAds->text().startsWith(AlarmTold) && !m_typeText.startsWith(AlarmTold))
+    if (!lblAds->text().startsWith(tr(AlarmTold)) && !m_typeText.startsWith(tr(AlarmTold)))
         return; // another line has taken its place
     tmrType.stop();
     m_scroll.stop();
@@ -1502,14 +1502,13 @@ void frmNote::mnuAlarmSet_Click()
     butMenuC->hide();
     const QString selected = rtxtMain->SelText();
     if (selected.isEmpty()) {
-        LoadToolTip(QStringLiteral("Please select a text that you want set an alarm to it."), 1,
-                    3000);
+        LoadToolTip(tr("Please select a text that you want set an alarm to it."), 1, 3000);
         return;
     }
     if (rtxtMain->SelProtected().value_or(true)) {
-        LoadToolTip(QStringLiteral("The text you selected is already an alarm. Please clear the "
-                                   "alarm set to it by right clicking on it and choose 'Clear "
-                                   "Alarm' from menu and then try again"),
+        LoadToolTip(tr("The text you selected is already an alarm. Please clear the "
+                       "alarm set to it by right clicking on it and choose 'Clear "
+                       "Alarm' from menu and then try again"),
                     1, 4000);
         return;
     }
@@ -1535,9 +1534,9 @@ void frmNote::mnuAlarmClear_Click()
     // Refused only while the alert is really open: a "played" entry left
     // without its window (restored, or its window gone) can be removed.
     if (AlertGate::IsOpen(*m_ctx.forms, this, index)) {
-        LoadToolTip(QStringLiteral("You cannot clear the alarm set to this text because the "
-                                   "alart window for this text is now shown, you can Dismissed "
-                                   "or Snooz it from its alart window."),
+        LoadToolTip(tr("You cannot clear the alarm set to this text because the "
+                       "alart window for this text is now shown, you can Dismissed "
+                       "or Snooz it from its alart window."),
                     1, 4000);
         return;
     }
@@ -1637,9 +1636,9 @@ void frmNote::mnuClear_Click()
     butMenuC->hide();
     if (rtxtMain->Text().isEmpty())
         return;
-    const auto answer = m_ctx.prompter->message(
-        this, QStringLiteral("Notes will be lost. Is it OK?"), QStringLiteral("Jotwell clearing"),
-        Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    const auto answer =
+        m_ctx.prompter->message(this, tr("Notes will be lost. Is it OK?"), tr("Jotwell clearing"),
+                                Prompter::Buttons::YesNo, Prompter::Icon::Question);
     if (answer == Prompter::Answer::Yes)
         rtxtMain->setText(QString());
 }

@@ -195,12 +195,12 @@ void NoteSpelling::prepareMenu(QMenu &menu, QAction *first, const QPoint &viewpo
         m_items.append(item);
     }
     QPointer<Spelling> spelling = m_spelling;
-    auto *add = new QAction(QStringLiteral("Add to Dictionary"), &menu);
+    auto *add = new QAction(tr("Add to Dictionary"), &menu);
     connect(add, &QAction::triggered, this, [spelling, text] {
         if (spelling)
             spelling->addToDictionary(text);
     });
-    auto *ignore = new QAction(QStringLiteral("Ignore All"), &menu);
+    auto *ignore = new QAction(tr("Ignore All"), &menu);
     connect(ignore, &QAction::triggered, this, [spelling, text] {
         if (spelling)
             spelling->ignoreAll(text);

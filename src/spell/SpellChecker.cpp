@@ -110,7 +110,7 @@ QList<SpellChecker::Word> SpellChecker::words(const QString &text)
 SpellChecker::SpellChecker() : m_broker(enchant_broker_init())
 {
     if (!m_broker)
-        m_error = QStringLiteral("Enchant could not be started.");
+        m_error = tr("Enchant could not be started.");
 }
 
 SpellChecker::~SpellChecker()
@@ -145,7 +145,7 @@ bool SpellChecker::open(const QString &language)
     m_dict = tag.isEmpty() ? nullptr : enchant_broker_request_dict(m_broker, tag.constData());
     if (!m_dict) {
         const char *why = enchant_broker_get_error(m_broker);
-        m_error = QStringLiteral("The dictionary for \"%1\" could not be opened").arg(language) +
+        m_error = tr("The dictionary for \"%1\" could not be opened").arg(language) +
                   (why && *why ? QStringLiteral(": ") + QString::fromUtf8(why) : QString()) +
                   QLatin1Char('.');
         return false;
@@ -176,7 +176,7 @@ SpellChecker::Result SpellChecker::check(const QString &word)
     const int answer = enchant_dict_check(m_dict, utf8.constData(), utf8.size());
     if (answer < 0) {
         const char *why = enchant_dict_get_error(m_dict);
-        m_error = why && *why ? QString::fromUtf8(why) : QStringLiteral("The dictionary failed.");
+        m_error = why && *why ? QString::fromUtf8(why) : tr("The dictionary failed.");
         return Result::Failed;
     }
     m_known.insert(key, answer == 0);

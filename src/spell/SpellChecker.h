@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -13,6 +14,8 @@ struct str_enchant_dict;
 // programs. It also decides what in a text is a word worth checking.
 class SpellChecker
 {
+    Q_DECLARE_TR_FUNCTIONS(SpellChecker)
+
 public:
     // A word of a text, in UTF-16 code units.
     struct Word

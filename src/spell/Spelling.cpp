@@ -13,9 +13,9 @@ const QString Spelling::LanguageKey = QStringLiteral("Language");
 
 namespace {
 
-const QString NoticeText =
-    QStringLiteral("Spelling is not checked until Pennyquill starts again or you choose another "
-                   "language in the options.\n\n");
+const char *const NoticeText =
+    QT_TRANSLATE_NOOP("Spelling", "Spelling is not checked until Pennyquill starts again or you "
+                                  "choose another language in the options.\n\n");
 
 QString yesNo(bool on)
 {
@@ -114,8 +114,7 @@ void Spelling::openDictionary(bool explicitChoice)
     if (dictionary.open(tag)) {
         m_state = State::Open;
     } else if (explicitChoice) {
-        turnOff(tag.isEmpty() ? QStringLiteral("Enchant offers no dictionary.")
-                              : dictionary.error());
+        turnOff(tag.isEmpty() ? tr("Enchant offers no dictionary.") : dictionary.error());
     } else {
         m_state = State::Off;
     }
@@ -132,7 +131,7 @@ void Spelling::turnOff(const QString &why)
     m_noticeShown = true;
     // Told once the current check is over: the box waits for no note.
     QTimer::singleShot(0, this, [this, why] {
-        m_prompter->message(nullptr, NoticeText + why, AppInfo::Title, Prompter::Buttons::Ok,
+        m_prompter->message(nullptr, tr(NoticeText) + why, AppInfo::Title, Prompter::Buttons::Ok,
                             Prompter::Icon::Exclamation);
     });
 }

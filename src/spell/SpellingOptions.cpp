@@ -25,10 +25,10 @@ QString languageName(const QString &tag)
 
 } // namespace
 
-SpellingOptions::SpellingOptions(QWidget *parent) : QGroupBox(QStringLiteral("Spelling"), parent)
+SpellingOptions::SpellingOptions(QWidget *parent) : QGroupBox(tr("Spelling"), parent)
 {
-    chkSpelling = new QCheckBox(QStringLiteral("Check s&pelling as I type"), this);
-    lblLanguage = new QLabel(QStringLiteral("&Language:"), this);
+    chkSpelling = new QCheckBox(tr("Check s&pelling as I type"), this);
+    lblLanguage = new QLabel(tr("&Language:"), this);
     cboLanguage = new QComboBox(this);
     lblLanguage->setBuddy(cboLanguage);
     cboLanguage->setMinimumContentsLength(10);
