@@ -130,7 +130,7 @@ QString AlarmWhen::missed(const QDateTime &now) const
     real.setTime(due.time());
     if (real.secsTo(now) < 120)
         return {};
-    return QStringLiteral("missed: ") + describe(due.date(), due.time(), now.date());
+    return tr("missed: ") + describe(due.date(), due.time(), now.date());
 }
 
 QDateTime AlarmWhen::nextDue(const QDateTime &now) const
@@ -180,12 +180,12 @@ QString AlarmWhen::describe(const QDate &date, const QTime &time, const QDate &t
     if (!date.isValid() || date == today)
         return at;
     if (date == today.addDays(1))
-        return at + QStringLiteral(" tomorrow");
+        return at + tr(" tomorrow");
     if (date == today.addDays(-1))
-        return at + QStringLiteral(" yesterday");
+        return at + tr(" yesterday");
     const QString format = date.year() == today.year() ? QStringLiteral("ddd d MMM")
                                                        : QStringLiteral("ddd d MMM yyyy");
-    return at + QStringLiteral(" on ") + QLocale::c().toString(date, format);
+    return at + tr(" on ") + QLocale().toString(date, format);
 }
 
 QString AlarmWhen::spoken(const AlarmEntry &entry, const QDate &today)
@@ -202,12 +202,12 @@ QString AlarmWhen::repeatText() const
 {
     switch (Repeats) {
     case Repeat::Daily:
-        return QStringLiteral("every day");
+        return tr("every day");
     case Repeat::Weekdays:
-        return QStringLiteral("every weekday");
+        return tr("every weekday");
     case Repeat::Weekly:
-        return QStringLiteral("every ") +
-               QLocale::c().dayName((RepeatDate.isValid() ? RepeatDate : Date).dayOfWeek());
+        return tr("every %1")
+            .arg(QLocale().dayName((RepeatDate.isValid() ? RepeatDate : Date).dayOfWeek()));
     case Repeat::Once:
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -21,6 +22,8 @@ class AlarmEntry;
 // of the clock over midnight passed it by.
 class AlarmWhen
 {
+    Q_DECLARE_TR_FUNCTIONS(AlarmWhen)
+
 public:
     enum class Repeat { Once, Daily, Weekdays, Weekly };
 

@@ -45,15 +45,14 @@ QString markedWords(const QString &text, int index)
 
 frmAlarmList::frmAlarmList(AppContext &ctx) : Form(ctx, QStringLiteral("frmAlarmList"))
 {
-    setWindowTitle(QStringLiteral("Alarms"));
+    setWindowTitle(tr("Alarms"));
     resize(720, 320);
     lvwAlarms = new QTreeWidget(this);
     lvwAlarms->setObjectName(QStringLiteral("lvwAlarms"));
     lvwAlarms->setRootIsDecorated(false);
     lvwAlarms->setUniformRowHeights(true);
-    lvwAlarms->setHeaderLabels({QStringLiteral("Next due"), QStringLiteral("Repeat"),
-                                QStringLiteral("Message"), QStringLiteral("Marked words"),
-                                QStringLiteral("Note")});
+    lvwAlarms->setHeaderLabels(
+        {tr("Next due"), tr("Repeat"), tr("Message"), tr("Marked words"), tr("Note")});
     lvwAlarms->header()->setStretchLastSection(true);
     lvwAlarms->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
@@ -138,7 +137,7 @@ void frmAlarmList::Refresh()
             QString due = entry->TimeText;
             if (entry->isPlayed()) {
                 row.Due = now;
-                due = QStringLiteral("now (alert open)");
+                due = tr("now (alert open)");
             } else if (when) {
                 row.Due = when->nextDue(now);
                 due = AlarmWhen::describe(row.Due.date(), row.Due.time(), now.date());
@@ -226,9 +225,9 @@ void frmAlarmList::lvwAlarms_Delete()
     if (frmAlert::OpenFor(*m_ctx.forms, note, index)) {
         m_ctx.prompter->message(
             this,
-            QStringLiteral("You cannot clear the alarm set to this text because the alart window "
-                           "for this text is now shown, you can Dismissed or Snooz it from its "
-                           "alart window."),
+            tr("You cannot clear the alarm set to this text because the alart window "
+               "for this text is now shown, you can Dismissed or Snooz it from its "
+               "alart window."),
             AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
         return;
     }

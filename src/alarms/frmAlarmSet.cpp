@@ -50,8 +50,10 @@ template <typename Widget> Widget *place(Widget *widget, int left, int top, int 
 // Room made under the time row for the date and the repeat.
 constexpr int DateRows = 660;
 
-const QString HourMessage = QStringLiteral("Hour must be numeric and between 1 - 12");
-const QString MinuteMessage = QStringLiteral("Minute must be numeric and between 0 - 59");
+const char *const HourMessage =
+    QT_TRANSLATE_NOOP("frmAlarmSet", "Hour must be numeric and between 1 - 12");
+const char *const MinuteMessage =
+    QT_TRANSLATE_NOOP("frmAlarmSet", "Minute must be numeric and between 0 - 59");
 
 } // namespace
 
@@ -59,16 +61,15 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmAlarmSet"),
            Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
-    setWindowTitle(QStringLiteral("Alarm Set"));
+    setWindowTitle(tr("Alarm Set"));
     CaptionsInFrames();
     setFixedSize(Twips::toPixels(4680), Twips::toPixels(3075 + DateRows));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
 
-    fraMain =
-        place(new QGroupBox(QStringLiteral("Set Alarm"), this), 90, 60, 3300, 2910 + DateRows);
-    lblTime = place(new QLabel(QStringLiteral("Time:"), fraMain), 135, 315, 1410, 300);
+    fraMain = place(new QGroupBox(tr("Set Alarm"), this), 90, 60, 3300, 2910 + DateRows);
+    lblTime = place(new QLabel(tr("Time:"), fraMain), 135, 315, 1410, 300);
     txtHour = place(new QLineEdit(fraMain), 150, 570, 480, 285);
     txtHour->setMaxLength(2);
     lblDot = place(new QLabel(QStringLiteral(":"), fraMain), 720, 585, 120, 285);
@@ -76,38 +77,37 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     txtMin->setMaxLength(2);
     cboAMPM = place(new QComboBox(fraMain), 1680, 570, 615, 315);
     cboAMPM->addItems({QStringLiteral("AM"), QStringLiteral("PM")});
-    lblDate = place(new QLabel(QStringLiteral("&Date:"), fraMain), 135, 960, 690, 285);
+    lblDate = place(new QLabel(tr("&Date:"), fraMain), 135, 960, 690, 285);
     dtpDate = place(new QDateEdit(fraMain), 825, 930, 1830, 315);
     dtpDate->setCalendarPopup(true);
     dtpDate->setDisplayFormat(QStringLiteral("ddd d MMM yyyy"));
     lblDate->setBuddy(dtpDate);
     cmdFastDate = place(new QToolButton(fraMain), 2685, 930, 345, 315);
     cmdFastDate->setText(QStringLiteral("..."));
-    cmdFastDate->setToolTip(QStringLiteral("Today, tomorrow or a day of the coming week"));
-    mnuFastDate = new QMenu(QStringLiteral("Fast Date"), this);
+    cmdFastDate->setToolTip(tr("Today, tomorrow or a day of the coming week"));
+    mnuFastDate = new QMenu(tr("Fast Date"), this);
     connect(mnuFastDate, &QMenu::aboutToShow, this, &frmAlarmSet::FillFastDates);
     cmdFastDate->setMenu(mnuFastDate);
     cmdFastDate->setPopupMode(QToolButton::InstantPopup);
-    lblRepeat = place(new QLabel(QStringLiteral("&Repeat:"), fraMain), 135, 1350, 690, 285);
+    lblRepeat = place(new QLabel(tr("&Repeat:"), fraMain), 135, 1350, 690, 285);
     cboRepeat = place(new QComboBox(fraMain), 825, 1320, 2205, 315);
     lblRepeat->setBuddy(cboRepeat);
-    lblMsg = place(new QLabel(QStringLiteral("Show following message:"), fraMain), 105,
-                   1110 + DateRows, 1800, 285);
-    txtMsg = place(new QLineEdit(QStringLiteral("Alarm for 10:30 PM"), fraMain), 105,
-                   1365 + DateRows, 3030, 300);
-    optSysBeep = place(new QRadioButton(QStringLiteral("Play system beep"), fraMain), 90,
-                       1890 + DateRows, 2775, 225);
-    optCusSound = place(new QRadioButton(QStringLiteral("Play following sound file:"), fraMain), 90,
+    lblMsg =
+        place(new QLabel(tr("Show following message:"), fraMain), 105, 1110 + DateRows, 1800, 285);
+    txtMsg =
+        place(new QLineEdit(tr("Alarm for 10:30 PM"), fraMain), 105, 1365 + DateRows, 3030, 300);
+    optSysBeep =
+        place(new QRadioButton(tr("Play system beep"), fraMain), 90, 1890 + DateRows, 2775, 225);
+    optCusSound = place(new QRadioButton(tr("Play following sound file:"), fraMain), 90,
                         2160 + DateRows, 2730, 225);
     txtCusSound = place(new QLineEdit(fraMain), 330, 2430 + DateRows, 2460, 285);
     cmdBrowse =
         place(new QPushButton(QStringLiteral("..."), fraMain), 2820, 2430 + DateRows, 315, 270);
-    cmdOK = place(new QPushButton(QStringLiteral("&OK"), this), 3450, 150, 1140, 345);
+    cmdOK = place(new QPushButton(tr("&OK"), this), 3450, 150, 1140, 345);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
-    cmdCancel = place(new QPushButton(QStringLiteral("&Cancel"), this), 3450, 570, 1140, 345);
-    cmdFastSelect =
-        place(new QPushButton(QStringLiteral("&Fast Select "), this), 3465, 1545, 1140, 345);
+    cmdCancel = place(new QPushButton(tr("&Cancel"), this), 3450, 570, 1140, 345);
+    cmdFastSelect = place(new QPushButton(tr("&Fast Select "), this), 3465, 1545, 1140, 345);
 
     // The tab order of the dialog, first to last.
     const QList<QWidget *> order = {txtHour,   cboAMPM,    dtpDate,      cmdFastDate, cboRepeat,
@@ -118,23 +118,23 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     for (qsizetype i = 1; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
 
-    mnuFast = new QMenu(QStringLiteral("Fast Selet"), this);
+    mnuFast = new QMenu(tr("Fast Selet"), this);
     const auto fast = [this](const char *caption, int minutes) {
-        QAction *item = mnuFast->addAction(QString::fromLatin1(caption));
+        QAction *item = mnuFast->addAction(tr(caption));
         connect(item, &QAction::triggered, this, [this, minutes] { FastSelect(minutes); });
         return item;
     };
-    mnu1Min = fast("1 Minute Later", 1);
-    mnu2Min = fast("2 Minutes Later", 2);
-    mnu3Min = fast("3 Minutes Later", 3);
-    mnu5Min = fast("5 Minutes Later", 5);
+    mnu1Min = fast(QT_TR_NOOP("1 Minute Later"), 1);
+    mnu2Min = fast(QT_TR_NOOP("2 Minutes Later"), 2);
+    mnu3Min = fast(QT_TR_NOOP("3 Minutes Later"), 3);
+    mnu5Min = fast(QT_TR_NOOP("5 Minutes Later"), 5);
     mnuDash1 = mnuFast->addSeparator();
-    mnu10Min = fast("10 Minutes Later", 10);
-    mnu15Min = fast("15 Minutes Later", 15);
-    mnu20Min = fast("20 Minutes Later", 20);
-    mnu30Min = fast("30 Minutes Later", 30);
-    mnu45Min = fast("45 Minutes Later", 45);
-    mnu1Hour = fast("1 Hour Later", 60);
+    mnu10Min = fast(QT_TR_NOOP("10 Minutes Later"), 10);
+    mnu15Min = fast(QT_TR_NOOP("15 Minutes Later"), 15);
+    mnu20Min = fast(QT_TR_NOOP("20 Minutes Later"), 20);
+    mnu30Min = fast(QT_TR_NOOP("30 Minutes Later"), 30);
+    mnu45Min = fast(QT_TR_NOOP("45 Minutes Later"), 45);
+    mnu1Hour = fast(QT_TR_NOOP("1 Hour Later"), 60);
 
     connect(dtpDate, &QDateEdit::dateChanged, this, &frmAlarmSet::dtpDate_Change);
     connect(cmdOK, &QPushButton::clicked, this, &frmAlarmSet::cmdOK_Click);
@@ -200,10 +200,9 @@ void frmAlarmSet::FillFastDates()
     const QDate today = m_ctx.clock->now().date();
     for (int days = 0; days < 8; ++days) {
         const QDate day = today.addDays(days);
-        const QString caption = days == 0 ? QStringLiteral("&Today")
-                                : days == 1
-                                    ? QStringLiteral("To&morrow")
-                                    : QLocale::c().toString(day, QStringLiteral("dddd d MMM"));
+        const QString caption = days == 0   ? tr("&Today")
+                                : days == 1 ? tr("To&morrow")
+                                            : QLocale().toString(day, QStringLiteral("dddd d MMM"));
         connect(mnuFastDate->addAction(caption), &QAction::triggered, this,
                 [this, day] { dtpDate->setDate(day); });
     }
@@ -215,8 +214,8 @@ void frmAlarmSet::dtpDate_Change()
     const int chosen = std::max(0, cboRepeat->currentIndex());
     cboRepeat->clear();
     cboRepeat->addItems(
-        {QStringLiteral("Once"), QStringLiteral("Every day"), QStringLiteral("Every weekday"),
-         QStringLiteral("Every week on ") + QLocale::c().dayName(dtpDate->date().dayOfWeek())});
+        {tr("Once"), tr("Every day"), tr("Every weekday"),
+         tr("Every week on %1").arg(QLocale().dayName(dtpDate->date().dayOfWeek()))});
     cboRepeat->setCurrentIndex(chosen);
 }
 
@@ -242,8 +241,8 @@ void frmAlarmSet::optCusSound_Click()
 
 void frmAlarmSet::cmdBrowse_Click()
 {
-    const std::optional<Prompter::FileChoice> chosen = m_ctx.prompter->openFile(
-        this, QString(), QString(), {QStringLiteral("Sound files (*.wav)")});
+    const std::optional<Prompter::FileChoice> chosen =
+        m_ctx.prompter->openFile(this, QString(), QString(), {tr("Sound files (*.wav)")});
     if (chosen && !chosen->path.isEmpty())
         txtCusSound->setText(chosen->path);
 }
@@ -276,12 +275,12 @@ bool frmAlarmSet::validateBox(QLineEdit *box, int low, int high, const QString &
 
 bool frmAlarmSet::txtHour_Validate()
 {
-    return validateBox(txtHour, 1, 12, HourMessage);
+    return validateBox(txtHour, 1, 12, tr(HourMessage));
 }
 
 bool frmAlarmSet::txtMin_Validate()
 {
-    return validateBox(txtMin, 0, 59, MinuteMessage);
+    return validateBox(txtMin, 0, 59, tr(MinuteMessage));
 }
 
 bool frmAlarmSet::eventFilter(QObject *watched, QEvent *event)
@@ -309,24 +308,23 @@ void frmAlarmSet::cmdOK_Click()
 {
     mdlVariables::SetTopMost(this, mdlVariables::HWND_NOTOPMOST);
     if (txtMsg->text().isEmpty()) {
-        warn(QStringLiteral("Please enter a message for this alert."), txtMsg);
+        warn(tr("Please enter a message for this alert."), txtMsg);
         return;
     }
     const bool customSound = optCusSound->isChecked();
     if (customSound && txtCusSound->text().isEmpty()) {
-        warn(QStringLiteral("Please choose a sound file for this alert."), txtCusSound);
+        warn(tr("Please choose a sound file for this alert."), txtCusSound);
         return;
     }
     // The entry's fields are joined by these sequences; a field holding one would break it.
     if (const QString reserved = AlarmEntry::reservedIn(txtMsg->text()); !reserved.isEmpty()) {
-        warn(QStringLiteral("The message cannot contain \"%1\". Please change it.").arg(reserved),
-             txtMsg);
+        warn(tr("The message cannot contain \"%1\". Please change it.").arg(reserved), txtMsg);
         return;
     }
     if (const QString reserved = AlarmEntry::reservedIn(txtCusSound->text());
         customSound && !reserved.isEmpty()) {
-        warn(QStringLiteral("The sound file path cannot contain \"%1\". Please choose another "
-                            "file.")
+        warn(tr("The sound file path cannot contain \"%1\". Please choose another "
+                "file.")
                  .arg(reserved),
              txtCusSound);
         return;
@@ -339,15 +337,16 @@ void frmAlarmSet::cmdOK_Click()
     const std::optional<QTime> chosen = AlarmEntry::timeOfDay(timeText);
     const QDateTime now = m_ctx.clock->now();
     const QTime minute(now.time().hour(), now.time().minute());
-    const QString past = QStringLiteral("The time you chose is in the past.");
+    const QString past = tr("The time you chose is in the past.");
     if (!chosen || dtpDate->date() < now.date()) {
         warn(past, chosen ? static_cast<QWidget *>(dtpDate) : txtHour);
         return;
     }
     if (dtpDate->date() == now.date() && *chosen < minute) {
         // Most often meant for tomorrow morning: offered at once.
-        const QString offer = past + QStringLiteral("\n\nSet the alarm for %1 tomorrow instead?")
-                                         .arg(AlarmEntry::formatTime(*chosen));
+        const QString offer =
+            past +
+            tr("\n\nSet the alarm for %1 tomorrow instead?").arg(AlarmEntry::formatTime(*chosen));
         if (m_ctx.prompter->message(this, offer, AppInfo::Title, Prompter::Buttons::YesNo,
                                     Prompter::Icon::Exclamation) != Prompter::Answer::Yes) {
             txtHour->setFocus(Qt::OtherFocusReason);

@@ -63,7 +63,7 @@ frmAlert::frmAlert(AppContext &ctx)
                Qt::MSWindowsFixedSizeDialogHint),
       m_place(ctx.windowPositionsKnown)
 {
-    setWindowTitle(QStringLiteral("Alarm"));
+    setWindowTitle(tr("Alarm"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 96})
         icon.addFile(QStringLiteral(":/alert/icon%1.png").arg(size));
@@ -76,7 +76,7 @@ frmAlert::frmAlert(AppContext &ctx)
     LCDEffect->setLightColorOn(255);
     LCDEffect->setGeometry(twipsRect(60, 75, 1320, 1290));
     connect(LCDEffect, &::LCDEffect::EffectFinished, this, &frmAlert::LCDEffect_EffectFinished);
-    AccessibleRole::set(LCDEffect, QAccessible::Graphic, QStringLiteral("alarm lights"));
+    AccessibleRole::set(LCDEffect, QAccessible::Graphic, tr("alarm lights"));
 
     txtMsg = new QPlainTextEdit(this);
     txtMsg->setObjectName(QStringLiteral("txtMsg"));
@@ -92,11 +92,11 @@ frmAlert::frmAlert(AppContext &ctx)
     Image1->setPixmap(Artwork::pixmap(QStringLiteral(":/alert/image1.png")));
     Image1->setGeometry(twipsRect(75, 1380, 480, 480));
 
-    cmdOK = new QPushButton(QStringLiteral("&Dismiss"), this);
+    cmdOK = new QPushButton(tr("&Dismiss"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setGeometry(twipsRect(3465, 1530, 1080, 330));
-    cmdSnooz = new QPushButton(QStringLiteral("&Snooze"), this);
+    cmdSnooz = new QPushButton(tr("&Snooze"), this);
     cmdSnooz->setObjectName(QStringLiteral("cmdSnooz"));
     cmdSnooz->setGeometry(twipsRect(2280, 1530, 1080, 330));
     connect(cmdOK, &QPushButton::clicked, this, &frmAlert::cmdOK_Click);
@@ -115,7 +115,7 @@ frmAlert::~frmAlert() = default;
 
 void frmAlert::buildMenu()
 {
-    mnuSnooz = new QMenu(QStringLiteral("Snooze"), this);
+    mnuSnooz = new QMenu(tr("Snooze"), this);
     mnuSnooz->setObjectName(QStringLiteral("mnuSnooz"));
     struct Item
     {
@@ -125,21 +125,21 @@ void frmAlert::buildMenu()
         void (frmAlert::*handler)();
     };
     const Item items[] = {
-        {mnu1Min, "mnu1Min", "1 Minute", &frmAlert::mnu1Min_Click},
-        {mnu2Min, "mnu2Min", "2 Minutes", &frmAlert::mnu2Min_Click},
-        {mnu3Min, "mnu3Min", "3 Minutes", &frmAlert::mnu3Min_Click},
-        {mnu5Min, "mnu5Min", "5 Minutes", &frmAlert::mnu5Min_Click},
+        {mnu1Min, "mnu1Min", QT_TR_NOOP("1 Minute"), &frmAlert::mnu1Min_Click},
+        {mnu2Min, "mnu2Min", QT_TR_NOOP("2 Minutes"), &frmAlert::mnu2Min_Click},
+        {mnu3Min, "mnu3Min", QT_TR_NOOP("3 Minutes"), &frmAlert::mnu3Min_Click},
+        {mnu5Min, "mnu5Min", QT_TR_NOOP("5 Minutes"), &frmAlert::mnu5Min_Click},
         {mnuDash2, "mnuDash2", "-", nullptr},
-        {mnu10Min, "mnu10Min", "10 Minutes", &frmAlert::mnu10Min_Click},
-        {mnu15Min, "mnu15Min", "15 Minutes", &frmAlert::mnu15Min_Click},
-        {mnu20Min, "mnu20Min", "20 Minutes", &frmAlert::mnu20Min_Click},
-        {mnu30Min, "mnu30Min", "30 Minutes", &frmAlert::mnu30Min_Click},
-        {mnu45Min, "mnu45Min", "45 Minutes", &frmAlert::mnu45Min_Click},
-        {mnu1Hour, "mnu1Hour", "1 Hour", &frmAlert::mnu1Hour_Click},
+        {mnu10Min, "mnu10Min", QT_TR_NOOP("10 Minutes"), &frmAlert::mnu10Min_Click},
+        {mnu15Min, "mnu15Min", QT_TR_NOOP("15 Minutes"), &frmAlert::mnu15Min_Click},
+        {mnu20Min, "mnu20Min", QT_TR_NOOP("20 Minutes"), &frmAlert::mnu20Min_Click},
+        {mnu30Min, "mnu30Min", QT_TR_NOOP("30 Minutes"), &frmAlert::mnu30Min_Click},
+        {mnu45Min, "mnu45Min", QT_TR_NOOP("45 Minutes"), &frmAlert::mnu45Min_Click},
+        {mnu1Hour, "mnu1Hour", QT_TR_NOOP("1 Hour"), &frmAlert::mnu1Hour_Click},
     };
     for (const Item &item : items) {
-        item.action = item.handler ? mnuSnooz->addAction(QString::fromLatin1(item.caption))
-                                   : mnuSnooz->addSeparator();
+        item.action =
+            item.handler ? mnuSnooz->addAction(tr(item.caption)) : mnuSnooz->addSeparator();
         item.action->setObjectName(QString::fromLatin1(item.name));
         if (item.handler)
             connect(item.action, &QAction::triggered, this, item.handler);
@@ -194,7 +194,7 @@ frmAlert *frmAlert::Open(AppContext &ctx, frmNote *sender, int listIndex, const 
     // Also on the desktop's notifications, or the tray's balloon without them.
     // Each is taken back when the alert is answered.
     static quint64 notifications = 0;
-    const QString summary = AppInfo::Title + QStringLiteral(" alarm");
+    const QString summary = AppInfo::Title + tr(" alarm");
     const QString key = QStringLiteral("alarm-%1").arg(++notifications);
     if (ctx.notifier && ctx.notifier->notifyKeyed(key, summary, entry.Message)) {
         alert->m_notification = key;

@@ -25,7 +25,7 @@ frmAlertList::frmAlertList(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmAlertList"),
            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Alarms"));
+    setWindowTitle(tr("Alarms"));
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/alert/icon%1.png").arg(size));
@@ -39,20 +39,20 @@ frmAlertList::frmAlertList(AppContext &ctx)
     lstDue->setObjectName(QStringLiteral("lstDue"));
     lstDue->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstDue->setUniformItemSizes(true); // thousands of rows stay cheap to lay out
-    cmdSnooz = new QPushButton(QStringLiteral("&Snooz"), this);
+    cmdSnooz = new QPushButton(tr("&Snooz"), this);
     cmdSnooz->setObjectName(QStringLiteral("cmdSnooz"));
-    cmdOK = new QPushButton(QStringLiteral("&Dismiss"), this);
+    cmdOK = new QPushButton(tr("&Dismiss"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAlertList::cmdOK_Click);
     connect(cmdSnooz, &QPushButton::clicked, this, &frmAlertList::cmdSnooz_Click);
 
-    mnuSnooz = new QMenu(QStringLiteral("Snooz"), this);
+    mnuSnooz = new QMenu(tr("Snooz"), this);
     mnuSnooz->setObjectName(QStringLiteral("mnuSnooz"));
     for (int minutes : {1, 2, 3, 5, 10, 15, 20, 30, 45, 60}) {
-        const QString caption = minutes == 60  ? QStringLiteral("1 Hour")
-                                : minutes == 1 ? QStringLiteral("1 Minute")
-                                               : QStringLiteral("%1 Minutes").arg(minutes);
+        const QString caption = minutes == 60  ? tr("1 Hour")
+                                : minutes == 1 ? tr("1 Minute")
+                                               : tr("%1 Minutes").arg(minutes);
         QAction *action = mnuSnooz->addAction(caption);
         connect(action, &QAction::triggered, this, [this, minutes] { SnoozeSelected(minutes); });
         if (minutes == frmAlert::DefaultSnooze)
@@ -101,9 +101,9 @@ frmAlertList *frmAlertList::Gather(AppContext &ctx, frmNote *sender, int listInd
         list->lstDue->setCurrentRow(0);
         list->show();
         if (ctx.notifier)
-            ctx.notifier->notify(AppInfo::Title + QStringLiteral(" alarm"),
-                                 QStringLiteral("More alarms are due than windows are opened "
-                                                "for: they are listed in one window."));
+            ctx.notifier->notify(AppInfo::Title + tr(" alarm"),
+                                 tr("More alarms are due than windows are opened "
+                                    "for: they are listed in one window."));
     }
     return list;
 }
@@ -125,9 +125,9 @@ bool frmAlertList::Holds(const frmNote *sender, int alarmIndex) const
 
 void frmAlertList::showCount()
 {
-    lblDue->setText(QStringLiteral("%1 more alarms are due. Dismiss or snooze the ones you "
-                                   "select; closing this window snoozes those left for %2 "
-                                   "minutes.")
+    lblDue->setText(tr("%1 more alarms are due. Dismiss or snooze the ones you "
+                       "select; closing this window snoozes those left for %2 "
+                       "minutes.")
                         .arg(m_due.size())
                         .arg(frmAlert::DefaultSnooze));
 }
