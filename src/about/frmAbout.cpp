@@ -57,7 +57,7 @@ frmAbout::frmAbout(AppContext &ctx)
            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("About %1...").arg(AppInfo::Title));
+    setWindowTitle(tr("About %1...").arg(AppInfo::Title));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
     // The pictures lie under the scroll window, which is made after them.
@@ -66,7 +66,7 @@ frmAbout::frmAbout(AppContext &ctx)
     Image3 = pictureLabel(this, QStringLiteral(":/about/product.png"));
     Image3->setGeometry(twipsRect(60, 585, 3165, 1620));
 
-    Label2 = new QLabel(QStringLiteral(" Version %1").arg(AppInfo::Version), this);
+    Label2 = new QLabel(tr(" Version %1").arg(AppInfo::Version), this);
     QPalette versionPalette = Label2->palette();
     versionPalette.setColor(QPalette::WindowText, QColor(64, 64, 64));
     versionPalette.setColor(QPalette::Window, Qt::white);
@@ -101,14 +101,14 @@ frmAbout::frmAbout(AppContext &ctx)
     tmrMoveInfo->setInterval(50);
     connect(tmrMoveInfo, &QTimer::timeout, this, &frmAbout::tmrMoveInfo_Timer);
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1 = new QPushButton(tr("&OK"), this);
     Command1->setGeometry(twipsRect(3465, 2865, 1065, 330));
     // Enter or Space closes the box straight away.
     Command1->setDefault(true);
     setFocusProxy(Command1);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
-    Command2 = new QPushButton(QStringLiteral("&Support information"), this);
+    Command2 = new QPushButton(tr("&Support information"), this);
     Command2->setGeometry(twipsRect(60, 2850, 1950, 345));
     connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
 }
@@ -117,17 +117,15 @@ QString frmAbout::InfoText()
 {
     const QString site = QUrl(AppInfo::MakerSite).host();
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("%1 %2 \u00A9 %3. All rights reserved.")
+    return tr("%1 %2 \u00A9 %3. All rights reserved.")
                .arg(AppInfo::Title, AppInfo::Version, AppInfo::MakerName) +
            crlf +
-           QStringLiteral("Warning: this program is protected by copyright law and international "
-                          "treaties. Unauthorised copying of it, or of any part of it, will be "
-                          "prosecuted.") +
+           tr("Warning: this program is protected by copyright law and international "
+              "treaties. Unauthorised copying of it, or of any part of it, will be "
+              "prosecuted.") +
            crlf + crlf +
-           QStringLiteral("The %1 logo and %2 are trademarks of %1.")
-               .arg(AppInfo::MakerName, AppInfo::Title) +
-           crlf + crlf +
-           QStringLiteral("Visit %1 at %2 for our other software.").arg(AppInfo::MakerName, site);
+           tr("The %1 logo and %2 are trademarks of %1.").arg(AppInfo::MakerName, AppInfo::Title) +
+           crlf + crlf + tr("Visit %1 at %2 for our other software.").arg(AppInfo::MakerName, site);
 }
 
 void frmAbout::Form_Load()

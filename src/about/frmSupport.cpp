@@ -45,7 +45,7 @@ frmSupport::frmSupport(AppContext &ctx)
       m_linkCursor(Artwork::pixmap(QStringLiteral(":/about/link_cursor.png")),
                    LinkCursorHotSpot.x(), LinkCursorHotSpot.y())
 {
-    setWindowTitle(QStringLiteral("Support information"));
+    setWindowTitle(tr("Support information"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
     setMouseTracking(true);
 
@@ -74,7 +74,7 @@ frmSupport::frmSupport(AppContext &ctx)
     lblSupport->setGeometry(twipsRect(120, 2580, 1815, 255));
     fitWidthToText(lblSupport);
 
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setGeometry(twipsRect(3525, 2820, 1065, 345));
     cmdClose->setMouseTracking(true);
     cmdClose->installEventFilter(this);
@@ -96,14 +96,14 @@ QLabel *frmSupport::linkLabel(const QString &text)
 QString frmSupport::InfoText()
 {
     return QStringList{
-        QStringLiteral("If you have any comment or questions, feel free to email us via "
-                       "following address:"),
+        tr("If you have any comment or questions, feel free to email us via "
+           "following address:"),
         QLatin1Char('<') + AppInfo::SupportEmail + QLatin1Char('>'),
-        QStringLiteral("Our support team will answer your emails within one day or two."),
-        QStringLiteral("Visit %1 online for latest news and FAQs. You can subscribe yourself to "
-                       "our mailing list to receive our newsletter that contains special offers, "
-                       "news, updates, product reviews, tip and tricks about %1 and our other "
-                       "software.")
+        tr("Our support team will answer your emails within one day or two."),
+        tr("Visit %1 online for latest news and FAQs. You can subscribe yourself to "
+           "our mailing list to receive our newsletter that contains special offers, "
+           "news, updates, product reviews, tip and tricks about %1 and our other "
+           "software.")
             .arg(AppInfo::Title)}
         .join(QStringLiteral("\r\n"));
 }

@@ -31,10 +31,10 @@ LogonEntry::LogonEntry(const QString &autostartDir) : m_dir(autostartDir) {}
 QString LogonEntry::caption()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("&Run Pennyquill when Windows starts.");
+    return tr("&Run Pennyquill when Windows starts.");
 #else
     // The program starts with the user's desktop session, not with the system.
-    return QStringLiteral("&Run Pennyquill when I log in.");
+    return tr("&Run Pennyquill when I log in.");
 #endif
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Starting the program when the user logs on. On Linux this is an XDG
 // autostart entry "pennyquill.desktop" in the autostart folder.
 class LogonEntry
 {
+    Q_DECLARE_TR_FUNCTIONS(LogonEntry)
+
 public:
     explicit LogonEntry(const QString &autostartDir);
 

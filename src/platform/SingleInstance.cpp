@@ -80,10 +80,10 @@ SingleInstance::Result SingleInstance::acquire()
     if (!m_lock->tryLock(0)) {
         if (m_lock->error() == QLockFile::LockFailedError)
             return Result::Running;
-        m_error = QStringLiteral("The lock file \"%1\" cannot be made (%2).")
+        m_error = tr("The lock file \"%1\" cannot be made (%2).")
                       .arg(m_lockPath, m_lock->error() == QLockFile::PermissionError
-                                           ? QStringLiteral("no permission to write its folder")
-                                           : QStringLiteral("its folder is missing or unusable"));
+                                           ? tr("no permission to write its folder")
+                                           : tr("its folder is missing or unusable"));
         return Result::Failed;
     }
     QFile::setPermissions(m_lockPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -93,8 +93,7 @@ SingleInstance::Result SingleInstance::acquire()
     QLocalServer::removeServer(m_serverPath);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::takeConnection);
     if (!m_server->listen(m_serverPath)) {
-        m_error =
-            QStringLiteral("Later starts cannot reach this one (%1).").arg(m_server->errorString());
+        m_error = tr("Later starts cannot reach this one (%1).").arg(m_server->errorString());
         qWarning("%s", qPrintable(m_error));
     }
     return Result::First;
@@ -164,7 +163,7 @@ std::optional<SingleInstance::Reply> SingleInstance::handOff(const QStringList &
         const bool notYetListening = socket.error() == QLocalSocket::ServerNotFoundError ||
                                      socket.error() == QLocalSocket::ConnectionRefusedError;
         if (!notYetListening || deadline.hasExpired() || !holderAlive()) {
-            m_error = QStringLiteral("Pennyquill is already running but cannot be reached (%1).")
+            m_error = tr("Pennyquill is already running but cannot be reached (%1).")
                           .arg(socket.errorString());
             return std::nullopt;
         }
@@ -189,6 +188,6 @@ std::optional<SingleInstance::Reply> SingleInstance::handOff(const QStringList &
             return reply;
         }
     }
-    m_error = QStringLiteral("Pennyquill is already running but does not answer.");
+    m_error = tr("Pennyquill is already running but does not answer.");
     return std::nullopt;
 }

@@ -141,8 +141,7 @@ void CommandRunner::addSkin(const QString &skinFile)
         return;
     if (const auto installed = splash->AddSkinNote(skinFile))
         m_ctx.prompter->message(nullptr,
-                                installed->skinName +
-                                    QStringLiteral(" skin successfully added to Pennyquill."),
+                                installed->skinName + tr(" skin successfully added to Pennyquill."),
                                 AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
 }
 

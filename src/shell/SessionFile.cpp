@@ -407,18 +407,18 @@ QString SessionFile::LoadResult::message() const
 {
     QString text;
     if (!restoredFrom.isEmpty())
-        text = QStringLiteral("Your notes could not be read from their files, so they were "
-                              "brought back from the last good copy (\"%1\").")
+        text = tr("Your notes could not be read from their files, so they were "
+                  "brought back from the last good copy (\"%1\").")
                    .arg(restoredFrom);
     else if (damaged)
-        text = QStringLiteral("Some of your notes could not be read: their files are damaged.");
+        text = tr("Some of your notes could not be read: their files are damaged.");
     else
         return text;
     if (!keptAside.isEmpty())
-        text += QStringLiteral(" The files found were kept as \"%1\".")
+        text += tr(" The files found were kept as \"%1\".")
                     .arg(keptAside.join(QStringLiteral("\" and \"")));
     if (!newestBackup.isEmpty())
-        text += QStringLiteral(" The newest backup of your notes is \"%1\".").arg(newestBackup);
+        text += tr(" The newest backup of your notes is \"%1\".").arg(newestBackup);
     return text;
 }
 
@@ -426,7 +426,7 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
 {
     if (!m_folders.ensureExist() || !Folders::makePrivateFolder(backupsDir())) {
         if (error)
-            *error = QStringLiteral("The folder for the notes cannot be made.");
+            *error = tr("The folder for the notes cannot be made.");
         return false;
     }
     // An earlier save that stopped half way is finished first.
@@ -526,7 +526,7 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
         const QFileInfo info(file.target);
         if (info.isDir() && !info.isSymLink()) {
             if (error)
-                *error = info.fileName() + QStringLiteral(": a folder stands there");
+                *error = info.fileName() + tr(": a folder stands there");
             return false;
         }
     }

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -28,6 +29,8 @@
 // with another save: damage.
 class SessionFile
 {
+    Q_DECLARE_TR_FUNCTIONS(SessionFile)
+
 public:
     struct Note
     {

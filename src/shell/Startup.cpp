@@ -28,15 +28,15 @@ void Startup::run()
     m_menuNote = new frmNote(m_ctx);
     m_menuNote->Load();
     // The tray menu's help entry keeps only the two web pages too.
-    m_menuNote->menus().mnuTrayHelp->setTitle(QStringLiteral("On &Web"));
+    m_menuNote->menus().mnuTrayHelp->setTitle(tr("On &Web"));
 
     // Said once a run: the store is left as it is, so nothing is saved to it.
     if (m_ctx.registry && !m_ctx.registry->usable())
         m_ctx.prompter->message(
             nullptr,
-            QStringLiteral("Your settings could not be read from \"%1\", so Pennyquill runs on "
-                           "its default settings and leaves that file as it is. Settings "
-                           "changed now last until Pennyquill ends.")
+            tr("Your settings could not be read from \"%1\", so Pennyquill runs on "
+               "its default settings and leaves that file as it is. Settings "
+               "changed now last until Pennyquill ends.")
                 .arg(m_ctx.registry->filePath()),
             AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 

@@ -4,6 +4,7 @@
 #include "shell/CommandRunner.h"
 #include "shell/frmSplash.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@ struct AppContext;
 // whose timers bring back the session's notes.
 class Startup
 {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+
 public:
     // The program's command line with every double quote and every "%1"
     // removed; what remains (trimmed) is the path of a skin file, or empty.

@@ -66,7 +66,7 @@ frmSplash::frmSplash(AppContext &ctx)
     Shape1->setStyleSheet(QStringLiteral("color: rgba(150, 100, 20, 110);"));
     Shape1->setGeometry(132, 86, width() - 160, 2);
 
-    Label2 = new QLabel(QStringLiteral(" Version 1.0"), this);
+    Label2 = new QLabel(tr(" Version 1.0"), this);
     Label2->setStyleSheet(QStringLiteral("color: #8a5a12; font-size: 11px;"));
     Label2->setGeometry(132, 92, 160, 18);
 
@@ -76,7 +76,7 @@ frmSplash::frmSplash(AppContext &ctx)
         "QFrame { background: rgba(255, 255, 255, 150); border: 1px solid rgba(150, 100, 20, 90);"
         " border-radius: 6px; }"));
 
-    txtInfo = new QLabel(QStringLiteral("Loading \r\nNotes...\r\n"), picContainer);
+    txtInfo = new QLabel(tr("Loading \r\nNotes...\r\n"), picContainer);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPixelSize(13);
     verdana.setBold(true);
@@ -377,7 +377,7 @@ void frmSplash::watch(Form *form)
     frmNote *menu = menuNote();
     if (!m_trayAvailable && menu && note != menu) {
         QMenu *tray = menu->menus().mnuTray;
-        tray->setTitle(QStringLiteral("All &Notes"));
+        tray->setTitle(tr("All &Notes"));
         note->setAllNotesMenu(tray);
     }
 }
@@ -389,11 +389,10 @@ void frmSplash::tellAboutMissingTray()
         return;
     m_ctx.prompter->message(
         nullptr,
-        QStringLiteral(
-            "Your desktop has no notification area, so Pennyquill shows no tray icon.\n\n"
-            "The tray's commands (New Note, Show All Notes, Options, Exit and the others) "
-            "are in every note's menu, under \"All Notes\". Start Pennyquill again (from "
-            "the menu or a terminal) to show every note, hidden ones too."),
+        tr("Your desktop has no notification area, so Pennyquill shows no tray icon.\n\n"
+           "The tray's commands (New Note, Show All Notes, Options, Exit and the others) "
+           "are in every note's menu, under \"All Notes\". Start Pennyquill again (from "
+           "the menu or a terminal) to show every note, hidden ones too."),
         AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
     m_ctx.vars->RegSetString(mdlVariables::HKEY_CURRENT_USER, AppInfo::RegistryKey, shown,
                              QStringLiteral("yes"));
@@ -455,14 +454,13 @@ bool frmSplash::SaveBeforeExit()
         m_loaded = false;
         return true;
     }
-    const bool leave =
-        m_ctx.prompter->message(
-            nullptr,
-            QStringLiteral("Your notes could not be saved (%1). If Pennyquill ends now, the "
-                           "changes since the last save are lost.\n\nEnd Pennyquill anyway?")
-                .arg(error),
-            AppInfo::Title, Prompter::Buttons::YesNo,
-            Prompter::Icon::Exclamation) == Prompter::Answer::Yes;
+    const bool leave = m_ctx.prompter->message(
+                           nullptr,
+                           tr("Your notes could not be saved (%1). If Pennyquill ends now, the "
+                              "changes since the last save are lost.\n\nEnd Pennyquill anyway?")
+                               .arg(error),
+                           AppInfo::Title, Prompter::Buttons::YesNo,
+                           Prompter::Icon::Exclamation) == Prompter::Answer::Yes;
     // The user knows: the save at unload says nothing more.
     m_saveFailureShown = leave;
     return leave;
@@ -485,9 +483,8 @@ bool frmSplash::SaveSession()
     if (saveNotes(&error)) {
         // The user was told the notes were not saved: say that they are now.
         if (m_saveFailureShown)
-            m_ctx.prompter->message(nullptr, QStringLiteral("Your notes are saved again."),
-                                    AppInfo::Title, Prompter::Buttons::Ok,
-                                    Prompter::Icon::Information);
+            m_ctx.prompter->message(nullptr, tr("Your notes are saved again."), AppInfo::Title,
+                                    Prompter::Buttons::Ok, Prompter::Icon::Information);
         m_saveFailureShown = false;
         return true;
     }
@@ -495,10 +492,10 @@ bool frmSplash::SaveSession()
     if (!m_saveFailureShown) {
         m_saveFailureShown = true;
         m_ctx.prompter->message(nullptr,
-                                QStringLiteral("Your notes could not be saved (%1). The last saved "
-                                               "copy is unchanged; Pennyquill will try again after "
-                                               "your next change.")
-                                    .arg(error.isEmpty() ? QStringLiteral("unknown error") : error),
+                                tr("Your notes could not be saved (%1). The last saved "
+                                   "copy is unchanged; Pennyquill will try again after "
+                                   "your next change.")
+                                    .arg(error.isEmpty() ? tr("unknown error") : error),
                                 AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
     }
     return false;
@@ -541,5 +538,5 @@ void frmSplash::paintEvent(QPaintEvent *)
     p.setFont(tagline);
     p.setPen(QColor(140, 96, 30));
     p.drawText(QRectF(134, 112, width() - 150, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Sticky notes by ") + AppInfo::MakerName);
+               tr("Sticky notes by ") + AppInfo::MakerName);
 }

@@ -14,17 +14,17 @@
 frmEnterTip::frmEnterTip(AppContext &ctx, QListWidget *lstTips)
     : Form(ctx, QStringLiteral("frmEnterTip"), Qt::Dialog), m_lstTips(lstTips)
 {
-    setWindowTitle(QStringLiteral("Enter Tip Text"));
+    setWindowTitle(tr("Enter Tip Text"));
     CaptionsInFrames();
     setWindowModality(Qt::ApplicationModal);
 
-    fraTip = new QGroupBox(QStringLiteral("Enter a Tip Text"), this);
+    fraTip = new QGroupBox(tr("Enter a Tip Text"), this);
     txtTip = new QLineEdit(fraTip);
     auto *tipLayout = new QVBoxLayout(fraTip);
     tipLayout->addWidget(txtTip);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     for (QPushButton *button : {cmdOK, cmdCancel})
         button->setMinimumWidth(80);
     cmdOK->setDefault(true);

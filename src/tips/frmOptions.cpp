@@ -41,14 +41,15 @@ const QString TipTextKey = QStringLiteral("TipText");
 const QString OptionsFile = QStringLiteral("PQOptions.ini");
 const QString OptionsSection = QStringLiteral("General Options");
 
-// The delay box sits in the gap of this caption.
-const QString DelayBefore = QStringLiteral("Show a new Tip Text every ");
+// The delay box sits in the gap of this caption, where %1 stands.
+const char *const DelayText =
+    QT_TRANSLATE_NOOP("frmOptions", "Show a new Tip Text every %1 minutes.");
 const QString DelayGap = QStringLiteral("              ");
-const QString DelayCaption = DelayBefore + DelayGap + QStringLiteral(" minutes.");
 
-const QString NumericWarning =
-    QStringLiteral("Please enter a numeric value between 1 to 99 for Tip cycle show.");
-const QString NameWarning = QStringLiteral("Please enter a name for user name.");
+const char *const NumericWarning = QT_TRANSLATE_NOOP(
+    "frmOptions", "Please enter a numeric value between 1 to 99 for Tip cycle show.");
+const char *const NameWarning =
+    QT_TRANSLATE_NOOP("frmOptions", "Please enter a name for user name.");
 
 QString yesNo(bool on)
 {
@@ -79,21 +80,21 @@ void setBoxColor(QWidget *box, QPalette::ColorRole from)
 
 frmOptions::frmOptions(AppContext &ctx) : Form(ctx, QStringLiteral("frmOptions"), Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     CaptionsInFrames();
 
     tbsOptions = new QTabBar(this);
     tbsOptions->setDrawBase(false);
     tbsOptions->setExpanding(false);
-    tbsOptions->setTabData(tbsOptions->addTab(QStringLiteral("General")), GeneralKey);
-    tbsOptions->setTabData(tbsOptions->addTab(QStringLiteral("Tip Text")), TipTextKey);
+    tbsOptions->setTabData(tbsOptions->addTab(tr("General")), GeneralKey);
+    tbsOptions->setTabData(tbsOptions->addTab(tr("Tip Text")), TipTextKey);
 
     buildGeneral();
     buildTip();
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdApply = new QPushButton(QStringLiteral("Apply"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
+    cmdApply = new QPushButton(tr("Apply"), this);
     cmdApply->setEnabled(false);
     for (QPushButton *button : {cmdOK, cmdCancel, cmdApply}) {
         button->setMinimumWidth(84);
@@ -163,23 +164,21 @@ frmOptions::frmOptions(AppContext &ctx) : Form(ctx, QStringLiteral("frmOptions")
 
 void frmOptions::buildGeneral()
 {
-    fraGeneral = new QGroupBox(QStringLiteral("General"), this);
-    lblName =
-        new QLabel(QStringLiteral("Type your &name below. Pennyquill uses this name for greetings"),
-                   fraGeneral);
+    fraGeneral = new QGroupBox(tr("General"), this);
+    lblName = new QLabel(tr("Type your &name below. Pennyquill uses this name for greetings"),
+                         fraGeneral);
     lblName->setWordWrap(true);
     txtName = new QLineEdit(fraGeneral);
     lblName->setBuddy(txtName);
-    chkShowNote =
-        new QCheckBox(QStringLiteral("&Show my notes when Pennyquill starts."), fraGeneral);
+    chkShowNote = new QCheckBox(tr("&Show my notes when Pennyquill starts."), fraGeneral);
     chkRunOnStart = new QCheckBox(LogonEntry::caption(), fraGeneral);
-    chkTaskbar = new QCheckBox(QStringLiteral("Show notes in the &taskbar."), fraGeneral);
-    chkAllWorkspaces = new QCheckBox(QStringLiteral("Show notes on all &workspaces."), fraGeneral);
+    chkTaskbar = new QCheckBox(tr("Show notes in the &taskbar."), fraGeneral);
+    chkAllWorkspaces = new QCheckBox(tr("Show notes on all &workspaces."), fraGeneral);
     // Both are hints to an X11 window manager; elsewhere nothing would take them.
     if (!DesktopHints::offered())
         for (QCheckBox *box : {chkTaskbar, chkAllWorkspaces}) {
             box->setEnabled(false);
-            box->setToolTip(QStringLiteral("Your desktop does not let a program choose this."));
+            box->setToolTip(tr("Your desktop does not let a program choose this."));
         }
 
     auto *layout = new QVBoxLayout(fraGeneral);
@@ -208,28 +207,28 @@ void frmOptions::buildGeneral()
 
 void frmOptions::buildTip()
 {
-    fraTip = new QGroupBox(QStringLiteral("Tip Text"), this);
-    lblTip = new QLabel(QStringLiteral("Click Add TipText button to add a new Tip Text. These "
-                                       "texts will be shown in the period set in below."),
+    fraTip = new QGroupBox(tr("Tip Text"), this);
+    lblTip = new QLabel(tr("Click Add TipText button to add a new Tip Text. These "
+                           "texts will be shown in the period set in below."),
                         fraTip);
     lblTip->setWordWrap(true);
     lstTips = new QListWidget(fraTip);
     lstTips->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTips->setFixedHeight(132);
-    cmdAdd = new QPushButton(QStringLiteral("&Add "), fraTip);
-    cmdEdit = new QPushButton(QStringLiteral("&Edit"), fraTip);
-    cmdRemove = new QPushButton(QStringLiteral("&Remove"), fraTip);
+    cmdAdd = new QPushButton(tr("&Add "), fraTip);
+    cmdEdit = new QPushButton(tr("&Edit"), fraTip);
+    cmdRemove = new QPushButton(tr("&Remove"), fraTip);
     cmdEdit->setEnabled(false);
     cmdRemove->setEnabled(false);
     for (QPushButton *button : {cmdAdd, cmdEdit, cmdRemove}) {
         button->setMinimumWidth(84);
         button->setAutoDefault(false);
     }
-    chkShowTip = new QCheckBox(QStringLiteral("Show Tip Text"), fraTip);
+    chkShowTip = new QCheckBox(tr("Show Tip Text"), fraTip);
 
-    fraBehavior = new QGroupBox(QStringLiteral("Tip Text Behavior"), fraTip);
-    chkShowRnd = new QCheckBox(QStringLiteral("Show Tip Text randomly."), fraBehavior);
-    lblShowDelay = new QLabel(DelayCaption, fraBehavior);
+    fraBehavior = new QGroupBox(tr("Tip Text Behavior"), fraTip);
+    chkShowRnd = new QCheckBox(tr("Show Tip Text randomly."), fraBehavior);
+    lblShowDelay = new QLabel(tr(DelayText).arg(DelayGap), fraBehavior);
     // The box lives on the caption, over the blanks left for it.
     txtDelay = new QLineEdit(lblShowDelay);
     txtDelay->setMaxLength(2);
@@ -266,11 +265,12 @@ void frmOptions::buildTip()
 void frmOptions::placeDelayBox()
 {
     const QFontMetrics metrics(lblShowDelay->font());
-    const int left = metrics.horizontalAdvance(DelayBefore);
-    const int width = metrics.horizontalAdvance(DelayBefore + DelayGap) - left;
+    const QString before = tr(DelayText).section(QStringLiteral("%1"), 0, 0);
+    const int left = metrics.horizontalAdvance(before);
+    const int width = metrics.horizontalAdvance(before + DelayGap) - left;
     const int height = txtDelay->sizeHint().height();
     lblShowDelay->setFixedHeight(height);
-    lblShowDelay->setMinimumWidth(metrics.horizontalAdvance(DelayCaption) + 4);
+    lblShowDelay->setMinimumWidth(metrics.horizontalAdvance(lblShowDelay->text()) + 4);
     txtDelay->setGeometry(left, 0, width, height);
 }
 
@@ -476,13 +476,13 @@ void frmOptions::warn(const QString &text)
 bool frmOptions::SaveOptions()
 {
     if (!isValidDelay(txtDelay->text())) {
-        warn(NumericWarning);
+        warn(tr(NumericWarning));
         SelectTab(TipTextKey);
         txtDelay->setFocus();
         return false;
     }
     if (txtName->text().isEmpty()) {
-        warn(NameWarning);
+        warn(tr(NameWarning));
         SelectTab(GeneralKey);
         txtName->setFocus();
         return false;
@@ -529,12 +529,12 @@ bool frmOptions::SaveOptions()
     NoteDesktop::OptionsChanged(m_ctx, workspacesBefore);
 
     if (!logonWritten)
-        warn(runAtLogon ? QStringLiteral("Pennyquill could not be set to start when you log on.")
-                        : QStringLiteral("Pennyquill could not be kept from starting when you "
-                                         "log on."));
+        warn(runAtLogon ? tr("Pennyquill could not be set to start when you log on.")
+                        : tr("Pennyquill could not be kept from starting when you "
+                             "log on."));
     if (!written)
-        warn(QStringLiteral("Your options could not be saved. Please check that the folder "
-                            "\"%1\" can be written to.")
+        warn(tr("Your options could not be saved. Please check that the folder "
+                "\"%1\" can be written to.")
                  .arg(m_ctx.folders.profileDir()));
     return written && logonWritten;
 }
