@@ -26,8 +26,8 @@ std::optional<SkinInstaller::Installed> SkinInstaller::Install(const QString &sk
     const QString skinName = QString::fromStdString(info.skinName);
     const std::optional<std::string> fileName = SkinFileName::fromSkinName(info.skinName);
     if (!fileName) {
-        refuse(parent, QStringLiteral("The skin \"%1\" cannot be installed: its name cannot be "
-                                      "used as a file name.")
+        refuse(parent, tr("The skin \"%1\" cannot be installed: its name cannot be "
+                          "used as a file name.")
                            .arg(skinName));
         return std::nullopt;
     }
@@ -39,8 +39,8 @@ std::optional<SkinInstaller::Installed> SkinInstaller::Install(const QString &sk
         SkinFile::CopySkin(SkinReader::toPath(skinPath), SkinReader::toPath(target)) !=
             SkinStatus::Ok ||
         !QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        refuse(parent, QStringLiteral("The skin \"%1\" could not be copied into the skins "
-                                      "folder:\r\n%2")
+        refuse(parent, tr("The skin \"%1\" could not be copied into the skins "
+                          "folder:\r\n%2")
                            .arg(skinName, QDir::toNativeSeparators(folder)));
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -12,6 +13,8 @@ class QWidget;
 // every refusal is shown to the user and leaves the folder as it was.
 class SkinInstaller
 {
+    Q_DECLARE_TR_FUNCTIONS(SkinInstaller)
+
 public:
     struct Installed
     {

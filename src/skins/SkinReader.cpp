@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Error reading skin file");
+const char *const kErrorTitle = QT_TRANSLATE_NOOP("SkinReader", "Error reading skin file");
 
 QString fromPath(const std::filesystem::path &path)
 {
@@ -82,24 +82,24 @@ void SkinReader::tell(SkinStatus status, QWidget *parent) const
         return;
     case SkinStatus::NotASkin:
     case SkinStatus::Missing: // a file that is not there reads as an empty one
-        text = QStringLiteral("This file is not a Pennyquill skin.");
+        text = tr("This file is not a Pennyquill skin.");
         break;
     case SkinStatus::OtherVersion:
-        text = QStringLiteral("The version of this skin is different from the version you have "
-                              "installed on your computer.");
+        text = tr("The version of this skin is different from the version you have "
+                  "installed on your computer.");
         break;
     case SkinStatus::Damaged:
     case SkinStatus::FieldTooLong:
     case SkinStatus::WriteFailed: // nothing is written here: a read that failed half way
-        text = QStringLiteral("Error reading skin file.\r\n"
-                              "The skin file is damaged or not in the right format.");
-        title = kErrorTitle;
+        text = tr("Error reading skin file.\r\n"
+                  "The skin file is damaged or not in the right format.");
+        title = tr(kErrorTitle);
         icon = Prompter::Icon::Critical;
         break;
     case SkinStatus::NotAPicture:
-        text = QStringLiteral("Error reading skin file.\r\n"
-                              "The picture in the skin file is damaged or not a picture.");
-        title = kErrorTitle;
+        text = tr("Error reading skin file.\r\n"
+                  "The picture in the skin file is damaged or not a picture.");
+        title = tr(kErrorTitle);
         icon = Prompter::Icon::Critical;
         break;
     }

@@ -3,6 +3,7 @@
 #include "skins/SkinInfo.h"
 #include "skins/SkinStatus.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <filesystem>
@@ -16,6 +17,8 @@ class QWidget;
 // caller only looks at the result.
 class SkinReader
 {
+    Q_DECLARE_TR_FUNCTIONS(SkinReader)
+
 public:
     explicit SkinReader(AppContext &ctx);
     // title: the program's own, on the warnings (the notes program's when left out).

@@ -32,8 +32,10 @@ const QString kNoteForm = QStringLiteral("frmNote");
 QString infoLines(const QString &name, const QString &author, const QString &email,
                   const QString &website)
 {
-    return QStringLiteral("Skin name : ") + name + QStringLiteral("\r\nAuthor : ") + author +
-           QStringLiteral("\r\nEmail : ") + email + QStringLiteral("\r\nWebsite : ") + website;
+    return QCoreApplication::translate("frmSkins", "Skin name : ") + name +
+           QCoreApplication::translate("frmSkins", "\r\nAuthor : ") + author +
+           QCoreApplication::translate("frmSkins", "\r\nEmail : ") + email +
+           QCoreApplication::translate("frmSkins", "\r\nWebsite : ") + website;
 }
 
 } // namespace
@@ -42,10 +44,10 @@ frmSkins::frmSkins(AppContext &ctx)
     : Form(ctx, kFormName,
            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Select Skin"));
+    setWindowTitle(tr("Select Skin"));
     setFixedSize(330, 318);
 
-    lblTitle = new QLabel(QStringLiteral("Available Skins:"), this);
+    lblTitle = new QLabel(tr("Available Skins:"), this);
     lblTitle->setGeometry(12, 8, 306, 20);
 
     lstSkins = new QListWidget(this);
@@ -67,17 +69,17 @@ frmSkins::frmSkins(AppContext &ctx)
     txtSkinInfo->setFont(tahoma);
     txtSkinInfo->setGeometry(12, 170, 306, 72);
 
-    chkChangeAll = new QCheckBox(QStringLiteral("&Change skin of all notes"), this);
+    chkChangeAll = new QCheckBox(tr("&Change skin of all notes"), this);
     chkChangeAll->setGeometry(12, 248, 306, 22);
 
-    lblChanging = new QLabel(QStringLiteral("Changing Skin..."), this);
+    lblChanging = new QLabel(tr("Changing Skin..."), this);
     QFont bold = lblChanging->font();
     bold.setBold(true);
     lblChanging->setFont(bold);
     lblChanging->setGeometry(12, 274, 200, 18);
     lblChanging->hide();
 
-    lblLink = new QLabel(QStringLiteral("Get More Skins"), this);
+    lblLink = new QLabel(tr("Get More Skins"), this);
     QFont underlined = lblLink->font();
     underlined.setUnderline(true);
     lblLink->setFont(underlined);
@@ -89,7 +91,7 @@ frmSkins::frmSkins(AppContext &ctx)
     lblLink->adjustSize();
     lblLink->installEventFilter(this);
 
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setGeometry(226, 282, 92, 28);
     connect(cmdClose, &QPushButton::clicked, this, &frmSkins::cmdClose_Click);
 }

@@ -2,6 +2,7 @@
 
 #include "skintool/SkinBuilder.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -38,9 +39,10 @@ QImage NoteOverlay::Picture()
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(regions[9].adjusted(3, 2, -3, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Your notes are written here, over the skin.\n"
-                              "Check that this text stays easy to read and that the buttons "
-                              "above and below stand out."));
+               QCoreApplication::translate(
+                   "NoteOverlay", "Your notes are written here, over the skin.\n"
+                                  "Check that this text stays easy to read and that the buttons "
+                                  "above and below stand out."));
     return overlay;
 }
 

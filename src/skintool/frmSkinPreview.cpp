@@ -13,13 +13,13 @@ frmSkinPreview::frmSkinPreview(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmSkinPreview"),
            Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Skin Preview"));
+    setWindowTitle(tr("Skin Preview"));
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     picSkin = new QLabel(this);
     picSkin->setFixedSize(SkinBuilder::Width, SkinBuilder::Height);
     layout->addWidget(picSkin);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
     connect(cmdClose, &QPushButton::clicked, this, &frmSkinPreview::cmdClose_Click);
 }

@@ -55,7 +55,8 @@ private:
 const QString frmSkinsmith::Title = QStringLiteral("Pennyquill skinsmith");
 const QString frmSkinsmith::UploadPage =
     AppInfo::MakerSite + QStringLiteral("products/pennyquill/skins/upload/?from=skinsmith");
-const QString frmSkinsmith::SkinFilter = QStringLiteral("Pennyquill Skin Files (*.pqs)");
+const char *const frmSkinsmith::SkinFilter =
+    QT_TRANSLATE_NOOP("frmSkinsmith", "Pennyquill Skin Files (*.pqs)");
 
 frmSkinsmith::frmSkinsmith(AppContext &ctx)
     : Form(ctx, QStringLiteral("frmSkinsmith"),
@@ -78,13 +79,13 @@ QStringList frmSkinsmith::ImageFilters()
         if (!all.contains(pattern))
             all.append(pattern);
     }
-    return {QStringLiteral("All Picture Files (%1)").arg(all.join(QLatin1Char(' '))),
-            QStringLiteral("Bitmaps (*.bmp *.dib)"),
-            QStringLiteral("Gif Images (*.gif)"),
-            QStringLiteral("JPEG Images (*.jpg *.jpeg)"),
-            QStringLiteral("PNG Images (*.png)"),
-            QStringLiteral("Metafiles (*.wmf *.emf)"),
-            QStringLiteral("All Files (*)")};
+    return {tr("All Picture Files (%1)").arg(all.join(QLatin1Char(' '))),
+            tr("Bitmaps (*.bmp *.dib)"),
+            tr("Gif Images (*.gif)"),
+            tr("JPEG Images (*.jpg *.jpeg)"),
+            tr("PNG Images (*.png)"),
+            tr("Metafiles (*.wmf *.emf)"),
+            tr("All Files (*)")};
 }
 
 void frmSkinsmith::buildControls()
@@ -92,8 +93,8 @@ void frmSkinsmith::buildControls()
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    lblTitle = new QLabel(QStringLiteral("Load your skin file and enter your information in "
-                                         "Author Information section then click Build skin file."),
+    lblTitle = new QLabel(tr("Load your skin file and enter your information in "
+                             "Author Information section then click Build skin file."),
                           this);
     lblTitle->setWordWrap(true);
     grid->addWidget(lblTitle, 0, 0, 1, 2);
@@ -108,26 +109,26 @@ void frmSkinsmith::buildControls()
     canvasLayout->addWidget(picSkin);
     grid->addWidget(canvasFrame, 1, 0, Qt::AlignTop);
 
-    fraMain = new QGroupBox(QStringLiteral("Pennyquill Skin Information"), this);
+    fraMain = new QGroupBox(tr("Pennyquill Skin Information"), this);
     auto *main = new QGridLayout(fraMain);
-    lblSkinName = new QLabel(QStringLiteral("&Skin name:"), fraMain);
+    lblSkinName = new QLabel(tr("&Skin name:"), fraMain);
     txtSkinName = new QLineEdit(fraMain);
     lblSkinName->setBuddy(txtSkinName);
     main->addWidget(lblSkinName, 0, 0);
     main->addWidget(txtSkinName, 0, 1);
-    cmdLoadImage = new QPushButton(QStringLiteral("&Load Image File"), fraMain);
+    cmdLoadImage = new QPushButton(tr("&Load Image File"), fraMain);
     main->addWidget(cmdLoadImage, 1, 0, 1, 2);
     picSkinPreview = new QLabel(fraMain);
     picSkinPreview->setFixedSize(PreviewWidth, PreviewHeight);
     picSkinPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     imgOverLayer = new QLabel(picSkinPreview);
     imgOverLayer->setGeometry(0, 0, PreviewWidth, PreviewHeight);
-    imgOverLayer->setToolTip(QStringLiteral("Click to enlarge preview"));
+    imgOverLayer->setToolTip(tr("Click to enlarge preview"));
     imgOverLayer->setCursor(Qt::PointingHandCursor);
     imgOverLayer->installEventFilter(this);
     imgOverLayer->hide();
     main->addWidget(picSkinPreview, 2, 0, 1, 2, Qt::AlignHCenter);
-    chkCompress = new QCheckBox(QStringLiteral("&Compress image file"), fraMain);
+    chkCompress = new QCheckBox(tr("&Compress image file"), fraMain);
     main->addWidget(chkCompress, 3, 0, 1, 2);
     fraCompress = new QGroupBox(fraMain);
     auto *compress = new QHBoxLayout(fraCompress);
@@ -138,7 +139,7 @@ void frmSkinsmith::buildControls()
     sldCompress->setTickInterval(10);
     sldCompress->setPageStep(10);
     sldCompress->setEnabled(false);
-    sldCompress->setToolTip(QStringLiteral("JPEG quality: smaller files to the left"));
+    sldCompress->setToolTip(tr("JPEG quality: smaller files to the left"));
     lblQuality = new QLabel(QStringLiteral("100"), fraCompress);
     lblQuality->setMinimumWidth(lblQuality->fontMetrics().horizontalAdvance(QStringLiteral("100")));
     compress->addWidget(sldCompress);
@@ -146,7 +147,7 @@ void frmSkinsmith::buildControls()
     main->addWidget(fraCompress, 4, 0, 1, 2);
     grid->addWidget(fraMain, 1, 1, 2, 1);
 
-    fraAuthorInfo = new QGroupBox(QStringLiteral("&Author Information"), this);
+    fraAuthorInfo = new QGroupBox(tr("&Author Information"), this);
     auto *author = new QGridLayout(fraAuthorInfo);
     const auto field = [this, author](QLabel *&label, QLineEdit *&edit, const QString &caption,
                                       int row) {
@@ -156,22 +157,22 @@ void frmSkinsmith::buildControls()
         author->addWidget(label, row, 0);
         author->addWidget(edit, row, 1);
     };
-    field(lblName, txtName, QStringLiteral("&Name:"), 0);
-    field(lblEmail, txtEmail, QStringLiteral("&Email:"), 1);
-    field(lblWebsite, txtWebsite, QStringLiteral("&Website:"), 2);
+    field(lblName, txtName, tr("&Name:"), 0);
+    field(lblEmail, txtEmail, tr("&Email:"), 1);
+    field(lblWebsite, txtWebsite, tr("&Website:"), 2);
     grid->addWidget(fraAuthorInfo, 2, 0);
 
     auto *bottom = new QHBoxLayout;
-    lblLink = new QLabel(QStringLiteral("Upload your skins freely"), this);
+    lblLink = new QLabel(tr("Upload your skins freely"), this);
     lblLink->setStyleSheet(QStringLiteral("color: #1a4fb0; text-decoration: underline;"));
     lblLink->setCursor(Qt::PointingHandCursor);
     lblLink->setToolTip(UploadPage);
     lblLink->installEventFilter(this);
     bottom->addWidget(lblLink);
     bottom->addStretch();
-    cmdOpen = new QPushButton(QStringLiteral("&Open Skin"), this);
-    cmdBuildSkin = new QPushButton(QStringLiteral("&Build Skin"), this);
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdOpen = new QPushButton(tr("&Open Skin"), this);
+    cmdBuildSkin = new QPushButton(tr("&Build Skin"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     for (QPushButton *button : {cmdOpen, cmdBuildSkin, cmdClose})
         bottom->addWidget(button);
     grid->addLayout(bottom, 3, 0, 1, 2);
@@ -214,8 +215,8 @@ void frmSkinsmith::showPicture(const QImage &picture, const QString &path)
 
 void frmSkinsmith::cmdLoadImage_Click()
 {
-    const auto choice = m_ctx.prompter->openFile(this, QStringLiteral("Load Image File"),
-                                                 startFolder(), ImageFilters());
+    const auto choice =
+        m_ctx.prompter->openFile(this, tr("Load Image File"), startFolder(), ImageFilters());
     if (!choice)
         return;
     repaint();
@@ -225,9 +226,8 @@ void frmSkinsmith::cmdLoadImage_Click()
     wait.release();
     // What cannot be read leaves everything as it was.
     if (picture.isNull()) {
-        m_ctx.prompter->message(this, QStringLiteral("Error on reading image.\r\n") + error,
-                                QStringLiteral("Error"), Prompter::Buttons::Ok,
-                                Prompter::Icon::Critical);
+        m_ctx.prompter->message(this, tr("Error on reading image.\r\n") + error, tr("Error"),
+                                Prompter::Buttons::Ok, Prompter::Icon::Critical);
         return;
     }
     showPicture(picture, choice->path);
@@ -247,15 +247,15 @@ void frmSkinsmith::warn(const QString &text, QWidget *field)
 bool frmSkinsmith::checkFields()
 {
     if (txtSkinName->text().isEmpty()) {
-        warn(QStringLiteral("Please enter a name fo this skin."), txtSkinName);
+        warn(tr("Please enter a name fo this skin."), txtSkinName);
         return false;
     }
     if (txtName->text().isEmpty()) {
-        warn(QStringLiteral("Please enter your name as author of this skin."), txtName);
+        warn(tr("Please enter your name as author of this skin."), txtName);
         return false;
     }
     if (txtEmail->text().isEmpty()) {
-        warn(QStringLiteral("Please enter your email address."), txtEmail);
+        warn(tr("Please enter your email address."), txtEmail);
         return false;
     }
     SkinBuilder::Field refused = SkinBuilder::Field::None;
@@ -267,7 +267,7 @@ bool frmSkinsmith::checkFields()
         return false;
     }
     if (imgSkin.isNull()) {
-        warn(QStringLiteral("Please load a picture for this skin first."), cmdLoadImage);
+        warn(tr("Please load a picture for this skin first."), cmdLoadImage);
         return false;
     }
     return true;
@@ -277,8 +277,8 @@ void frmSkinsmith::cmdBuildSkin_Click()
 {
     if (!checkFields())
         return;
-    const auto choice = m_ctx.prompter->saveFile(this, QStringLiteral("Save Skin File"),
-                                                 startFolder(), {SkinFilter}, 0);
+    const auto choice =
+        m_ctx.prompter->saveFile(this, tr("Save Skin File"), startFolder(), {tr(SkinFilter)}, 0);
     if (!choice)
         return;
     QString path = choice->path;
@@ -287,12 +287,11 @@ void frmSkinsmith::cmdBuildSkin_Click()
     if (QFileInfo(path).suffix().compare(QLatin1String("pqs"), Qt::CaseInsensitive) != 0) {
         path += QStringLiteral(".pqs");
         if (QFileInfo::exists(path) &&
-            m_ctx.prompter->message(
-                this,
-                QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
-                    .arg(QFileInfo(path).fileName()),
-                Title, Prompter::Buttons::YesNo,
-                Prompter::Icon::Exclamation) != Prompter::Answer::Yes)
+            m_ctx.prompter->message(this,
+                                    tr("%1 already exists.\r\nDo you want to replace it?")
+                                        .arg(QFileInfo(path).fileName()),
+                                    Title, Prompter::Buttons::YesNo,
+                                    Prompter::Icon::Exclamation) != Prompter::Answer::Yes)
             return;
     }
     repaint();
@@ -303,11 +302,10 @@ void frmSkinsmith::cmdBuildSkin_Click()
         quality(), path, &error);
     wait.release();
     if (built)
-        m_ctx.prompter->message(this,
-                                txtSkinName->text() + QStringLiteral(" skin successfully built."),
-                                Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
+        m_ctx.prompter->message(this, txtSkinName->text() + tr(" skin successfully built."), Title,
+                                Prompter::Buttons::Ok, Prompter::Icon::Information);
     else
-        m_ctx.prompter->message(this, QStringLiteral("The skin was not built.\r\n") + error, Title,
+        m_ctx.prompter->message(this, tr("The skin was not built.\r\n") + error, Title,
                                 Prompter::Buttons::Ok, Prompter::Icon::Critical);
 }
 
@@ -320,7 +318,7 @@ void frmSkinsmith::cmdOpen_Click()
 void frmSkinsmith::ReadSkin()
 {
     const auto choice =
-        m_ctx.prompter->openFile(this, QStringLiteral("Open Skin"), startFolder(), {SkinFilter});
+        m_ctx.prompter->openFile(this, tr("Open Skin"), startFolder(), {tr(SkinFilter)});
     if (!choice)
         return;
     // A refused skin has been shown to the user; nothing else changes.

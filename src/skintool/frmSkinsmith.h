@@ -23,7 +23,7 @@ public:
     static const QString Title;
     // The skins upload page, opened from lblLink.
     static const QString UploadPage;
-    static const QString SkinFilter;
+    static const char *const SkinFilter;
 
     explicit frmSkinsmith(AppContext &ctx);
 

@@ -39,7 +39,7 @@ frmSplash::frmSplash(AppContext &ctx)
     lblVersion->setStyleSheet(QStringLiteral("color: #8a5a12;"));
     lblVersion->setGeometry(132, 80, 200, 18);
 
-    auto *maker = new QLabel(QStringLiteral("Skins for Pennyquill notes"), this);
+    auto *maker = new QLabel(tr("Skins for Pennyquill notes"), this);
     maker->setFont(tahoma);
     maker->setStyleSheet(QStringLiteral("color: #777777;"));
     maker->setGeometry(132, 100, 200, 18);

@@ -7,6 +7,7 @@
 #include "shell/frmSplash.h"
 #include "transfer/NoteExporter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,7 +25,8 @@ QString listed(const QStringList &names)
     constexpr int Shown = 8;
     QString text = QStringLiteral("  ") + names.mid(0, Shown).join(QStringLiteral("\n  "));
     if (names.size() > Shown)
-        text += QStringLiteral("\n  and %1 more").arg(names.size() - Shown);
+        text +=
+            QCoreApplication::translate("frmExport", "\n  and %1 more").arg(names.size() - Shown);
     return text;
 }
 
@@ -32,12 +34,12 @@ QString listed(const QStringList &names)
 
 frmExport::frmExport(AppContext &ctx) : Form(ctx, QStringLiteral("frmExport"), Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Export All Notes"));
-    optMarkdown = new QRadioButton(QStringLiteral("One &Markdown file per note"), this);
-    optHtml = new QRadioButton(QStringLiteral("One &HTML file per note"), this);
-    optRtf = new QRadioButton(QStringLiteral("One &RTF file per note"), this);
-    optOneHtml = new QRadioButton(QStringLiteral("All notes in one printable HTML &file"), this);
-    optOnePdf = new QRadioButton(QStringLiteral("All notes in one &PDF file"), this);
+    setWindowTitle(tr("Export All Notes"));
+    optMarkdown = new QRadioButton(tr("One &Markdown file per note"), this);
+    optHtml = new QRadioButton(tr("One &HTML file per note"), this);
+    optRtf = new QRadioButton(tr("One &RTF file per note"), this);
+    optOneHtml = new QRadioButton(tr("All notes in one printable HTML &file"), this);
+    optOnePdf = new QRadioButton(tr("All notes in one &PDF file"), this);
     optMarkdown->setChecked(true);
     txtFolder = new QLineEdit(this);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -45,13 +47,13 @@ frmExport::frmExport(AppContext &ctx) : Form(ctx, QStringLiteral("frmExport"), Q
         QDir::toNativeSeparators((documents.isEmpty() ? QDir::homePath() : documents) +
                                  QStringLiteral("/Pennyquill notes")));
     txtFolder->setMinimumWidth(320);
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
-    cmdExport = new QPushButton(QStringLiteral("&Export"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdBrowse = new QPushButton(tr("&Browse..."), this);
+    cmdExport = new QPushButton(tr("&Export"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdExport->setDefault(true);
 
     auto *folder = new QHBoxLayout;
-    auto *lblFolder = new QLabel(QStringLiteral("F&older:"), this);
+    auto *lblFolder = new QLabel(tr("F&older:"), this);
     lblFolder->setBuddy(txtFolder);
     folder->addWidget(lblFolder);
     folder->addWidget(txtFolder, 1);
@@ -61,10 +63,10 @@ frmExport::frmExport(AppContext &ctx) : Form(ctx, QStringLiteral("frmExport"), Q
     buttons->addWidget(cmdExport);
     buttons->addWidget(cmdCancel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QStringLiteral("Files per note are named after the note's first line; index.html lists "
-                       "them with their alarms."),
-        this));
+    layout->addWidget(
+        new QLabel(tr("Files per note are named after the note's first line; index.html lists "
+                      "them with their alarms."),
+                   this));
     for (QRadioButton *option : {optMarkdown, optHtml, optRtf, optOneHtml, optOnePdf})
         layout->addWidget(option);
     layout->addLayout(folder);
@@ -90,8 +92,8 @@ frmExport *frmExport::Open(AppContext &ctx)
 
 void frmExport::cmdBrowse_Click()
 {
-    if (const std::optional<QString> folder = m_ctx.prompter->chooseFolder(
-            this, QStringLiteral("Export All Notes"), txtFolder->text()))
+    if (const std::optional<QString> folder =
+            m_ctx.prompter->chooseFolder(this, tr("Export All Notes"), txtFolder->text()))
         txtFolder->setText(QDir::toNativeSeparators(*folder));
 }
 
@@ -102,7 +104,7 @@ bool frmExport::cmdExport_Click()
     };
     const QString folder = QDir::fromNativeSeparators(txtFolder->text().trimmed());
     if (folder.isEmpty()) {
-        tell(QStringLiteral("Please choose the folder to export to."), Prompter::Icon::Exclamation);
+        tell(tr("Please choose the folder to export to."), Prompter::Icon::Exclamation);
         return false;
     }
     NoteExporter::Format format = NoteExporter::Format::Markdown;
@@ -118,24 +120,21 @@ bool frmExport::cmdExport_Click()
     if (const QStringList existing =
             NoteExporter::existing(folder, NoteExporter::fileNames(notes, format));
         !existing.isEmpty() &&
-        m_ctx.prompter->message(
-            this,
-            QStringLiteral("These files are in \"%1\" already:\n%2\n\nReplace them?")
-                .arg(QDir::toNativeSeparators(folder), listed(existing)),
-            AppInfo::Title, Prompter::Buttons::YesNo,
-            Prompter::Icon::Question) != Prompter::Answer::Yes)
+        m_ctx.prompter->message(this,
+                                tr("These files are in \"%1\" already:\n%2\n\nReplace them?")
+                                    .arg(QDir::toNativeSeparators(folder), listed(existing)),
+                                AppInfo::Title, Prompter::Buttons::YesNo,
+                                Prompter::Icon::Question) != Prompter::Answer::Yes)
         return false;
     const NoteExporter::Result result = NoteExporter::write(folder, notes, format);
     if (!result.error.isEmpty()) {
-        QString text = QStringLiteral("The export stopped: %1").arg(result.error);
+        QString text = tr("The export stopped: %1").arg(result.error);
         if (!result.written.isEmpty())
-            text += QStringLiteral("\n\nWritten before that:\n") + listed(result.written);
+            text += tr("\n\nWritten before that:\n") + listed(result.written);
         tell(text, Prompter::Icon::Exclamation);
         return false;
     }
-    tell(QStringLiteral("%1 notes exported to \"%2\".")
-             .arg(notes.size())
-             .arg(QDir::toNativeSeparators(folder)),
+    tell(tr("%1 notes exported to \"%2\".").arg(notes.size()).arg(QDir::toNativeSeparators(folder)),
          Prompter::Icon::Information);
     Unload();
     return true;

@@ -16,22 +16,19 @@
 
 frmImport::frmImport(AppContext &ctx) : Form(ctx, QStringLiteral("frmImport"), Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Import Notes"));
-    lblInfo = new QLabel(
-        QStringLiteral("Bring notes in from another notes program or from files.\n"
-                       "Each becomes a Pennyquill note, where it stood when that is known."),
-        this);
-    optXpad = new QRadioButton(QStringLiteral("&xpad notes (%1)")
-                                   .arg(QDir::toNativeSeparators(XpadReader::defaultFolder())),
-                               this);
-    optSticky = new QRadioButton(QStringLiteral("&Sticky Notes of Linux Mint (%1)")
+    setWindowTitle(tr("Import Notes"));
+    lblInfo = new QLabel(tr("Bring notes in from another notes program or from files.\n"
+                            "Each becomes a Pennyquill note, where it stood when that is known."),
+                         this);
+    optXpad = new QRadioButton(
+        tr("&xpad notes (%1)").arg(QDir::toNativeSeparators(XpadReader::defaultFolder())), this);
+    optSticky = new QRadioButton(tr("&Sticky Notes of Linux Mint (%1)")
                                      .arg(QDir::toNativeSeparators(StickyReader::defaultPath())),
                                  this);
-    optFiles = new QRadioButton(
-        QStringLiteral("&Files: text, Markdown, RTF or HTML, one note each..."), this);
+    optFiles = new QRadioButton(tr("&Files: text, Markdown, RTF or HTML, one note each..."), this);
     optXpad->setChecked(true);
-    cmdImport = new QPushButton(QStringLiteral("&Import"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdImport = new QPushButton(tr("&Import"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdImport->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -73,9 +70,8 @@ void frmImport::cmdImport_Click()
         sources = {QStringLiteral("sticky")};
     else
         sources = m_ctx.prompter->openFiles(
-            this, QStringLiteral("Import Notes"), QDir::homePath(),
-            {QStringLiteral("Notes (*.txt *.text *.md *.markdown *.rtf *.html *.htm)"),
-             QStringLiteral("All files (*)")});
+            this, tr("Import Notes"), QDir::homePath(),
+            {tr("Notes (*.txt *.text *.md *.markdown *.rtf *.html *.htm)"), tr("All files (*)")});
     if (sources.isEmpty())
         return;
     hide();
