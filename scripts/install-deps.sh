@@ -15,6 +15,8 @@ packages=(
   dbus-daemon libglib2.0-bin
   # Spelling: Enchant and an English dictionary (its tests use the real one).
   libenchant-2-dev hunspell-en-us
+  # Other languages: lupdate/lrelease and their CMake rules, and Qt's own translations.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Extra tools for looking at the program headless, on a Wayland compositor or
 # a window manager (openbox), checking the desktop files and the package

@@ -2,6 +2,7 @@
 #include "about/frmSupport.h"
 #include "find/NotesCatalog.h"
 #include "find/frmNotesList.h"
+#include "platform/Languages.h"
 #include "platform/LogonEntry.h"
 #include "platform/Prompter.h"
 #include "platform/SingleInstance.h"
@@ -78,6 +79,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (qtEventLoop)
         qunsetenv("QT_NO_GLIB");
+    Languages languages({QStringLiteral("pennyquill")}, Languages::shippedFolder(),
+                        Languages::qtFolder());
+    languages.install(Languages::wantedFromProcess());
     // Qt has taken its own options (-platform, -style ...) out by now.
     const CommandLine commandLine(QApplication::arguments());
     if (commandLine.action() != CommandLine::Action::Run) {

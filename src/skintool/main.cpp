@@ -1,5 +1,6 @@
 #include "platform/DesktopShell.h"
 #include "platform/DisplayCheck.h"
+#include "platform/Languages.h"
 #include "platform/QtPrompter.h"
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
@@ -12,6 +13,17 @@
 #include <QTextStream>
 #include <cstdio>
 
+namespace {
+
+// skinsmith's own captions, and the notes program's for the skin files both read.
+Languages skinsmithLanguages()
+{
+    return Languages({QStringLiteral("skinsmith"), QStringLiteral("pennyquill")},
+                     Languages::shippedFolder(), Languages::qtFolder());
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QStringList arguments;
@@ -21,6 +33,8 @@ int main(int argc, char **argv)
     // Commands for scripts run without a window or a display.
     if (SkinsmithCommandLine::wanted(arguments)) {
         QCoreApplication app(argc, argv);
+        Languages languages = skinsmithLanguages();
+        languages.install(Languages::wantedFromProcess());
         QCoreApplication::setApplicationName(QStringLiteral("skinsmith"));
         QTextStream out(stdout);
         QTextStream err(stderr);
@@ -34,6 +48,8 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    Languages languages = skinsmithLanguages();
+    languages.install(Languages::wantedFromProcess());
     QApplication::setApplicationName(QStringLiteral("skinsmith"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
