@@ -69,7 +69,7 @@ frmSkins::frmSkins(AppContext &ctx)
     txtSkinInfo->setFont(tahoma);
     txtSkinInfo->setGeometry(12, 170, 306, 72);
 
-    chkChangeAll = new QCheckBox(tr("&Change skin of all notes"), this);
+    chkChangeAll = new QCheckBox(tr("Change skin of &all notes"), this);
     chkChangeAll->setGeometry(12, 248, 306, 22);
 
     lblChanging = new QLabel(tr("Changing Skin..."), this);

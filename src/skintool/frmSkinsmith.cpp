@@ -128,7 +128,7 @@ void frmSkinsmith::buildControls()
     imgOverLayer->installEventFilter(this);
     imgOverLayer->hide();
     main->addWidget(picSkinPreview, 2, 0, 1, 2, Qt::AlignHCenter);
-    chkCompress = new QCheckBox(tr("&Compress image file"), fraMain);
+    chkCompress = new QCheckBox(tr("Co&mpress image file"), fraMain);
     main->addWidget(chkCompress, 3, 0, 1, 2);
     fraCompress = new QGroupBox(fraMain);
     auto *compress = new QHBoxLayout(fraCompress);
