@@ -3,6 +3,7 @@
 #include "platform/Artwork.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CaptionRoom.h"
 #include "shell/FormRegistry.h"
 #include "shell/Twips.h"
 #include "shell/mdlVariables.h"
@@ -74,6 +75,7 @@ frmAbout::frmAbout(AppContext &ctx)
     Label2->setAutoFillBackground(true);
     Label2->setGeometry(twipsRect(3780, 0, 855, 195));
     shrinkToFit(Label2, 7.5);
+    CaptionRoom::growLeft({Label2});
 
     picContainer = new QWidget(this);
     QPalette white = picContainer->palette();
@@ -110,6 +112,8 @@ frmAbout::frmAbout(AppContext &ctx)
 
     Command2 = new QPushButton(tr("&Support information"), this);
     Command2->setGeometry(twipsRect(60, 2850, 1950, 345));
+    CaptionRoom::growLeft({Command1});
+    CaptionRoom::growRight(Command2);
     connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ShellOpener.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CaptionRoom.h"
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
@@ -76,6 +77,7 @@ frmSupport::frmSupport(AppContext &ctx)
 
     cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setGeometry(twipsRect(3525, 2820, 1065, 345));
+    CaptionRoom::growLeft({cmdClose});
     cmdClose->setMouseTracking(true);
     cmdClose->installEventFilter(this);
     connect(cmdClose, &QPushButton::clicked, this, &frmSupport::cmdClose_Click);

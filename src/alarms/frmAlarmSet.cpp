@@ -10,6 +10,7 @@
 #include "platform/Prompter.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CaptionRoom.h"
 #include "shell/FormRegistry.h"
 #include "shell/Twips.h"
 #include "shell/mdlVariables.h"
@@ -150,6 +151,32 @@ frmAlarmSet::frmAlarmSet(AppContext &ctx)
     for (QWidget *caption :
          std::initializer_list<QWidget *>{lblTime, lblMsg, optSysBeep, optCusSound, cboAMPM})
         caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+    roomForCaptions();
+}
+
+void frmAlarmSet::roomForCaptions()
+{
+    // Longer captions of other languages: the Date and Repeat labels push their fields to the
+    // right, the frame, the button column and the dialog grow to hold them.
+    const int labels = std::max({0, CaptionRoom::needed(lblDate) - lblDate->width(),
+                                 CaptionRoom::needed(lblRepeat) - lblRepeat->width()});
+    for (QWidget *field : std::initializer_list<QWidget *>{dtpDate, cmdFastDate, cboRepeat})
+        field->move(field->x() + labels, field->y());
+    for (QLabel *label : {lblDate, lblRepeat})
+        label->resize(label->width() + labels, label->height());
+    int frame = fraMain->width();
+    for (const QWidget *child : fraMain->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        frame = std::max(frame, child->geometry().right() + Twips::toPixels(90));
+    const int frameGrowth = frame - fraMain->width();
+    fraMain->resize(frame, fraMain->height());
+    const QList<QPushButton *> buttons = {cmdOK, cmdCancel, cmdFastSelect};
+    int column = cmdOK->width();
+    for (const QPushButton *button : buttons)
+        column = std::max(column, CaptionRoom::needed(button));
+    const int growth = frameGrowth + column - cmdOK->width();
+    for (QPushButton *button : buttons)
+        button->setGeometry(button->x() + frameGrowth, button->y(), column, button->height());
+    setFixedSize(width() + growth, height());
 }
 
 frmAlarmSet *frmAlarmSet::Open(AppContext &ctx)

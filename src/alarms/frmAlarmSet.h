@@ -86,6 +86,7 @@ protected:
 private:
     void warn(const QString &text, QWidget *focus);
     bool validateBox(QLineEdit *box, int low, int high, const QString &message);
+    void roomForCaptions();
 
     bool m_validating = false;
 };

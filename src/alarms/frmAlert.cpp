@@ -14,6 +14,7 @@
 #include "shell/AccessibleRole.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "shell/CaptionRoom.h"
 #include "shell/FormRegistry.h"
 #include "shell/NotesBus.h"
 #include "shell/Twips.h"
@@ -99,6 +100,7 @@ frmAlert::frmAlert(AppContext &ctx)
     cmdSnooz = new QPushButton(tr("&Snooze"), this);
     cmdSnooz->setObjectName(QStringLiteral("cmdSnooz"));
     cmdSnooz->setGeometry(twipsRect(2280, 1530, 1080, 330));
+    CaptionRoom::growLeft({cmdOK, cmdSnooz});
     connect(cmdOK, &QPushButton::clicked, this, &frmAlert::cmdOK_Click);
     connect(cmdSnooz, &QPushButton::clicked, this, &frmAlert::cmdSnooz_Click);
 
