@@ -40,6 +40,21 @@
     </message>
 </context>
 <context>
+    <name>BmpToJpeg</name>
+    <message>
+        <location filename="../src/skins/BmpToJpeg.cpp" line="+29"/>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+5"/>
+        <location line="+5"/>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandRunner</name>
     <message>
         <location filename="../src/shell/CommandRunner.cpp" line="+144"/>
@@ -144,6 +159,109 @@
         <location filename="../src/notes/NoteDesktop.cpp" line="+101"/>
         <source>Your desktop does not let a program show a window on every workspace.</source>
         <translation>Ihre Arbeitsumgebung lässt ein Programm kein Fenster auf allen Arbeitsflächen zeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteExporter</name>
+    <message>
+        <location filename="../src/transfer/NoteExporter.cpp" line="+251"/>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFileReader</name>
+    <message>
+        <location filename="../src/transfer/NoteFileReader.cpp" line="+97"/>
+        <source>Only the first %1 files were read.</source>
+        <translation>Nur die ersten %1 Dateien wurden gelesen.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Files that are not UTF-8 were read as Latin-1 (&quot;%1&quot;).</source>
+        <translation>Dateien, die nicht in UTF-8 vorliegen, wurden als Latin-1 gelesen („%1“).</translation>
+    </message>
+</context>
+<context>
+    <name>NoteImporter</name>
+    <message>
+        <location filename="../src/transfer/NoteImporter.cpp" line="+37"/>
+        <source>1 note</source>
+        <translation>1 Notiz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 notes</source>
+        <translation>%1 Notizen</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 of the %2 notes to import are here already with the same text (imported before?).
+
+Import them again?
+
+Yes: import every note. No: import only the others. Cancel: import nothing.</source>
+        <translation>%1 der %2 zu importierenden Notizen sind mit demselben Text schon vorhanden (früher importiert?).
+
+Erneut importieren?
+
+Ja: jede Notiz importieren. Nein: nur die übrigen importieren. Abbrechen: nichts importieren.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nothing was imported.</source>
+        <translation>Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>  %1 from %2</source>
+        <translation>  %1 aus %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>  %1 already here left out</source>
+        <translation>  %1 schon vorhanden und ausgelassen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 not imported: at most %2 notes are imported at a time. Import the same source again and answer No to bring in the rest.</source>
+        <translation>%1 nicht importiert: Es werden höchstens %2 Notizen auf einmal importiert. Importieren Sie dieselbe Quelle noch einmal und antworten Sie mit Nein, um den Rest zu holen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Imported %1:
+</source>
+        <translation>Importiert: %1
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing was imported.
+</source>
+        <translation>Es wurde nichts importiert.
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+
+Not carried over:
+- </source>
+        <translation>
+
+Nicht übernommen:
+- </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+
+Problems:
+- </source>
+        <translation>
+
+Probleme:
+- </translation>
     </message>
 </context>
 <context>
@@ -679,9 +797,90 @@ Das Bild in der Skin-Datei ist beschädigt oder kein Bild.</translation>
     </message>
 </context>
 <context>
+    <name>StickyReader</name>
+    <message>
+        <location filename="../src/transfer/StickyReader.cpp" line="+121"/>
+        <source>Sticky Notes&apos; &quot;%1&quot; format.</source>
+        <translation>Das Format „%1“ von Sticky Notes.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The Sticky Notes file &quot;%1&quot; was not read: %2.</source>
+        <translation>Die Sticky-Notes-Datei „%1“ wurde nicht gelesen: %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The Sticky Notes file &quot;%1&quot; is damaged (%2); nothing was imported.</source>
+        <translation>Die Sticky-Notes-Datei „%1“ ist beschädigt (%2); es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Only the first %1 Sticky Notes were read.</source>
+        <translation>Nur die ersten %1 Sticky Notes wurden gelesen.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>The colour &quot;%1&quot;.</source>
+        <translation>Die Farbe „%1“.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sizes: a Pennyquill note has the size of its skin.</source>
+        <translation>Größen: Eine Pennyquill-Notiz hat die Größe ihres Skins.</translation>
+    </message>
+</context>
+<context>
+    <name>XpadReader</name>
+    <message>
+        <location filename="../src/transfer/XpadReader.cpp" line="+66"/>
+        <source>There are no xpad notes: the folder &quot;%1&quot; does not exist.</source>
+        <translation>Es gibt keine xpad-Notizen: Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>There are no xpad notes in &quot;%1&quot;.</source>
+        <translation>In „%1“ gibt es keine xpad-Notizen.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Only the first %1 xpad notes were read.</source>
+        <translation>Nur die ersten %1 xpad-Notizen wurden gelesen.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The xpad note &quot;%1&quot; was not read: %2.</source>
+        <translation>Die xpad-Notiz „%1“ wurde nicht gelesen: %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The xpad note &quot;%1&quot; names no text file of its own.</source>
+        <translation>Die xpad-Notiz „%1“ nennt keine eigene Textdatei.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The text of the xpad note &quot;%1&quot; was not read: %2.</source>
+        <translation>Der Text der xpad-Notiz „%1“ wurde nicht gelesen: %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Some xpad texts were not UTF-8 and were read as Latin-1.</source>
+        <translation>Einige xpad-Texte lagen nicht in UTF-8 vor und wurden als Latin-1 gelesen.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Sizes: a Pennyquill note has the size of its skin.</source>
+        <translation>Größen: Eine Pennyquill-Notiz hat die Größe ihres Skins.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fonts of single notes: the text keeps Pennyquill&apos;s font.</source>
+        <translation>Schriften einzelner Notizen: Der Text behält die Schrift von Pennyquill.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
-        <location filename="../src/about/frmAbout.cpp" line="+60"/>
+        <location filename="../src/about/frmAbout.cpp" line="+61"/>
         <source>About %1...</source>
         <translation>Über %1...</translation>
     </message>
@@ -691,7 +890,7 @@ Das Bild in der Skin-Datei ist beschädigt oder kein Bild.</translation>
         <translation> Version %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -701,7 +900,7 @@ Das Bild in der Skin-Datei ist beschädigt oder kein Bild.</translation>
         <translation>&amp;Support-Informationen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>%1 %2 © %3. All rights reserved.</source>
         <translation>%1 %2 © %3. Alle Rechte vorbehalten.</translation>
     </message>
@@ -767,7 +966,7 @@ Das Bild in der Skin-Datei ist beschädigt oder kein Bild.</translation>
 <context>
     <name>frmAlarmSet</name>
     <message>
-        <location filename="../src/alarms/frmAlarmSet.cpp" line="+54"/>
+        <location filename="../src/alarms/frmAlarmSet.cpp" line="+55"/>
         <source>Hour must be numeric and between 1 - 12</source>
         <translation>Die Stunde muss eine Zahl zwischen 1 und 12 sein</translation>
     </message>
@@ -902,7 +1101,7 @@ Das Bild in der Skin-Datei ist beschädigt oder kein Bild.</translation>
         <translation>1 Stunde später</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+92"/>
         <source>&amp;Today</source>
         <translation>&amp;Heute</translation>
     </message>
@@ -974,7 +1173,7 @@ Den Alarm stattdessen für morgen %1 stellen?</translation>
 <context>
     <name>frmAlert</name>
     <message>
-        <location filename="../src/alarms/frmAlert.cpp" line="+66"/>
+        <location filename="../src/alarms/frmAlert.cpp" line="+67"/>
         <source>Alarm</source>
         <translation>Alarm</translation>
     </message>
@@ -994,7 +1193,7 @@ Den Alarm stattdessen für morgen %1 stellen?</translation>
         <translation>&amp;Schlummern</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Snooze</source>
         <translation>Schlummern</translation>
     </message>
@@ -1679,7 +1878,7 @@ Pennyquill trotzdem beenden?</translation>
 <context>
     <name>frmSupport</name>
     <message>
-        <location filename="../src/about/frmSupport.cpp" line="+48"/>
+        <location filename="../src/about/frmSupport.cpp" line="+49"/>
         <source>Support information</source>
         <translation>Support-Informationen</translation>
     </message>
@@ -1689,7 +1888,7 @@ Pennyquill trotzdem beenden?</translation>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>If you have any comment or questions, feel free to email us via following address:</source>
         <translation>Wenn Sie Anmerkungen oder Fragen haben, schreiben Sie uns gern an folgende Adresse:</translation>
     </message>

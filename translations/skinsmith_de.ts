@@ -12,6 +12,74 @@ Prüfen Sie, dass dieser Text gut lesbar bleibt und die Knöpfe oben und unten g
     </message>
 </context>
 <context>
+    <name>SkinBuilder</name>
+    <message>
+        <location filename="../src/skintool/SkinBuilder.cpp" line="+41"/>
+        <source>A text is too long for a skin file.</source>
+        <translation>Ein Text ist zu lang für eine Skin-Datei.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The picture could not be turned into a JPEG file.</source>
+        <translation>Das Bild konnte nicht in eine JPEG-Datei umgewandelt werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The skin file could not be written.</source>
+        <translation>Die Skin-Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>skin name</source>
+        <translation>Skin-Name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>author name</source>
+        <translation>Autorname</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>e-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The %1 holds characters a skin file cannot store: %2</source>
+        <translation>Das Feld „%1“ enthält Zeichen, die eine Skin-Datei nicht speichern kann: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The %1 is too long: a skin file holds at most %2 characters.</source>
+        <translation>Das Feld „%1“ ist zu lang: Eine Skin-Datei fasst höchstens %2 Zeichen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The skin name cannot name a skin file: use at most %1 characters, no / \ : * ? &quot; &lt; &gt; |, no &quot;..&quot; and no leading dot.</source>
+        <translation>Aus dem Skin-Namen lässt sich kein Dateiname bilden: höchstens %1 Zeichen, kein / \ : * ? &quot; &lt; &gt; |, kein „..“ und kein Punkt am Anfang.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No picture is loaded.</source>
+        <translation>Es ist kein Bild geladen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No temporary folder could be made: %1</source>
+        <translation>Es konnte kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The picture could not be written to %1.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>frmSkinPreview</name>
     <message>
         <location filename="../src/skintool/frmSkinPreview.cpp" line="+16"/>

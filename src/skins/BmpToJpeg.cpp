@@ -1,5 +1,6 @@
 #include "skins/BmpToJpeg.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -24,8 +25,9 @@ bool bmpToJpeg(const QString &bitmapPath, const QString &jpegPath, int quality, 
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull())
-        return fail(error, QStringLiteral("The picture %1 cannot be read: %2")
-                               .arg(QDir::toNativeSeparators(bitmapPath), reader.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("BmpToJpeg", "The picture %1 cannot be read: %2")
+                        .arg(QDir::toNativeSeparators(bitmapPath), reader.errorString()));
 
     // JPEG has no transparency: see-through parts become white, not black.
     if (image.hasAlphaChannel()) {
@@ -47,18 +49,18 @@ bool bmpToJpeg(const QString &bitmapPath, const QString &jpegPath, int quality, 
     writer.setProgressiveScanWrite(false);
     const QString target = QDir::toNativeSeparators(jpegPath);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(
-            error,
-            QStringLiteral("The file %1 cannot be written: %2").arg(target, file.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("BmpToJpeg", "The file %1 cannot be written: %2")
+                        .arg(target, file.errorString()));
     if (!writer.write(image)) {
         file.cancelWriting();
-        return fail(
-            error,
-            QStringLiteral("The file %1 cannot be written: %2").arg(target, writer.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("BmpToJpeg", "The file %1 cannot be written: %2")
+                        .arg(target, writer.errorString()));
     }
     if (!file.commit())
-        return fail(
-            error,
-            QStringLiteral("The file %1 cannot be written: %2").arg(target, file.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("BmpToJpeg", "The file %1 cannot be written: %2")
+                        .arg(target, file.errorString()));
     return true;
 }

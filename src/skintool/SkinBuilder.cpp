@@ -6,6 +6,7 @@
 #include "skins/SkinReader.h"
 #include "skins/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
@@ -37,12 +38,13 @@ QString statusText(SkinStatus status)
 {
     switch (status) {
     case SkinStatus::FieldTooLong:
-        return QStringLiteral("A text is too long for a skin file.");
+        return QCoreApplication::translate("SkinBuilder", "A text is too long for a skin file.");
     case SkinStatus::Missing:
     case SkinStatus::NotAPicture:
-        return QStringLiteral("The picture could not be turned into a JPEG file.");
+        return QCoreApplication::translate("SkinBuilder",
+                                           "The picture could not be turned into a JPEG file.");
     default:
-        return QStringLiteral("The skin file could not be written.");
+        return QCoreApplication::translate("SkinBuilder", "The skin file could not be written.");
     }
 }
 
@@ -77,37 +79,40 @@ QString SkinBuilder::checkTexts(const Texts &texts, Field *refused)
         const QString &text;
         const char *name;
         Field field;
-    } fields[] = {{texts.skinName, "skin name", Field::SkinName},
-                  {texts.author, "author name", Field::Author},
-                  {texts.email, "e-mail address", Field::Email},
-                  {texts.website, "website", Field::Website}};
+    } fields[] = {{texts.skinName, QT_TRANSLATE_NOOP("SkinBuilder", "skin name"), Field::SkinName},
+                  {texts.author, QT_TRANSLATE_NOOP("SkinBuilder", "author name"), Field::Author},
+                  {texts.email, QT_TRANSLATE_NOOP("SkinBuilder", "e-mail address"), Field::Email},
+                  {texts.website, QT_TRANSLATE_NOOP("SkinBuilder", "website"), Field::Website}};
     const auto refuse = [refused](Field field, const QString &reason) {
         if (refused)
             *refused = field;
         return reason;
     };
     for (const auto &field : fields) {
-        const QString name = QString::fromLatin1(field.name);
+        const QString name = QCoreApplication::translate("SkinBuilder", field.name);
         const QString lacking = unstorable(field.text);
         if (!lacking.isEmpty())
             return refuse(field.field,
-                          QStringLiteral("The %1 holds characters a skin file cannot store: %2")
+                          QCoreApplication::translate(
+                              "SkinBuilder", "The %1 holds characters a skin file cannot store: %2")
                               .arg(name, lacking));
         if (Windows1252::encode(field.text.toStdString()).size() > SkinFile::MaxTextLength)
             return refuse(
                 field.field,
-                QStringLiteral("The %1 is too long: a skin file holds at most %2 characters.")
+                QCoreApplication::translate(
+                    "SkinBuilder", "The %1 is too long: a skin file holds at most %2 characters.")
                     .arg(name)
                     .arg(SkinFile::MaxTextLength));
     }
     if (refused)
         *refused = Field::None;
     if (!SkinFileName::fromSkinName(texts.skinName.toStdString()))
-        return refuse(
-            Field::SkinName,
-            QStringLiteral("The skin name cannot name a skin file: use at most %1 characters, "
-                           "no / \\ : * ? \" < > |, no \"..\" and no leading dot.")
-                .arg(SkinFileName::MaxLength));
+        return refuse(Field::SkinName,
+                      QCoreApplication::translate(
+                          "SkinBuilder",
+                          "The skin name cannot name a skin file: use at most %1 characters, "
+                          "no / \\ : * ? \" < > |, no \"..\" and no leading dot.")
+                          .arg(SkinFileName::MaxLength));
     return QString();
 }
 
@@ -115,7 +120,7 @@ bool SkinBuilder::build(const QImage &picture, const Texts &texts, int quality,
                         const QString &skinPath, QString *error)
 {
     if (picture.isNull())
-        return fail(error, QStringLiteral("No picture is loaded."));
+        return fail(error, QCoreApplication::translate("SkinBuilder", "No picture is loaded."));
     const QString refused = checkTexts(texts);
     if (!refused.isEmpty())
         return fail(error, refused);
@@ -124,12 +129,14 @@ bool SkinBuilder::build(const QImage &picture, const Texts &texts, int quality,
     // of our own, removed with everything in it when this returns.
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/skinsmith-XXXXXX"));
     if (!work.isValid())
-        return fail(
-            error, QStringLiteral("No temporary folder could be made: %1").arg(work.errorString()));
+        return fail(error, QCoreApplication::translate("SkinBuilder",
+                                                       "No temporary folder could be made: %1")
+                               .arg(work.errorString()));
     const QString bitmap = work.filePath(QStringLiteral("pq_tempskin.tmp"));
     const QString jpeg = work.filePath(QStringLiteral("pq_tempskin.jpg"));
     if (!render(picture).save(bitmap, "BMP"))
-        return fail(error, QStringLiteral("The picture could not be written to %1.")
+        return fail(error, QCoreApplication::translate("SkinBuilder",
+                                                       "The picture could not be written to %1.")
                                .arg(QDir::toNativeSeparators(bitmap)));
     QString jpegError;
     if (!bmpToJpeg(bitmap, jpeg, quality, &jpegError))

@@ -6,6 +6,7 @@
 #include "transfer/NoteDocument.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -246,7 +247,9 @@ NoteExporter::Result NoteExporter::write(const QString &folder,
 {
     Result result;
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        result.error = QStringLiteral("The folder \"%1\" could not be made.").arg(folder);
+        result.error =
+            QCoreApplication::translate("NoteExporter", "The folder \"%1\" could not be made.")
+                .arg(folder);
         return result;
     }
     const QStringList names = fileNames(notes, format);

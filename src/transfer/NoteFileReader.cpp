@@ -3,6 +3,7 @@
 #include "notes/richtext/RtfReader.h"
 #include "transfer/NoteDocument.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -93,7 +94,8 @@ ImportBatch NoteFileReader::read(const QStringList &paths)
     for (const QString &path : paths) {
         if (batch.notes.size() >= ImportBatch::MaxNotes) {
             batch.errors.append(
-                QStringLiteral("Only the first %1 files were read.").arg(ImportBatch::MaxNotes));
+                QCoreApplication::translate("NoteFileReader", "Only the first %1 files were read.")
+                    .arg(ImportBatch::MaxNotes));
             break;
         }
         const QString name = QFileInfo(path).fileName();
@@ -117,7 +119,8 @@ ImportBatch NoteFileReader::read(const QStringList &paths)
         }
         if (latin1)
             batch.unmappedOnce(
-                QStringLiteral("Files that are not UTF-8 were read as Latin-1 (\"%1\").")
+                QCoreApplication::translate(
+                    "NoteFileReader", "Files that are not UTF-8 were read as Latin-1 (\"%1\").")
                     .arg(name));
         QTextDocument document;
         switch (kind) {

@@ -19,6 +19,7 @@
 #include "transfer/StickyReader.h"
 #include "transfer/XpadReader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -32,10 +33,9 @@ namespace {
 
 QString plural(qsizetype count, const char *one)
 {
-    return QStringLiteral("%1 %2%3")
-        .arg(count)
-        .arg(QLatin1String(one))
-        .arg(count == 1 ? QString() : QStringLiteral("s"));
+    Q_UNUSED(one)
+    return count == 1 ? QCoreApplication::translate("NoteImporter", "1 note")
+                      : QCoreApplication::translate("NoteImporter", "%1 notes").arg(count);
 }
 
 // Where a note of this size may stand: its top left corner on a screen, so it can be dragged.
@@ -94,14 +94,16 @@ int NoteImporter::Import(const QList<ImportBatch> &batches, QWidget *parent)
     if (duplicates > 0) {
         const Prompter::Answer answer = m_ctx.prompter->message(
             parent,
-            QStringLiteral("%1 of the %2 notes to import are here already with the same text "
-                           "(imported before?).\n\nImport them again?\n\nYes: import every note. "
-                           "No: import only the others. Cancel: import nothing.")
+            QCoreApplication::translate(
+                "NoteImporter",
+                "%1 of the %2 notes to import are here already with the same text "
+                "(imported before?).\n\nImport them again?\n\nYes: import every note. "
+                "No: import only the others. Cancel: import nothing.")
                 .arg(duplicates)
                 .arg(offered),
             AppInfo::Title, Prompter::Buttons::YesNoCancel, Prompter::Icon::Question);
         if (answer == Prompter::Answer::Cancel) {
-            m_summary = QStringLiteral("Nothing was imported.");
+            m_summary = QCoreApplication::translate("NoteImporter", "Nothing was imported.");
             return 0;
         }
         skipDuplicates = answer == Prompter::Answer::No;
@@ -131,30 +133,34 @@ int NoteImporter::Import(const QList<ImportBatch> &batches, QWidget *parent)
             ++fromHere;
         }
         if (fromHere > 0 || batch.errors.isEmpty())
-            lines.append(
-                QStringLiteral("  %1 from %2").arg(plural(fromHere, "note"), batch.source));
+            lines.append(QCoreApplication::translate("NoteImporter", "  %1 from %2")
+                             .arg(plural(fromHere, "note"), batch.source));
         for (const QString &line : batch.unmapped)
             if (!unmapped.contains(line))
                 unmapped.append(line);
         errors += batch.errors;
     }
     if (skipped > 0)
-        lines.append(QStringLiteral("  %1 already here left out").arg(plural(skipped, "note")));
+        lines.append(QCoreApplication::translate("NoteImporter", "  %1 already here left out")
+                         .arg(plural(skipped, "note")));
     if (leftOver > 0)
-        errors.append(
-            QStringLiteral("%1 not imported: at most %2 notes are imported at a time. Import the "
-                           "same source again and answer No to bring in the rest.")
-                .arg(plural(leftOver, "note"))
-                .arg(room));
+        errors.append(QCoreApplication::translate(
+                          "NoteImporter",
+                          "%1 not imported: at most %2 notes are imported at a time. Import the "
+                          "same source again and answer No to bring in the rest.")
+                          .arg(plural(leftOver, "note"))
+                          .arg(room));
 
-    m_summary = made > 0 ? QStringLiteral("Imported %1:\n").arg(plural(made, "note"))
-                         : QStringLiteral("Nothing was imported.\n");
+    m_summary = made > 0 ? QCoreApplication::translate("NoteImporter", "Imported %1:\n")
+                               .arg(plural(made, "note"))
+                         : QCoreApplication::translate("NoteImporter", "Nothing was imported.\n");
     m_summary += lines.join(QLatin1Char('\n'));
     if (!unmapped.isEmpty())
-        m_summary +=
-            QStringLiteral("\n\nNot carried over:\n- ") + unmapped.join(QStringLiteral("\n- "));
+        m_summary += QCoreApplication::translate("NoteImporter", "\n\nNot carried over:\n- ") +
+                     unmapped.join(QStringLiteral("\n- "));
     if (!errors.isEmpty())
-        m_summary += QStringLiteral("\n\nProblems:\n- ") + errors.join(QStringLiteral("\n- "));
+        m_summary += QCoreApplication::translate("NoteImporter", "\n\nProblems:\n- ") +
+                     errors.join(QStringLiteral("\n- "));
     // The new notes are saved whether or not the summary is closed soon.
     if (made > 0)
         if (auto *splash =

@@ -4,6 +4,7 @@
 #include "transfer/NoteDocument.h"
 #include "transfer/NoteFileReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -116,7 +117,9 @@ void StickyReader::appendMarkedText(const QString &text, QTextCursor &cursor, QS
             if (!active.remove(name))
                 active.insert(name);
             if (!knownTags().contains(name))
-                unmapped.append(QStringLiteral("Sticky Notes' \"%1\" format.").arg(name));
+                unmapped.append(
+                    QCoreApplication::translate("StickyReader", "Sticky Notes' \"%1\" format.")
+                        .arg(name));
             i += end + 1;
         } else {
             run.append(c);
@@ -143,15 +146,18 @@ ImportBatch StickyReader::read(const QString &path)
     QString why;
     const std::optional<QByteArray> bytes = NoteFileReader::readFile(path, &why);
     if (!bytes) {
-        batch.errors.append(
-            QStringLiteral("The Sticky Notes file \"%1\" was not read: %2.").arg(path, why));
+        batch.errors.append(QCoreApplication::translate(
+                                "StickyReader", "The Sticky Notes file \"%1\" was not read: %2.")
+                                .arg(path, why));
         return batch;
     }
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(*bytes, &error);
     if (error.error != QJsonParseError::NoError || !json.isObject()) {
         batch.errors.append(
-            QStringLiteral("The Sticky Notes file \"%1\" is damaged (%2); nothing was imported.")
+            QCoreApplication::translate(
+                "StickyReader",
+                "The Sticky Notes file \"%1\" is damaged (%2); nothing was imported.")
                 .arg(path, error.error != QJsonParseError::NoError
                                ? QStringLiteral("%1 at character %2")
                                      .arg(error.errorString())
@@ -167,7 +173,8 @@ ImportBatch StickyReader::read(const QString &path)
             ++refused;
         for (const QJsonValue &value : notes) {
             if (batch.notes.size() >= ImportBatch::MaxNotes) {
-                batch.errors.append(QStringLiteral("Only the first %1 Sticky Notes were read.")
+                batch.errors.append(QCoreApplication::translate(
+                                        "StickyReader", "Only the first %1 Sticky Notes were read.")
                                         .arg(ImportBatch::MaxNotes));
                 return batch;
             }
@@ -203,13 +210,15 @@ ImportBatch StickyReader::read(const QString &path)
             const QString color = object.value(QStringLiteral("color")).toString();
             note.background = colorOf(color);
             if (!note.background.isValid() && !color.isEmpty())
-                batch.unmappedOnce(QStringLiteral("The colour \"%1\".").arg(color));
+                batch.unmappedOnce(
+                    QCoreApplication::translate("StickyReader", "The colour \"%1\".").arg(color));
             batch.notes.append(note);
         }
     }
     batch.unmapped.removeDuplicates();
     if (!batch.notes.isEmpty())
-        batch.unmappedOnce(QStringLiteral("Sizes: a Pennyquill note has the size of its skin."));
+        batch.unmappedOnce(QCoreApplication::translate(
+            "StickyReader", "Sizes: a Pennyquill note has the size of its skin."));
     if (refused > 0)
         batch.errors.append(QStringLiteral("%1 entries of \"%2\" are no notes and were left out.")
                                 .arg(refused)

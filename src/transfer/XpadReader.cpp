@@ -4,6 +4,7 @@
 #include "transfer/NoteDocument.h"
 #include "transfer/NoteFileReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -62,21 +63,25 @@ ImportBatch XpadReader::read(const QString &folder)
     const QDir dir(folder);
     if (!dir.exists()) {
         batch.errors.append(
-            QStringLiteral("There are no xpad notes: the folder \"%1\" does not exist.")
+            QCoreApplication::translate(
+                "XpadReader", "There are no xpad notes: the folder \"%1\" does not exist.")
                 .arg(folder));
         return batch;
     }
     const QStringList infos =
         dir.entryList({QStringLiteral("info-*")}, QDir::Files | QDir::Hidden, QDir::Name);
     if (infos.isEmpty()) {
-        batch.errors.append(QStringLiteral("There are no xpad notes in \"%1\".").arg(folder));
+        batch.errors.append(
+            QCoreApplication::translate("XpadReader", "There are no xpad notes in \"%1\".")
+                .arg(folder));
         return batch;
     }
     int empty = 0;
     for (const QString &infoName : infos) {
         if (batch.notes.size() >= ImportBatch::MaxNotes) {
-            batch.errors.append(QStringLiteral("Only the first %1 xpad notes were read.")
-                                    .arg(ImportBatch::MaxNotes));
+            batch.errors.append(
+                QCoreApplication::translate("XpadReader", "Only the first %1 xpad notes were read.")
+                    .arg(ImportBatch::MaxNotes));
             break;
         }
         QString why;
@@ -86,7 +91,7 @@ ImportBatch XpadReader::read(const QString &folder)
             infoBytes ? NoteFileReader::decodeText(*infoBytes) : std::nullopt;
         if (!infoText) {
             batch.errors.append(
-                QStringLiteral("The xpad note \"%1\" was not read: %2.")
+                QCoreApplication::translate("XpadReader", "The xpad note \"%1\" was not read: %2.")
                     .arg(infoName, infoBytes ? QStringLiteral("it is not text") : why));
             continue;
         }
@@ -96,7 +101,8 @@ ImportBatch XpadReader::read(const QString &folder)
         if (contentName.isEmpty() || QFileInfo(contentName).fileName() != contentName ||
             contentName.startsWith(QLatin1Char('.'))) {
             batch.errors.append(
-                QStringLiteral("The xpad note \"%1\" names no text file of its own.")
+                QCoreApplication::translate("XpadReader",
+                                            "The xpad note \"%1\" names no text file of its own.")
                     .arg(infoName));
             continue;
         }
@@ -107,7 +113,8 @@ ImportBatch XpadReader::read(const QString &folder)
             contentBytes ? NoteFileReader::decodeText(*contentBytes, &latin1) : std::nullopt;
         if (!content) {
             batch.errors.append(
-                QStringLiteral("The text of the xpad note \"%1\" was not read: %2.")
+                QCoreApplication::translate("XpadReader",
+                                            "The text of the xpad note \"%1\" was not read: %2.")
                     .arg(infoName, contentBytes ? QStringLiteral("it is binary data") : why));
             continue;
         }
@@ -116,8 +123,8 @@ ImportBatch XpadReader::read(const QString &folder)
             continue;
         }
         if (latin1)
-            batch.unmappedOnce(
-                QStringLiteral("Some xpad texts were not UTF-8 and were read as Latin-1."));
+            batch.unmappedOnce(QCoreApplication::translate(
+                "XpadReader", "Some xpad texts were not UTF-8 and were read as Latin-1."));
 
         ImportBatch::Note note;
         QString text = *content;
@@ -148,11 +155,11 @@ ImportBatch XpadReader::read(const QString &folder)
             batch.unmappedOnce(QStringLiteral("xpad's \"sticky\" (shown on every workspace): "
                                               "Pennyquill notes stay on their own."));
         if (info.contains(QStringLiteral("width")) || info.contains(QStringLiteral("height")))
-            batch.unmappedOnce(
-                QStringLiteral("Sizes: a Pennyquill note has the size of its skin."));
+            batch.unmappedOnce(QCoreApplication::translate(
+                "XpadReader", "Sizes: a Pennyquill note has the size of its skin."));
         if (info.value(QStringLiteral("follow_font")) == QLatin1String("0"))
-            batch.unmappedOnce(
-                QStringLiteral("Fonts of single notes: the text keeps Pennyquill's font."));
+            batch.unmappedOnce(QCoreApplication::translate(
+                "XpadReader", "Fonts of single notes: the text keeps Pennyquill's font."));
         batch.notes.append(note);
     }
     if (empty > 0)
