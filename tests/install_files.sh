@@ -15,7 +15,8 @@ for file in bin/pennyquill bin/skinsmith share/pennyquill/sounds/chime.wav \
     share/metainfo/example.corvane.skinsmith.metainfo.xml \
     share/man/man1/pennyquill.1.gz share/man/man1/skinsmith.1.gz \
     share/doc/pennyquill/copyright share/doc/pennyquill/changelog.gz \
-    share/dbus-1/services/example.corvane.Pennyquill.service; do
+    share/dbus-1/services/example.corvane.Pennyquill.service \
+    share/pennyquill/translations/pennyquill_de.qm share/pennyquill/translations/skinsmith_de.qm; do
   [[ -f "$prefix/$file" ]] || fail "$file not installed"
 done
 [[ -x "$prefix/bin/pennyquill" ]] || fail "bin/pennyquill cannot be run"

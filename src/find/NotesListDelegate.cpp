@@ -3,6 +3,8 @@
 #include "find/NotesListModel.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -21,10 +23,10 @@ QString NotesListDelegate::WhenText(const QDateTime &changed, const QDateTime &n
         return QString();
     const QDateTime local = changed.toLocalTime();
     if (local.date() == now.date())
-        return local.toString(QStringLiteral("HH:mm"));
+        return QLocale().toString(local, QStringLiteral("HH:mm"));
     if (local.date().year() == now.date().year())
-        return local.toString(QStringLiteral("d MMM"));
-    return local.toString(QStringLiteral("d MMM yyyy"));
+        return QLocale().toString(local, QStringLiteral("d MMM"));
+    return QLocale().toString(local, QStringLiteral("d MMM yyyy"));
 }
 
 QSize NotesListDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
@@ -61,7 +63,8 @@ void NotesListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QFontMetrics metrics = option.fontMetrics;
     const int lineHeight = metrics.height();
     const QString when = WhenText(row.changed, m_now);
-    const int whenWidth = metrics.horizontalAdvance(QStringLiteral("30 Sep 2099"));
+    const int whenWidth = metrics.horizontalAdvance(
+        QLocale().toString(QDate(2099, 9, 30), QStringLiteral("d MMM yyyy")));
     QColor second = option.palette.color(textRole);
     if (!selected)
         second.setAlpha(160);

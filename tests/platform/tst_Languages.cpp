@@ -1,3 +1,6 @@
+#include "alarms/AlarmEntry.h"
+#include "alarms/AlarmWhen.h"
+#include "find/NotesListDelegate.h"
 #include "notes/NoteMenus.h"
 #include "notes/PictureButton.h"
 #include "platform/Languages.h"
@@ -6,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -212,6 +216,42 @@ private slots:
         for (const QMenu *menu : owner.findChildren<QMenu *>())
             QVERIFY2(clashes(menu).isEmpty(),
                      qPrintable(menu->objectName() + QLatin1Char(' ') + clashes(menu).join(' ')));
+    }
+
+    // Dates and day names shown in dialogs follow the locale; what is stored does not.
+    void localeFormats_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("changed"); // the notes list's date of a change
+        QTest::addColumn<QString>("weekly");  // a weekly repeat, as the alarm list shows it
+        QTest::newRow("English") << "en_US"
+                                 << "14 Oct"
+                                 << "every Monday";
+        QTest::newRow("German") << "de_DE"
+                                << "14 Okt."
+                                << "jeden Montag";
+    }
+
+    void localeFormats()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, changed);
+        QFETCH(QString, weekly);
+        Languages languages({QStringLiteral("pennyquill")}, m_dir.path(), Languages::qtFolder());
+        languages.install({locale});
+        QLocale::setDefault(QLocale(locale));
+        const QDateTime now(QDate(2026, 12, 8), QTime(12, 0));
+        const QString when =
+            NotesListDelegate::WhenText(QDateTime(QDate(2026, 10, 14), QTime(9, 5)), now);
+        AlarmWhen monday;
+        monday.Date = QDate(2026, 12, 7);
+        monday.Repeats = AlarmWhen::Repeat::Weekly;
+        const QString repeat = monday.repeatText();
+        const QString stored = AlarmEntry::formatTime(QTime(22, 30));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(when, changed);
+        QCOMPARE(repeat, weekly);
+        QCOMPARE(stored, QStringLiteral("10:30 PM"));
     }
 
 private:

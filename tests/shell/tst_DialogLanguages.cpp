@@ -1,6 +1,7 @@
 #include "TestApp.h"
 #include "about/frmAbout.h"
 #include "about/frmSupport.h"
+#include "alarms/frmAlarmList.h"
 #include "alarms/frmAlarmSet.h"
 #include "alarms/frmAlert.h"
 #include "alarms/frmAlertList.h"
@@ -8,6 +9,7 @@
 #include "shell/CaptionRoom.h"
 #include "skins/frmSkins.h"
 #include "skintool/frmSkinsmith.h"
+#include "tips/frmEnterTip.h"
 #include "tips/frmOptions.h"
 #include "transfer/frmExport.h"
 #include "transfer/frmImport.h"
@@ -15,6 +17,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -102,6 +105,8 @@ private slots:
             {"alarm set", [](AppContext &c) { return new frmAlarmSet(c); }},
             {"alert", [](AppContext &c) { return new frmAlert(c); }},
             {"alert list", [](AppContext &c) { return new frmAlertList(c); }},
+            {"alarm list", [](AppContext &c) { return new frmAlarmList(c); }},
+            {"enter tip", [this](AppContext &c) { return new frmEnterTip(c, &m_tips); }},
             {"skins", [](AppContext &c) { return new frmSkins(c); }},
             {"skinsmith", [](AppContext &c) { return new frmSkinsmith(c); }},
             {"about", [](AppContext &c) { return new frmAbout(c); }},
@@ -156,6 +161,9 @@ private slots:
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
         }
     }
+
+private:
+    QListWidget m_tips; // the options' list a new tip goes into
 };
 
 QTEST_MAIN(tst_DialogLanguages)
