@@ -70,8 +70,14 @@ int main(int argc, char **argv)
         rawArguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine early(rawArguments);
     if (early.action() != CommandLine::Action::Run) {
-        print(early);
-        return early.exitCode();
+        // Read again in the user's language, which needs an application but no display.
+        QCoreApplication core(argc, argv);
+        Languages languages({QStringLiteral("pennyquill")}, Languages::shippedFolder(),
+                            Languages::qtFolder());
+        languages.install(Languages::wantedFromProcess());
+        const CommandLine answer(rawArguments);
+        print(answer);
+        return answer.exitCode();
     }
 
     preferXWayland();
@@ -118,7 +124,8 @@ int main(int argc, char **argv)
         held = instance.acquire();
     }
     if (held == SingleInstance::Result::First && !commandLine.startsProgram()) {
-        std::fputs("pennyquill: Pennyquill is not running.\n", stderr);
+        std::fprintf(stderr, "pennyquill: %s\n",
+                     qPrintable(CommandLine::tr("Pennyquill is not running.")));
         return 1;
     }
     if (held != SingleInstance::Result::First) {

@@ -55,11 +55,164 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/main.cpp" line="+128"/>
+        <source>Pennyquill is not running.</source>
+        <translation>Pennyquill läuft nicht.</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/CommandLine.cpp" line="+46"/>
+        <source>Makes a new note holding the text of FILE (plain text, RTF or Markdown).</source>
+        <translation>Legt eine neue Notiz mit dem Text aus FILE an (reiner Text, RTF oder Markdown).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Makes a new note; the words after the options, if any, are its text ([TEXT]).</source>
+        <translation>Legt eine neue Notiz an; die Wörter nach den Optionen, falls vorhanden, sind ihr Text ([TEXT]).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shows every note.</source>
+        <translation>Zeigt alle Notizen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hides every note of the running Pennyquill.</source>
+        <translation>Verbirgt alle Notizen des laufenden Pennyquill.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hides every note when one is shown, else shows them all.</source>
+        <translation>Verbirgt alle Notizen, wenn eine zu sehen ist, und zeigt sonst alle.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Saves the notes and ends the running Pennyquill.</source>
+        <translation>Speichert die Notizen und beendet das laufende Pennyquill.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Opens the list of notes, to find one.</source>
+        <translation>Öffnet die Liste der Notizen, um eine zu finden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Imports notes: the words after the options are &quot;xpad&quot; (xpad&apos;s notes), &quot;sticky&quot; (Sticky Notes&apos; file) or files (text, Markdown, RTF, HTML; a .json file is read as Sticky Notes&apos;, a folder as xpad&apos;s), one note each.</source>
+        <translation>Importiert Notizen: Die Wörter nach den Optionen sind „xpad“ (die Notizen von xpad), „sticky“ (die Datei von Sticky Notes) oder Dateien (Text, Markdown, RTF, HTML; eine .json-Datei wird als die von Sticky Notes gelesen, ein Ordner als der von xpad), je eine Notiz.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Sticky notes for the desktop. Given a skin file (.pqs), installs it and shows it on a new note. The other options ask a running Pennyquill (started first when there is none, except for --hide and --quit).</source>
+        <translation>Notizzettel für die Arbeitsfläche. Mit einer Skin-Datei (.pqs) wird der Skin installiert und auf einer neuen Notiz gezeigt. Die übrigen Optionen bitten ein laufendes Pennyquill darum (läuft keines, wird es erst gestartet, außer bei --hide und --quit).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shows this help and ends.</source>
+        <translation>Zeigt diese Hilfe und endet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shows the version and ends.</source>
+        <translation>Zeigt die Version und endet.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>With --new TEXT: an alarm on all of the note&apos;s text, at TIME (09:30, or 9:30 PM).</source>
+        <translation>Mit --new TEXT: ein Alarm auf dem ganzen Text der Notiz, um TIME (09:30 oder 9:30 PM).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --alarm: the day (today, tomorrow, a weekday such as monday, or YYYY-MM-DD); without it, the next time the clock shows TIME.</source>
+        <translation>Mit --alarm: der Tag (today, tomorrow, ein englischer Wochentag wie monday oder JJJJ-MM-TT); ohne ihn das nächste Mal, zu dem die Uhr TIME zeigt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --alarm: once (the default), daily, weekdays or weekly.</source>
+        <translation>Mit --alarm: once (einmal, die Vorgabe), daily (täglich), weekdays (werktags) oder weekly (wöchentlich).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A skin file to install.</source>
+        <translation>Eine Skin-Datei, die installiert werden soll.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Try &apos;pennyquill --help&apos;.</source>
+        <translation>Siehe „pennyquill --help“.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>--import needs xpad, sticky or files. Try &apos;pennyquill --help&apos;.</source>
+        <translation>--import braucht xpad, sticky oder Dateien. Siehe „pennyquill --help“.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>--quit and a new note cannot be given together.</source>
+        <translation>--quit und eine neue Notiz können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be given together.</source>
+        <translation>%1 können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--date and --repeat need --alarm.</source>
+        <translation>--date und --repeat brauchen --alarm.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--alarm needs --new TEXT.</source>
+        <translation>--alarm braucht --new TEXT.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>&quot;%1&quot; is too large for a note (at most %2 MB).</source>
+        <translation>„%1“ ist zu groß für eine Notiz (höchstens %2 MB).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>„%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>„%1“ ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; cannot be read (%2).</source>
+        <translation>„%1“ kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; does not hold text.</source>
+        <translation>„%1“ enthält keinen Text.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRunner</name>
     <message>
         <location filename="../src/shell/CommandRunner.cpp" line="+144"/>
         <source> skin successfully added to Pennyquill.</source>
         <translation> wurde Pennyquill als Skin hinzugefügt.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the notes could not be saved (%1); Pennyquill keeps running.</source>
+        <translation>die Notizen konnten nicht gespeichert werden (%1); Pennyquill läuft weiter.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -615,6 +768,44 @@ Die Notiz selbst ist unverändert.</translation>
         <location line="+2"/>
         <source>shrunk to a bullet</source>
         <translation>zum Punkt verkleinert</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderRequest</name>
+    <message>
+        <location filename="../src/alarms/ReminderRequest.cpp" line="+34"/>
+        <source>&apos;%1&apos; is not a date (today, tomorrow, a weekday or YYYY-MM-DD)</source>
+        <translation>„%1“ ist kein Tag (today, tomorrow, ein englischer Wochentag wie monday oder JJJJ-MM-TT)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&apos;%1&apos; is too far ahead</source>
+        <translation>„%1“ liegt zu weit in der Zukunft</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the note&apos;s text is empty</source>
+        <translation>der Text der Notiz ist leer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the text cannot contain &quot;%1&quot;</source>
+        <translation>der Text darf „%1“ nicht enthalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a time (HH:MM, or H:MM AM/PM)</source>
+        <translation>„%1“ ist keine Uhrzeit (HH:MM oder H:MM AM/PM)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a repeat (once, daily, weekdays or weekly)</source>
+        <translation>„%1“ ist keine Wiederholung (once, daily, weekdays oder weekly)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is in the past</source>
+        <translation>%1 liegt in der Vergangenheit</translation>
     </message>
 </context>
 <context>

@@ -31,10 +31,10 @@ QDate readDay(const QString &day, const QTime &time, const QDateTime &now, QStri
         m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt())
                      : QDate();
     if (!date.isValid())
-        error = QStringLiteral("'%1' is not a date (today, tomorrow, a weekday or YYYY-MM-DD)")
+        error = ReminderRequest::tr("'%1' is not a date (today, tomorrow, a weekday or YYYY-MM-DD)")
                     .arg(day);
     else if (date.year() > today.year() + 100)
-        error = QStringLiteral("'%1' is too far ahead").arg(day);
+        error = ReminderRequest::tr("'%1' is too far ahead").arg(day);
     return date;
 }
 
@@ -50,15 +50,13 @@ ReminderRequest ReminderRequest::read(const QString &text, const QString &time, 
         AlarmWhen::repeatFromName(repeat.isEmpty() ? QStringLiteral("once") : repeat.trimmed());
     const QTime minute(now.time().hour(), now.time().minute());
     if (text.trimmed().isEmpty()) {
-        request.Error = QStringLiteral("the note's text is empty");
+        request.Error = tr("the note's text is empty");
     } else if (!AlarmEntry::reservedIn(text).isEmpty()) {
-        request.Error =
-            QStringLiteral("the text cannot contain \"%1\"").arg(AlarmEntry::reservedIn(text));
+        request.Error = tr("the text cannot contain \"%1\"").arg(AlarmEntry::reservedIn(text));
     } else if (!at) {
-        request.Error = QStringLiteral("'%1' is not a time (HH:MM, or H:MM AM/PM)").arg(time);
+        request.Error = tr("'%1' is not a time (HH:MM, or H:MM AM/PM)").arg(time);
     } else if (!repeats) {
-        request.Error =
-            QStringLiteral("'%1' is not a repeat (once, daily, weekdays or weekly)").arg(repeat);
+        request.Error = tr("'%1' is not a repeat (once, daily, weekdays or weekly)").arg(repeat);
     }
     if (!request.Error.isEmpty())
         return request;
@@ -68,8 +66,7 @@ ReminderRequest ReminderRequest::read(const QString &text, const QString &time, 
     if (!request.Error.isEmpty())
         return request;
     if (date < now.date() || (date == now.date() && *at < minute)) {
-        request.Error =
-            QStringLiteral("%1 is in the past").arg(AlarmWhen::describe(date, *at, now.date()));
+        request.Error = tr("%1 is in the past").arg(AlarmWhen::describe(date, *at, now.date()));
         return request;
     }
     AlarmWhen when;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -15,6 +16,8 @@
 // "weekdays", "weekly".
 class ReminderRequest
 {
+    Q_DECLARE_TR_FUNCTIONS(ReminderRequest)
+
 public:
     QString Text;
     QString TimeText;    // the entry's time text, dated

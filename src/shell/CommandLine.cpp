@@ -43,21 +43,32 @@ struct Option
 
 const Option Options[] = {
     {"new-from-file", "FILE",
-     "Makes a new note holding the text of FILE (plain text, RTF or Markdown).", Kind::New, false,
-     false},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Makes a new note holding the text of FILE (plain text, RTF or Markdown)."),
+     Kind::New, false, false},
     {"new", nullptr,
-     "Makes a new note; the words after the options, if any, are its text ([TEXT]).", Kind::New,
-     false, false},
-    {"show", nullptr, "Shows every note.", Kind::Show, false, true},
-    {"hide", nullptr, "Hides every note of the running Pennyquill.", Kind::Hide, true, true},
-    {"toggle", nullptr, "Hides every note when one is shown, else shows them all.", Kind::Toggle,
-     false, true},
-    {"quit", nullptr, "Saves the notes and ends the running Pennyquill.", Kind::Quit, true, true},
-    {"list", nullptr, "Opens the list of notes, to find one.", Kind::List, false, false},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Makes a new note; the words after the options, if any, are its text "
+                       "([TEXT])."),
+     Kind::New, false, false},
+    {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Shows every note."), Kind::Show, false,
+     true},
+    {"hide", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Hides every note of the running Pennyquill."), Kind::Hide,
+     true, true},
+    {"toggle", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Hides every note when one is shown, else shows them all."),
+     Kind::Toggle, false, true},
+    {"quit", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Saves the notes and ends the running Pennyquill."),
+     Kind::Quit, true, true},
+    {"list", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Opens the list of notes, to find one."),
+     Kind::List, false, false},
     {"import", nullptr,
-     "Imports notes: the words after the options are \"xpad\" (xpad's notes), \"sticky\" "
-     "(Sticky Notes' file) or files (text, Markdown, RTF, HTML; a .json file is read as Sticky "
-     "Notes', a folder as xpad's), one note each.",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Imports notes: the words after the options are \"xpad\" (xpad's notes), "
+                       "\"sticky\" (Sticky Notes' file) or files (text, Markdown, RTF, HTML; a "
+                       ".json file is read as Sticky Notes', a folder as xpad's), one note each."),
      Kind::Import, false, false},
 };
 
@@ -75,6 +86,13 @@ constexpr QChar ReminderSeparator(0x1f);
 
 const QString MessageTag = QStringLiteral("pennyquill-commands/1");
 
+// A text of QCommandLineParser's help as Qt's own catalog has it.
+QString qtParserText(const char *text)
+{
+    static const char *const context = "QCommandLineParser";
+    return QCoreApplication::translate(context, text);
+}
+
 QString dashed(const char *name)
 {
     return QStringLiteral("--") + QLatin1String(name);
@@ -88,47 +106,45 @@ CommandLine::CommandLine(const QStringList &arguments, const QDateTime &now)
     // "-platform" is one option, as Qt reads it, not eight letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Sticky notes for the desktop. Given a skin file (.pqs), installs it "
-                       "and shows it on a new note. The other options ask a running Pennyquill "
-                       "(started first when there is none, except for --hide and --quit)."));
+        tr("Sticky notes for the desktop. Given a skin file (.pqs), installs it and shows it on "
+           "a new note. The other options ask a running Pennyquill (started first when there is "
+           "none, except for --hide and --quit)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and ends."));
+                                  tr("Shows this help and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and ends."));
+                                     tr("Shows the version and ends."));
     parser.addOption(help);
     parser.addOption(version);
     QList<QCommandLineOption> asked;
     for (const Option &option : Options) {
-        asked.append(QCommandLineOption(QString::fromLatin1(option.name),
-                                        QString::fromLatin1(option.description),
+        asked.append(QCommandLineOption(QString::fromLatin1(option.name), tr(option.description),
                                         QString::fromLatin1(option.valueName)));
         parser.addOption(asked.last());
     }
     // They shape --new's note, so they are no commands of their own.
     parser.addOption({QStringLiteral("alarm"),
-                      QStringLiteral("With --new TEXT: an alarm on all of the note's text, at TIME "
-                                     "(09:30, or 9:30 PM)."),
+                      tr("With --new TEXT: an alarm on all of the note's text, at TIME (09:30, "
+                         "or 9:30 PM)."),
                       QStringLiteral("TIME")});
     parser.addOption({QStringLiteral("date"),
-                      QStringLiteral("With --alarm: the day (today, tomorrow, a weekday such as "
-                                     "monday, or YYYY-MM-DD); without it, the next time the "
-                                     "clock shows TIME."),
+                      tr("With --alarm: the day (today, tomorrow, a weekday such as monday, or "
+                         "YYYY-MM-DD); without it, the next time the clock shows TIME."),
                       QStringLiteral("DAY")});
-    parser.addOption(
-        {QStringLiteral("repeat"),
-         QStringLiteral("With --alarm: once (the default), daily, weekdays or weekly."),
-         QStringLiteral("REPEAT")});
-    parser.addPositionalArgument(QStringLiteral("skin"), QStringLiteral("A skin file to install."),
+    parser.addOption({QStringLiteral("repeat"),
+                      tr("With --alarm: once (the default), daily, weekdays or weekly."),
+                      QStringLiteral("REPEAT")});
+    parser.addPositionalArgument(QStringLiteral("skin"), tr("A skin file to install."),
                                  QStringLiteral("[skin]"));
     const bool parsed = parser.parse(arguments);
     // Help and version win over anything else on the line, so they also work
     // when the window system's own options are still in it.
     if (parser.isSet(help)) {
         m_action = Action::Help;
-        // The usage line names the program as typed, whatever its file is called.
+        // The usage line names the program as typed, whatever its file is called. Qt writes
+        // it as "Usage: %1 [options]" in the user's language, from its own catalog.
         m_output = parser.helpText();
-        const QString usage = QStringLiteral("Usage: ");
-        const qsizetype end = m_output.indexOf(QStringLiteral(" [options]"));
+        const QString usage = qtParserText("Usage: %1").section(QStringLiteral("%1"), 0, 0);
+        const qsizetype end = m_output.indexOf(QLatin1Char(' ') + qtParserText("[options]"));
         if (m_output.startsWith(usage) && end > usage.size())
             m_output.replace(usage.size(), end - usage.size(), QStringLiteral("pennyquill"));
         return;
@@ -142,7 +158,7 @@ CommandLine::CommandLine(const QStringList &arguments, const QDateTime &now)
     // A missing value is an error whatever else is on the line.
     if (!parsed && (unknown.isEmpty() ||
                     !std::all_of(unknown.cbegin(), unknown.cend(), isWindowSystemOption))) {
-        fail(parser.errorText() + QStringLiteral(" Try 'pennyquill --help'."));
+        fail(parser.errorText() + QLatin1Char(' ') + tr("Try 'pennyquill --help'."));
         return;
     }
 
@@ -173,8 +189,7 @@ CommandLine::CommandLine(const QStringList &arguments, const QDateTime &now)
                                                      ? source
                                                      : QFileInfo(source).absoluteFilePath()});
             if (parser.positionalArguments().isEmpty()) {
-                fail(QStringLiteral("--import needs xpad, sticky or files. Try 'pennyquill "
-                                    "--help'."));
+                fail(tr("--import needs xpad, sticky or files. Try 'pennyquill --help'."));
                 return;
             }
         } else {
@@ -185,9 +200,9 @@ CommandLine::CommandLine(const QStringList &arguments, const QDateTime &now)
         return c.kind == Kind::New || c.kind == Kind::NewRich;
     });
     if (exclusive.size() > 1 || (exclusive.contains(QStringLiteral("--quit")) && makesNotes)) {
-        fail(QStringLiteral("%1 cannot be given together.")
-                 .arg(makesNotes && exclusive.size() == 1 ? QStringLiteral("--quit and a new note")
-                                                          : exclusive.join(QStringLiteral(", "))));
+        fail(makesNotes && exclusive.size() == 1
+                 ? tr("--quit and a new note cannot be given together.")
+                 : tr("%1 cannot be given together.").arg(exclusive.join(QStringLiteral(", "))));
         return;
     }
     readReminder(parser, now);
@@ -213,13 +228,13 @@ void CommandLine::readReminder(const QCommandLineParser &parser, const QDateTime
     };
     if (!parser.isSet(QStringLiteral("alarm"))) {
         if (parser.isSet(QStringLiteral("date")) || parser.isSet(QStringLiteral("repeat")))
-            fail(QStringLiteral("--date and --repeat need --alarm."));
+            fail(tr("--date and --repeat need --alarm."));
         return;
     }
     const auto made = std::find_if(m_commands.begin(), m_commands.end(),
                                    [](const Command &c) { return c.kind == Kind::New; });
     if (!parser.isSet(QStringLiteral("new")) || made == m_commands.end() || made->text.isEmpty()) {
-        fail(QStringLiteral("--alarm needs --new TEXT."));
+        fail(tr("--alarm needs --new TEXT."));
         return;
     }
     m_reminder =
@@ -263,33 +278,35 @@ bool CommandLine::readNoteFile(const QString &path, Command &command)
 {
     // Checked before opening: a FIFO or a device would block or never end.
     const QFileInfo info(path);
+    const auto tooLarge = [&path] {
+        return tr("\"%1\" is too large for a note (at most %2 MB).")
+            .arg(path, QString::number(MaxFileBytes / (1024 * 1024)));
+    };
     QString refused;
     if (!info.exists())
-        refused = QStringLiteral("\"%1\" does not exist.");
+        refused = tr("\"%1\" does not exist.").arg(path);
     else if (info.isDir())
-        refused = QStringLiteral("\"%1\" is a folder, not a file.");
+        refused = tr("\"%1\" is a folder, not a file.").arg(path);
     else if (!info.isFile())
-        refused = QStringLiteral("\"%1\" is not a regular file.");
+        refused = tr("\"%1\" is not a regular file.").arg(path);
     else if (info.size() > MaxFileBytes)
-        refused = QStringLiteral("\"%1\" is too large for a note (at most %2 MB).")
-                      .arg(QStringLiteral("%1"), QString::number(MaxFileBytes / (1024 * 1024)));
+        refused = tooLarge();
     if (!refused.isEmpty()) {
-        fail(refused.arg(path));
+        fail(refused);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("\"%1\" cannot be read (%2).").arg(path, file.errorString()));
+        fail(tr("\"%1\" cannot be read (%2).").arg(path, file.errorString()));
         return false;
     }
     QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes) {
-        fail(QStringLiteral("\"%1\" is too large for a note (at most %2 MB).")
-                 .arg(path, QString::number(MaxFileBytes / (1024 * 1024))));
+        fail(tooLarge());
         return false;
     }
     if (bytes.contains('\0')) {
-        fail(QStringLiteral("\"%1\" does not hold text.").arg(path));
+        fail(tr("\"%1\" does not hold text.").arg(path));
         return false;
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))

@@ -2,6 +2,7 @@
 
 #include "alarms/ReminderRequest.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -22,6 +23,8 @@ class QCommandLineParser;
 // asks something new, one Command::Kind that the runner carries out.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Action { Run, Help, Version, Fail };
 

@@ -159,9 +159,10 @@ SingleInstance::Reply CommandRunner::quit()
     QString error;
     if (splash && !splash->SaveForQuit(&error))
         // Ending now would lose the changes: the program stays, and says why.
-        return {1, QStringLiteral("pennyquill: the notes could not be saved (%1); Pennyquill "
-                                  "keeps running.\n")
-                       .arg(error.isEmpty() ? QStringLiteral("unknown error") : error)};
+        return {1, QStringLiteral("pennyquill: ") +
+                       tr("the notes could not be saved (%1); Pennyquill keeps running.")
+                           .arg(error.isEmpty() ? tr("unknown error") : error) +
+                       QLatin1Char('\n')};
     // Answered first: the program ends right after.
     if (frmNote *menu = m_startup.menuNote())
         QTimer::singleShot(0, menu, [menu] { menu->mnuTrayExit_Click(); });

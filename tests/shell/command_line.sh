@@ -39,6 +39,12 @@ ask 1 --quit
 ask 2 --bogus
 ask 2 --show --hide
 ask 2 --new-from-file "$home"
+# In German, without a display for the early answers; option names stay as they are.
+said=$(LANGUAGE=de env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help)
+[[ $said == "Aufruf: pennyquill [Optionen]"* && $said == *"--new-from-file <FILE>"* ]] ||
+  fail "German help: $said"
+said=$(LANGUAGE=de "$program" --quit 2>&1 || true)
+[[ $said == "pennyquill: Pennyquill läuft nicht." ]] || fail "German --quit: $said"
 [[ ! -e "$XDG_RUNTIME_DIR"/pennyquill-*.lock ]] || fail "a refused line started a copy"
 
 "$program" & pid=$!

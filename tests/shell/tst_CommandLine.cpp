@@ -1,3 +1,4 @@
+#include "platform/Languages.h"
 #include "shell/AppInfo.h"
 #include "shell/CommandLine.h"
 
@@ -216,6 +217,35 @@ private slots:
         QVERIFY(help.contains("--version"));
         QVERIFY(!help.contains("<executable_name>"));
         QCOMPARE(help.count('\n') > 3, true);
+    }
+
+    // Under German the help and the messages are German; the option names, the values the
+    // user types and the program's name on the usage line stay as they are.
+    void inGerman_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("help") << QStringList{"--help"}
+                              << QStringList{"Aufruf: pennyquill [Optionen] [skin]\n",
+                                             "Zeigt alle Notizen.", "--new-from-file <FILE>",
+                                             "--repeat <REPEAT>", "(täglich)"};
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"}
+            << QStringList{"pennyquill: ", "'bogus'", "„pennyquill --help“"};
+        QTest::newRow("wrong time") << QStringList{"--new", "x", "--alarm", "25:00"}
+                                    << QStringList{"„25:00“ ist keine Uhrzeit (HH:MM"};
+    }
+    void inGerman()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, says);
+        Languages languages({QStringLiteral("pennyquill")}, Languages::shippedFolder(),
+                            Languages::qtFolder());
+        QCOMPARE(languages.install({QStringLiteral("de")}), QStringLiteral("de"));
+        const QString output = CommandLine(QStringList{"pennyquill"} + arguments).output();
+        for (const QString &text : says)
+            QVERIFY2(output.contains(text), qPrintable(output));
+        QVERIFY2(!output.contains("Usage") && !output.contains("Try"), qPrintable(output));
     }
 };
 
