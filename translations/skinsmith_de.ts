@@ -80,6 +80,175 @@ Prüfen Sie, dass dieser Text gut lesbar bleibt und die Knöpfe oben und unten g
     </message>
 </context>
 <context>
+    <name>SkinsmithCommandLine</name>
+    <message>
+        <location filename="../src/skintool/SkinsmithCommandLine.cpp" line="+58"/>
+        <source>no such file, or not a plain file</source>
+        <translation>die Datei fehlt oder ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not a skin file (its version is empty)</source>
+        <translation>keine Skin-Datei (ihre Version ist leer)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a skin of version &quot;%1&quot;; only %2 is read</source>
+        <translation>ein Skin der Version „%1“; gelesen wird nur %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>damaged: a text length is negative or runs past the end</source>
+        <translation>beschädigt: eine Textlänge ist negativ oder reicht über das Ende hinaus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its picture is missing or cannot be read</source>
+        <translation>sein Bild fehlt oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the picture cannot be written to the temporary folder</source>
+        <translation>das Bild kann nicht in den temporären Ordner geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>build takes one picture (see --help)</source>
+        <translation>build nimmt genau ein Bild (siehe --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>build needs --%1</source>
+        <translation>build braucht --%1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--quality takes a whole number from 0 to 100</source>
+        <translation>--quality nimmt eine ganze Zahl von 0 bis 100</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--name, --author and --email may not be empty</source>
+        <translation>--name, --author und --email dürfen nicht leer sein</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1: the skin name &quot;%2&quot; cannot name a skin file, so the skin cannot be installed</source>
+        <translation>%1: Aus dem Skin-Namen „%2“ lässt sich kein Dateiname bilden, daher kann der Skin nicht installiert werden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: a skin the notes program accepts (&quot;%2&quot;, %3 x %4)</source>
+        <translation>%1: ein Skin, den das Notizprogramm annimmt („%2“, %3 x %4)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>; notes are %1 x %2, so the picture will not fit them exactly</source>
+        <translation>; Notizen sind %1 x %2 groß, das Bild passt also nicht genau</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Makes skin files (.pqs) for Pennyquill notes. Without a command it opens its window.
+
+Commands:
+  build PICTURE -o FILE.pqs --name N --author A --email E [--website W] [--quality Q]
+                 stretches PICTURE to the note&apos;s size and packs it as a skin
+  info FILE.pqs  prints the skin&apos;s header, one field a line, and its picture&apos;s size
+  check FILE.pqs says whether the notes program accepts the skin, and why not
+  extract FILE.pqs -o PICTURE.jpg
+                 writes the skin&apos;s picture to a file
+
+Exit status: 0 done, 1 a file was refused or could not be written, 2 wrong usage.</source>
+        <translation>Erstellt Skin-Dateien (.pqs) für Pennyquill-Notizen. Ohne Befehl öffnet es sein Fenster.
+
+Befehle:
+  build BILD -o DATEI.pqs --name N --author A --email E [--website W] [--quality Q]
+                 streckt BILD auf die Größe der Notiz und packt es als Skin
+  info DATEI.pqs gibt den Kopf des Skins aus, ein Feld je Zeile, und die Größe seines Bildes
+  check DATEI.pqs
+                 sagt, ob das Notizprogramm den Skin annimmt, und wenn nicht, warum
+  extract DATEI.pqs -o BILD.jpg
+                 schreibt das Bild des Skins in eine Datei
+
+Exit-Status: 0 erledigt, 1 eine Datei wurde abgelehnt oder konnte nicht geschrieben werden, 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>build, info, check or extract</source>
+        <translation>build, info, check oder extract</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file to write.</source>
+        <translation>Die Datei, die geschrieben wird.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The skin&apos;s name.</source>
+        <translation>Der Name des Skins.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The author&apos;s name.</source>
+        <translation>Der Name des Autors.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The author&apos;s e-mail address.</source>
+        <translation>Die E-Mail-Adresse des Autors.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The author&apos;s website (may be left out).</source>
+        <translation>Die Website des Autors (kann fehlen).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>JPEG quality from 0 (smallest file) to 100 (best picture); 100 when left out.</source>
+        <translation>JPEG-Qualität von 0 (kleinste Datei) bis 100 (bestes Bild); ohne Angabe 100.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>no command (see --help)</source>
+        <translation>kein Befehl (siehe --help)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown command &quot;%1&quot; (see --help)</source>
+        <translation>unbekannter Befehl „%1“ (siehe --help)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 takes no --%2</source>
+        <translation>%1 nimmt kein --%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 takes one skin file</source>
+        <translation>%1 nimmt genau eine Skin-Datei</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>extract needs -o PICTURE.jpg</source>
+        <translation>extract braucht -o BILD.jpg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 takes no -o</source>
+        <translation>%1 nimmt kein -o</translation>
+    </message>
+    <message>
+        <location filename="../src/skintool/main.cpp" line="+48"/>
+        <source>no display to open the window on; the commands work without one (skinsmith --help)</source>
+        <translation>keine Anzeige, auf der sich das Fenster öffnen ließe; die Befehle gehen auch ohne (skinsmith --help)</translation>
+    </message>
+</context>
+<context>
     <name>frmSkinPreview</name>
     <message>
         <location filename="../src/skintool/frmSkinPreview.cpp" line="+16"/>

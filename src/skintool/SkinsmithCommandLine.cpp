@@ -55,25 +55,27 @@ QString refusal(SkinStatus status, const SkinInfo &info)
     case SkinStatus::Ok:
         break;
     case SkinStatus::Missing:
-        return QStringLiteral("no such file, or not a plain file");
+        return SkinsmithCommandLine::tr("no such file, or not a plain file");
     case SkinStatus::NotASkin:
-        return QStringLiteral("not a skin file (its version is empty)");
+        return SkinsmithCommandLine::tr("not a skin file (its version is empty)");
     case SkinStatus::OtherVersion:
-        return QStringLiteral("a skin of version \"%1\"; only %2 is read")
+        return SkinsmithCommandLine::tr("a skin of version \"%1\"; only %2 is read")
             .arg(fromUtf8(info.version), QString::fromLatin1(SkinFile::Version));
     case SkinStatus::Damaged:
-        return QStringLiteral("damaged: a text length is negative or runs past the end");
+        return SkinsmithCommandLine::tr("damaged: a text length is negative or runs past the end");
     case SkinStatus::NotAPicture:
-        return QStringLiteral("its picture is missing or cannot be read");
+        return SkinsmithCommandLine::tr("its picture is missing or cannot be read");
     case SkinStatus::FieldTooLong:
     case SkinStatus::WriteFailed:
-        return QStringLiteral("the picture cannot be written to the temporary folder");
+        return SkinsmithCommandLine::tr("the picture cannot be written to the temporary folder");
     }
     return QString();
 }
 
 class Run
 {
+    Q_DECLARE_TR_FUNCTIONS(SkinsmithCommandLine)
+
 public:
     Run(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
@@ -96,18 +98,18 @@ public:
     {
         if (args.size() != 1)
             return fail(SkinsmithCommandLine::ExitUsage,
-                        QStringLiteral("build takes one picture (see --help)"));
+                        tr("build takes one picture (see --help)"));
         for (const char *required : {"output", "name", "author", "email"})
             if (!parser.isSet(QString::fromLatin1(required)))
                 return fail(SkinsmithCommandLine::ExitUsage,
-                            QStringLiteral("build needs --%1").arg(QString::fromLatin1(required)));
+                            tr("build needs --%1").arg(QString::fromLatin1(required)));
         int quality = 100;
         if (parser.isSet(QStringLiteral("quality"))) {
             bool number = false;
             quality = parser.value(QStringLiteral("quality")).toInt(&number);
             if (!number || quality < 0 || quality > 100)
                 return fail(SkinsmithCommandLine::ExitUsage,
-                            QStringLiteral("--quality takes a whole number from 0 to 100"));
+                            tr("--quality takes a whole number from 0 to 100"));
         }
         const SkinBuilder::Texts texts{
             parser.value(QStringLiteral("name")), parser.value(QStringLiteral("author")),
@@ -115,7 +117,7 @@ public:
         for (const QString &field : {texts.skinName, texts.author, texts.email})
             if (field.isEmpty())
                 return fail(SkinsmithCommandLine::ExitUsage,
-                            QStringLiteral("--name, --author and --email may not be empty"));
+                            tr("--name, --author and --email may not be empty"));
         QString error;
         const QImage picture = SkinBuilder::loadPicture(args.first(), &error);
         if (picture.isNull())
@@ -162,17 +164,19 @@ public:
         // The notes program installs a skin under the name stored in it.
         if (!SkinFileName::fromSkinName(image.info.skinName))
             return fail(SkinsmithCommandLine::ExitRefused,
-                        QStringLiteral("%1: the skin name \"%2\" cannot name a skin file, so the "
-                                       "skin cannot be installed")
+                        tr("%1: the skin name \"%2\" cannot name a skin file, so the skin "
+                           "cannot be installed")
                             .arg(native(skinPath), fromUtf8(image.info.skinName)));
         const QSize size =
             QImageReader(QString::fromStdU16String(image.imagePath.u16string())).size();
-        m_out << native(skinPath) << ": a skin the notes program accepts (\""
-              << fromUtf8(image.info.skinName) << "\", " << size.width() << " x " << size.height()
-              << ")";
+        m_out << tr("%1: a skin the notes program accepts (\"%2\", %3 x %4)")
+                     .arg(native(skinPath), fromUtf8(image.info.skinName))
+                     .arg(size.width())
+                     .arg(size.height());
         if (size != QSize(SkinBuilder::Width, SkinBuilder::Height))
-            m_out << "; notes are " << SkinBuilder::Width << " x " << SkinBuilder::Height
-                  << ", so the picture will not fit them exactly";
+            m_out << tr("; notes are %1 x %2, so the picture will not fit them exactly")
+                         .arg(SkinBuilder::Width)
+                         .arg(SkinBuilder::Height);
         m_out << Qt::endl;
         return SkinsmithCommandLine::ExitOk;
     }
@@ -188,9 +192,9 @@ public:
         QSaveFile target(picturePath);
         if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly) ||
             target.write(source.readAll()) != source.size() || !target.commit())
-            return fail(SkinsmithCommandLine::ExitRefused,
-                        QStringLiteral("%1 cannot be written: %2")
-                            .arg(native(picturePath), target.errorString()));
+            return fail(
+                SkinsmithCommandLine::ExitRefused,
+                tr("%1 cannot be written: %2").arg(native(picturePath), target.errorString()));
         return SkinsmithCommandLine::ExitOk;
     }
 
@@ -221,35 +225,32 @@ bool SkinsmithCommandLine::wanted(const QStringList &arguments)
 int SkinsmithCommandLine::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Makes skin files (.pqs) for Pennyquill notes. Without a command it opens its window.\n"
-        "\n"
-        "Commands:\n"
-        "  build PICTURE -o FILE.pqs --name N --author A --email E [--website W] [--quality Q]\n"
-        "                 stretches PICTURE to the note's size and packs it as a skin\n"
-        "  info FILE.pqs  prints the skin's header, one field a line, and its picture's size\n"
-        "  check FILE.pqs says whether the notes program accepts the skin, and why not\n"
-        "  extract FILE.pqs -o PICTURE.jpg\n"
-        "                 writes the skin's picture to a file\n"
-        "\n"
-        "Exit status: 0 done, 1 a file was refused or could not be written, 2 wrong usage."));
+    parser.setApplicationDescription(
+        tr("Makes skin files (.pqs) for Pennyquill notes. Without a command it opens its window.\n"
+           "\n"
+           "Commands:\n"
+           "  build PICTURE -o FILE.pqs --name N --author A --email E [--website W] [--quality Q]\n"
+           "                 stretches PICTURE to the note's size and packs it as a skin\n"
+           "  info FILE.pqs  prints the skin's header, one field a line, and its picture's size\n"
+           "  check FILE.pqs says whether the notes program accepts the skin, and why not\n"
+           "  extract FILE.pqs -o PICTURE.jpg\n"
+           "                 writes the skin's picture to a file\n"
+           "\n"
+           "Exit status: 0 done, 1 a file was refused or could not be written, 2 wrong usage."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("build, info, check or extract"));
+    parser.addPositionalArgument(QStringLiteral("command"), tr("build, info, check or extract"));
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("The file to write."),
+         tr("The file to write."),
          QStringLiteral("file")},
-        {QStringLiteral("name"), QStringLiteral("The skin's name."), QStringLiteral("name")},
-        {QStringLiteral("author"), QStringLiteral("The author's name."), QStringLiteral("author")},
-        {QStringLiteral("email"), QStringLiteral("The author's e-mail address."),
-         QStringLiteral("address")},
-        {QStringLiteral("website"), QStringLiteral("The author's website (may be left out)."),
+        {QStringLiteral("name"), tr("The skin's name."), QStringLiteral("name")},
+        {QStringLiteral("author"), tr("The author's name."), QStringLiteral("author")},
+        {QStringLiteral("email"), tr("The author's e-mail address."), QStringLiteral("address")},
+        {QStringLiteral("website"), tr("The author's website (may be left out)."),
          QStringLiteral("address")},
         {QStringLiteral("quality"),
-         QStringLiteral("JPEG quality from 0 (smallest file) to 100 (best picture); 100 when "
-                        "left out."),
+         tr("JPEG quality from 0 (smallest file) to 100 (best picture); 100 when left out."),
          QStringLiteral("Q")},
     });
 
@@ -272,10 +273,10 @@ int SkinsmithCommandLine::run(const QStringList &arguments, QTextStream &out, QT
     }
     QStringList args = parser.positionalArguments();
     if (args.isEmpty() || !kCommands.contains(args.first()))
-        return run.fail(ExitUsage, args.isEmpty() ? QStringLiteral("no command (see --help)")
-                                                  : QStringLiteral("unknown command \"%1\" (see "
-                                                                   "--help)")
-                                                        .arg(args.first()));
+        return run.fail(ExitUsage,
+                        args.isEmpty()
+                            ? tr("no command (see --help)")
+                            : tr("unknown command \"%1\" (see --help)").arg(args.first()));
     const QString command = args.takeFirst();
     if (command == QLatin1String("build"))
         return run.build(parser, args);
@@ -283,15 +284,14 @@ int SkinsmithCommandLine::run(const QStringList &arguments, QTextStream &out, QT
     // The other commands read one skin file and take no header texts.
     for (const char *option : {"name", "author", "email", "website", "quality"})
         if (parser.isSet(QString::fromLatin1(option)))
-            return run.fail(
-                ExitUsage,
-                QStringLiteral("%1 takes no --%2").arg(command, QString::fromLatin1(option)));
+            return run.fail(ExitUsage,
+                            tr("%1 takes no --%2").arg(command, QString::fromLatin1(option)));
     if (args.size() != 1)
-        return run.fail(ExitUsage, QStringLiteral("%1 takes one skin file").arg(command));
+        return run.fail(ExitUsage, tr("%1 takes one skin file").arg(command));
     const bool extract = command == QLatin1String("extract");
     if (parser.isSet(QStringLiteral("output")) != extract)
-        return run.fail(ExitUsage, extract ? QStringLiteral("extract needs -o PICTURE.jpg")
-                                           : QStringLiteral("%1 takes no -o").arg(command));
+        return run.fail(ExitUsage, extract ? tr("extract needs -o PICTURE.jpg")
+                                           : tr("%1 takes no -o").arg(command));
     if (command == QLatin1String("info"))
         return run.info(args.first());
     if (command == QLatin1String("check"))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class QTextStream;
@@ -10,6 +11,8 @@ class QTextStream;
 // not be written, ExitUsage when the command line itself is wrong.
 class SkinsmithCommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(SkinsmithCommandLine)
+
 public:
     static constexpr int ExitOk = 0;
     static constexpr int ExitRefused = 1;

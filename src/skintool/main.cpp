@@ -41,9 +41,13 @@ int main(int argc, char **argv)
         return SkinsmithCommandLine::run(QCoreApplication::arguments(), out, err);
     }
     if (!DisplayCheck::available()) {
-        std::fputs("skinsmith: no display to open the window on; the commands work without "
-                   "one (skinsmith --help)\n",
-                   stderr);
+        QCoreApplication app(argc, argv);
+        Languages languages = skinsmithLanguages();
+        languages.install(Languages::wantedFromProcess());
+        std::fprintf(stderr, "skinsmith: %s\n",
+                     qPrintable(SkinsmithCommandLine::tr(
+                         "no display to open the window on; the commands work without one "
+                         "(skinsmith --help)")));
         return SkinsmithCommandLine::ExitUsage;
     }
 

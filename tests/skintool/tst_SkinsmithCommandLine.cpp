@@ -226,10 +226,12 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
-        QTest::newRow("window without a display") << QStringList() << 2 << "no display";
+        QTest::addColumn<QString>("language");
+        QTest::newRow("no display") << QStringList() << 2 << "no display" << QString();
         QTest::newRow("hostile skin")
-            << QStringList{"check", "hostile.pqs"} << 1 << "not a skin file";
-        QTest::newRow("wrong usage") << QStringList{"info"} << 2 << "one skin file";
+            << QStringList{"check", "x.pqs"} << 1 << "not a skin" << QString();
+        QTest::newRow("wrong usage") << QStringList{"info"} << 2 << "one skin file" << QString();
+        QTest::newRow("German") << QStringList() << 2 << "keine Anzeige" << QString("de");
     }
 
     void theProgramExitsWithReasons()
@@ -237,11 +239,13 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, err);
-        QVERIFY(writeAll(work("hostile.pqs"), le32(0) + skin("1.0", "", "", "", "x", "")));
+        QFETCH(QString, language);
+        QVERIFY(writeAll(work("x.pqs"), le32(0) + skin("1.0", "", "", "", "x", "")));
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANGUAGE"), language);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(m_dir.path());
         process.start(QStringLiteral(SKINSMITH_PROGRAM), arguments);
@@ -278,13 +282,19 @@ private slots:
         QVERIFY(SkinsmithCommandLine::wanted(QStringList{"skinsmith"} + arguments));
     }
 
+    // In any language (Qt's own catalog translates the usage line), option names unchanged.
     void helpNamesTheProgramNotItsPath()
     {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(SKINSMITH_PROGRAM), {QStringLiteral("--help")});
         QVERIFY(process.waitForFinished(20000));
         const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
-        QVERIFY2(help.startsWith(QStringLiteral("Usage: skinsmith [options]")), qPrintable(help));
+        QVERIFY2(help.startsWith("Aufruf: skinsmith [Optionen]") &&
+                     help.contains("--quality <Q>") && help.contains("JPEG-Qualität"),
+                 qPrintable(help));
         QVERIFY(!SkinsmithCommandLine::wanted({"skinsmith", "-platform", "offscreen"}));
     }
 
