@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
-#include <QTextCursor>
 #include <QThread>
 #include <QTimer>
 #include <cmath>
@@ -79,11 +78,13 @@ void NotesSync::start(const SessionFile::LoadResult &loaded)
     m_mark = file.mark();
     m_diskRevisions = revisionsOf(loaded.notes);
     m_diskDeleted = loaded.deleted;
+    m_skins = skinFiles();
     if (!m_watcher) {
-        m_watcher = new PairWatcher({file.sessionPath(), file.textPath()},
-                                    {QFileInfo(file.sessionPath()).absolutePath(),
-                                     QFileInfo(file.textPath()).absolutePath()},
-                                    this);
+        m_watcher =
+            new PairWatcher({file.sessionPath(), file.textPath()},
+                            {QFileInfo(file.sessionPath()).absolutePath(),
+                             QFileInfo(file.textPath()).absolutePath(), m_ctx.folders.skinsDir()},
+                            this);
         connect(m_watcher, &PairWatcher::changed, this, &NotesSync::checkDisk);
     }
     mergeConflictCopies();
@@ -156,7 +157,34 @@ void NotesSync::checkDisk()
         }
     }
     mergeConflictCopies();
+    redressSkinnedNotes();
     m_busy = false;
+}
+
+QStringList NotesSync::skinFiles() const
+{
+    return QDir(m_ctx.folders.skinsDir()).entryList(QDir::Files, QDir::Name);
+}
+
+void NotesSync::redressSkinnedNotes()
+{
+    // A skin that came after the note wearing it: put on now.
+    const QStringList skins = skinFiles();
+    if (skins == m_skins)
+        return;
+    m_skins = skins;
+    QList<frmNote *> skinned;
+    for (frmNote *note : windows())
+        if (!note->Skin.isEmpty() && note->Skin != frmSkins::BaseSkin)
+            skinned << note;
+    frmSkins *lookup = skinned.isEmpty() ? nullptr : frmSkins::Instance(m_ctx);
+    if (!lookup)
+        return;
+    lookup->FillList();
+    for (frmNote *note : std::as_const(skinned))
+        lookup->ApplyStoredSkin(note);
+    if (lookup->isHidden())
+        lookup->Unload();
 }
 
 SessionMerge::Result NotesSync::mergeFrom(const SessionFile::Snapshot &disk, bool ending,
@@ -225,15 +253,15 @@ void NotesSync::update(frmNote *note, const Note &stored)
 {
     if (note->rtxtMain->TextRTF() != stored.TextRTF) {
         // The caret and the scroll stay where they were, as far as the new text reaches.
-        const QTextCursor was = note->rtxtMain->textCursor();
-        const int scroll = note->rtxtMain->verticalScrollBar()->value();
-        note->rtxtMain->setTextRTF(stored.TextRTF);
-        QTextCursor cursor(note->rtxtMain->document());
-        const int end = note->rtxtMain->document()->characterCount() - 1;
-        cursor.setPosition(std::min(was.anchor(), end));
-        cursor.setPosition(std::min(was.position(), end), QTextCursor::KeepAnchor);
-        note->rtxtMain->setTextCursor(cursor);
-        note->rtxtMain->verticalScrollBar()->setValue(scroll);
+        RichTextBox &box = *note->rtxtMain;
+        const int start = box.SelStart();
+        const int length = box.SelLength();
+        const int scroll = box.verticalScrollBar()->value();
+        box.setTextRTF(stored.TextRTF);
+        const int end = int(box.Text().size());
+        box.setSelStart(std::min(start, end));
+        box.setSelLength(std::min(length, end - std::min(start, end)));
+        box.verticalScrollBar()->setValue(scroll);
     }
     takeAlarms(note, stored.Alerts);
     if (stored.OnTop != note->isOnTop()) {

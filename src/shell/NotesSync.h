@@ -65,6 +65,8 @@ private:
     // Moves an engine's copy into the backups folder; the name it got there.
     QString putInBackups(const QString &path);
     QHash<QString, frmNote *> windows() const;
+    QStringList skinFiles() const;
+    void redressSkinnedNotes();
 
     AppContext &m_ctx;
     NoteMaker m_makeNote;
@@ -81,4 +83,6 @@ private:
     QHash<QString, QDateTime> m_unmatchedSince;
     // When the pair on disk was first seen half delivered.
     QDateTime m_arrivingSince;
+    // The skin files there were at the last look.
+    QStringList m_skins;
 };
