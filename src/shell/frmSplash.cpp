@@ -13,6 +13,7 @@
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
+#include "shell/NotesSync.h"
 #include "shell/Twips.h"
 #include "shell/cIni.h"
 #include "shell/mdlVariables.h"
@@ -101,6 +102,9 @@ frmSplash::frmSplash(AppContext &ctx)
     connect(&m_saveTimer, &QTimer::timeout, this, &frmSplash::SaveSession);
     m_restoreStep.setInterval(0);
     connect(&m_restoreStep, &QTimer::timeout, this, &frmSplash::restoreNextNote);
+    m_sync = new NotesSync(
+        ctx, [this](const SessionFile::Note &stored) { return restoreNote(stored); }, this);
+    connect(m_sync, &NotesSync::notesChanged, this, &frmSplash::ScheduleSave);
 }
 
 frmSplash::~frmSplash() = default;
@@ -158,6 +162,8 @@ void frmSplash::Form_Unload()
         TrayIcon->hide();
     // Notes are still open here: the splash goes before any of them. A run
     // that ends before its notes came back has nothing new to write.
+    // What changed on disk meanwhile is merged into the notes saved, not into windows.
+    m_ending = true;
     if (m_loaded)
         SaveSession();
     // The notes leave after it: what is left of the session is not for writing.
@@ -230,7 +236,14 @@ void frmSplash::tmrLoad_Timer()
     m_tipSettings.showTips = vars.OptionIsYes(QStringLiteral("ShowTipText"));
     m_tipSettings.random = vars.OptionIsYes(QStringLiteral("ShowRnd"));
     m_tipSettings.showWhenStart = vars.OptionIsYes(QStringLiteral("ShowWhenStart"));
-    m_session = SessionFile(m_ctx.folders).load(m_ctx.clock->now());
+    SessionFile file(m_ctx.folders);
+    SessionFile::ArrivalWait wait = m_sync->arrivalWait;
+    // A stop request ends the wait for a half-delivered pair too.
+    wait.pause = [this, pause = wait.pause](int ms) {
+        return !(stopRequested && stopRequested()) && pause && pause(ms);
+    };
+    file.setArrivalWait(wait);
+    m_session = file.load(m_ctx.clock->now());
     m_nextNote = 0;
     m_restoreStep.start();
 }
@@ -272,6 +285,7 @@ void frmSplash::finishLoading()
     if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
         lookup->Unload();
     m_loaded = true;
+    m_sync->start(result);
     emit sessionBack();
     if (skinNoteAdded)
         ScheduleSave();
@@ -280,7 +294,7 @@ void frmSplash::finishLoading()
     emit loadFinished();
 }
 
-void frmSplash::restoreNote(const SessionFile::Note &stored)
+frmNote *frmSplash::restoreNote(const SessionFile::Note &stored)
 {
     auto *note = new frmNote(m_ctx);
     note->Load();
@@ -325,6 +339,7 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
     note->LastChanged = stored.Changed;
     note->KeepOnScreen();
     m_restored.append(note);
+    return note;
 }
 
 void frmSplash::applyTipSettings(frmNote *note)
@@ -408,40 +423,50 @@ void frmSplash::ScheduleSave()
 QList<SessionFile::Note> frmSplash::LiveNotes(AppContext &ctx)
 {
     QList<SessionFile::Note> notes;
-    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
-        auto *note = qobject_cast<frmNote *>(form);
-        if (!note || !note->bolShown)
-            continue;
-        SessionFile::Note stored;
-        stored.Left = note->Left();
-        stored.Top = note->Top();
-        stored.Minimized = note->isBullet();
-        stored.Skin = note->Skin;
-        stored.Visible = note->isVisible();
-        stored.OnTop = note->isOnTop();
-        for (int row = 0; row < note->lstAlarms->count(); ++row)
-            stored.Alerts.append(note->lstAlarms->text(row));
-        stored.TextRTF = note->rtxtMain->TextRTF();
-        if (note->NoteId.isEmpty())
-            note->NoteId = SessionFile::NewId();
-        stored.Id = note->NoteId;
-        stored.Changed = note->LastChanged;
-        if (!note->resizer().isClassicSize()) {
-            stored.Width = note->resizer().fullWidth();
-            stored.Height = note->resizer().fullHeight();
-        }
-        stored.AllWorkspaces = note->desktop().ownWorkspaces();
-        notes.append(stored);
-    }
+    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote")))
+        if (auto *note = qobject_cast<frmNote *>(form); note && note->bolShown)
+            notes.append(LiveNote(note));
     return notes;
 }
 
-bool frmSplash::saveNotes(QString *error)
+SessionFile::Note frmSplash::LiveNote(frmNote *note)
+{
+    SessionFile::Note stored;
+    stored.Left = note->Left();
+    stored.Top = note->Top();
+    stored.Minimized = note->isBullet();
+    stored.Skin = note->Skin;
+    stored.Visible = note->isVisible();
+    stored.OnTop = note->isOnTop();
+    for (int row = 0; row < note->lstAlarms->count(); ++row)
+        stored.Alerts.append(note->lstAlarms->text(row));
+    stored.TextRTF = note->rtxtMain->TextRTF();
+    if (note->NoteId.isEmpty())
+        note->NoteId = SessionFile::NewId();
+    stored.Id = note->NoteId;
+    stored.Changed = note->LastChanged;
+    if (!note->resizer().isClassicSize()) {
+        stored.Width = note->resizer().fullWidth();
+        stored.Height = note->resizer().fullHeight();
+    }
+    stored.AllWorkspaces = note->desktop().ownWorkspaces();
+    return stored;
+}
+
+bool frmSplash::saveNotes(QString *error, bool ending)
 {
     m_saveTimer.stop();
     if (!m_loaded)
         return false;
-    return SessionFile(m_ctx.folders).save(LiveNotes(m_ctx), m_ctx.clock->now().date(), error);
+    QList<SessionFile::Note> notes;
+    QList<SessionFile::Deleted> deleted;
+    // What changed on disk is merged first; the files may hold these notes already.
+    if (!m_sync->prepareSave(&notes, &deleted, ending || m_ending))
+        return true;
+    if (!SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error, deleted))
+        return false;
+    m_sync->saved(notes);
+    return true;
 }
 
 bool frmSplash::SaveBeforeExit()
@@ -449,7 +474,7 @@ bool frmSplash::SaveBeforeExit()
     QString error;
     if (!m_loaded)
         return true;
-    if (saveNotes(&error)) {
+    if (saveNotes(&error, true)) {
         // Written: the unload that follows has nothing new to write.
         m_loaded = false;
         return true;
@@ -470,7 +495,7 @@ bool frmSplash::SaveForQuit(QString *error)
 {
     if (!m_loaded)
         return true;
-    if (!saveNotes(error))
+    if (!saveNotes(error, true))
         return false;
     // Written: the unload that follows has nothing new to write.
     m_loaded = false;
