@@ -771,6 +771,38 @@ Die Notiz selbst ist unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>NotesSync</name>
+    <message>
+        <location filename="../src/shell/NotesSync.cpp" line="+56"/>
+        <source>(empty note)</source>
+        <translation>(leere Notiz)</translation>
+    </message>
+    <message>
+        <location line="+286"/>
+        <source>&quot;%1&quot; (this computer) and &quot;%2&quot; (the other computer)</source>
+        <translation>„%1“ (dieser Computer) und „%2“ (der andere Computer)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>These notes were changed on this computer and on another one at the same time. Both versions are kept, side by side:
+
+%1</source>
+        <translation>Diese Notizen wurden auf diesem Computer und gleichzeitig auf einem anderen geändert. Beide Fassungen bleiben erhalten, nebeneinander:
+
+%1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The files of your notes were changed from outside and cannot be read. They were kept as &quot;%1&quot;; the notes shown here are saved again.</source>
+        <translation>Die Dateien Ihrer Notizen wurden von außen geändert und lassen sich nicht lesen. Sie wurden als „%1“ aufbewahrt; die hier gezeigten Notizen werden neu gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>A copy of your notes made by the program that keeps your folders in step cannot be read, so nothing was taken from it. It was kept as &quot;%1&quot;.</source>
+        <translation>Eine Kopie Ihrer Notizen, die das Programm zum Abgleich Ihrer Ordner angelegt hat, lässt sich nicht lesen; daher wurde nichts daraus übernommen. Sie wurde als „%1“ aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>ReminderRequest</name>
     <message>
         <location filename="../src/alarms/ReminderRequest.cpp" line="+34"/>
@@ -811,7 +843,7 @@ Die Notiz selbst ist unverändert.</translation>
 <context>
     <name>SessionFile</name>
     <message>
-        <location filename="../src/shell/SessionFile.cpp" line="+410"/>
+        <location filename="../src/shell/SessionFile.cpp" line="+531"/>
         <source>Your notes could not be read from their files, so they were brought back from the last good copy (&quot;%1&quot;).</source>
         <translation>Ihre Notizen konnten nicht aus ihren Dateien gelesen werden und wurden daher aus der letzten guten Kopie („%1“) wiederhergestellt.</translation>
     </message>
@@ -831,12 +863,12 @@ Die Notiz selbst ist unverändert.</translation>
         <translation> Die neueste Sicherung Ihrer Notizen ist „%1“.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The folder for the notes cannot be made.</source>
         <translation>Der Ordner für die Notizen kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+114"/>
         <source>: a folder stands there</source>
         <translation>: dort steht ein Ordner</translation>
     </message>
@@ -2009,7 +2041,7 @@ Website : </translation>
 <context>
     <name>frmSplash</name>
     <message>
-        <location filename="../src/shell/frmSplash.cpp" line="+69"/>
+        <location filename="../src/shell/frmSplash.cpp" line="+70"/>
         <source> Version 1.0</source>
         <translation> Version 1.0</translation>
     </message>
@@ -2023,7 +2055,7 @@ werden geladen...<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location line="+301"/>
+        <location line="+315"/>
         <source>All &amp;Notes</source>
         <translation>Alle Noti&amp;zen</translation>
     </message>
@@ -2037,7 +2069,7 @@ The tray&apos;s commands (New Note, Show All Notes, Options, Exit and the others
 Dessen Befehle (Neue Notiz, Alle Notizen zeigen, Einstellungen, Beenden und die übrigen) stehen im Menü jeder Notiz unter „Alle Notizen“. Starten Sie Pennyquill erneut (aus dem Menü oder einem Terminal), um jede Notiz zu zeigen, auch ausgeblendete.</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+77"/>
         <source>Your notes could not be saved (%1). If Pennyquill ends now, the changes since the last save are lost.
 
 End Pennyquill anyway?</source>

@@ -53,7 +53,7 @@ QString firstLine(frmNote *note)
     const QString line =
         note ? note->rtxtMain->toPlainText().section(QLatin1Char('\n'), 0, 0) : QString();
     const QString trimmed = line.trimmed().left(60);
-    return trimmed.isEmpty() ? QStringLiteral("(empty note)") : trimmed;
+    return trimmed.isEmpty() ? NotesSync::tr("(empty note)") : trimmed;
 }
 
 } // namespace
@@ -339,13 +339,13 @@ void NotesSync::tellConflicts(const QList<SessionMerge::Conflict> &conflicts)
     const QHash<QString, frmNote *> open = windows();
     QStringList pairs;
     for (const SessionMerge::Conflict &conflict : conflicts)
-        pairs << QStringLiteral("\"%1\" (this computer) and \"%2\" (the other computer)")
+        pairs << tr("\"%1\" (this computer) and \"%2\" (the other computer)")
                      .arg(firstLine(open.value(conflict.oursId)),
                           firstLine(open.value(conflict.theirsId)));
     m_ctx.prompter->message(
         nullptr,
-        QStringLiteral("These notes were changed on this computer and on another one at the "
-                       "same time. Both versions are kept, side by side:\n\n%1")
+        tr("These notes were changed on this computer and on another one at the "
+           "same time. Both versions are kept, side by side:\n\n%1")
             .arg(pairs.join(QLatin1Char('\n'))),
         AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
 }
@@ -354,8 +354,8 @@ void NotesSync::tellDamaged(const QStringList &keptAs)
 {
     m_ctx.prompter->message(
         nullptr,
-        QStringLiteral("The files of your notes were changed from outside and cannot be read. "
-                       "They were kept as \"%1\"; the notes shown here are saved again.")
+        tr("The files of your notes were changed from outside and cannot be read. "
+           "They were kept as \"%1\"; the notes shown here are saved again.")
             .arg(keptAs.join(QStringLiteral("\" and \""))),
         AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
 }
@@ -387,9 +387,9 @@ void NotesSync::mergeConflictCopies()
     if (!damaged.isEmpty())
         m_ctx.prompter->message(
             nullptr,
-            QStringLiteral("A copy of your notes made by the program that keeps your folders in "
-                           "step cannot be read, so nothing was taken from it. It was kept as "
-                           "\"%1\".")
+            tr("A copy of your notes made by the program that keeps your folders in "
+               "step cannot be read, so nothing was taken from it. It was kept as "
+               "\"%1\".")
                 .arg(damaged.join(QStringLiteral("\" and \""))),
             AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Exclamation);
     if (changed)
