@@ -1,5 +1,6 @@
 #include "notes/richtext/RichTextBox.h"
 
+#include "notes/richtext/LazyDocumentLayout.h"
 #include "notes/richtext/RichTextModel.h"
 #include "notes/richtext/RtfReader.h"
 #include "notes/richtext/RtfWriter.h"
@@ -201,6 +202,7 @@ void RichTextBox::adoptDocument(QTextDocument *text)
     QTextDocument *old = document();
     const bool ours = old->parent() == this;
     text->setParent(this);
+    LazyDocumentLayout::choose(text);
     setDocument(text);
     if (ours)
         delete old;
@@ -395,6 +397,7 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     // The box's caret was carried to the end by the reading; moved back while nothing is
     // laid out, it does not make the box lay out the whole text to repaint the old place.
     setTextCursor(QTextCursor(text));
+    LazyDocumentLayout::choose(text);
     text->setPageSize(pageSize);
     setVerticalScrollBarPolicy(scrollBar);
     text->setUndoRedoEnabled(true);
