@@ -184,12 +184,13 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 void RichTextBox::watchDocument()
 {
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        m_source.clear();
         if (removed != 0 || added != 0)
             contentChanged();
     });
 }
 
-void RichTextBox::adoptDocument(QTextDocument *text)
+void RichTextBox::adoptDocument(QTextDocument *text, const QString &source)
 {
     Operation operation(*this);
     const QTextDocument *own = document();
@@ -209,6 +210,10 @@ void RichTextBox::adoptDocument(QTextDocument *text)
     watchDocument();
     m_changed = true;
     setTextCursor(QTextCursor(text));
+    // Only RTF in plain ASCII comes back out as the writer would write it: the same kind.
+    if (RtfReader::isRtf(source) &&
+        std::all_of(source.begin(), source.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        m_source = source;
 }
 
 RichTextBox::~RichTextBox() = default;
@@ -365,6 +370,8 @@ void RichTextBox::setSelRTF(const QString &rtf)
 
 QString RichTextBox::TextRTF() const
 {
+    if (!m_source.isNull())
+        return m_source;
     return QString::fromLatin1(RtfWriter::write(*document()));
 }
 

@@ -21,6 +21,8 @@ TextLoader::TextLoader(RichTextBox *box, const QString &rtf, std::function<bool(
         reader.setInterrupt(
             [this, &interrupted] { return m_cancel || (interrupted && interrupted()); });
         reader.read(rtf, cursor);
+        if (!m_cancel && !(interrupted && interrupted()))
+            m_source = rtf; // read whole
         document->setUndoRedoEnabled(true);
         document->moveToThread(ui);
         m_document = document;
@@ -43,7 +45,7 @@ void TextLoader::adopt()
         return;
     m_finished = true;
     if (m_box) {
-        m_box->adoptDocument(std::exchange(m_document, nullptr));
+        m_box->adoptDocument(std::exchange(m_document, nullptr), m_source);
         m_box->setReadOnly(m_wasReadOnly);
     }
     emit finished();

@@ -41,6 +41,7 @@ private:
     QPointer<RichTextBox> m_box;
     QThread *m_thread = nullptr;
     QTextDocument *m_document = nullptr; // handed over by the worker when it ends
+    QString m_source;                    // the text, once read whole
     std::atomic<bool> m_cancel{false};
     bool m_wasReadOnly = false;
     bool m_finished = false;
