@@ -57,10 +57,16 @@ private slots:
         QVERIFY(box.document()->isUndoAvailable());
     }
 
-    // A stop request ends the reading early; a box that goes away takes its reading along.
+    // The beginning shows while the rest is read. A stop request ends the reading early; a
+    // box that goes away takes its reading along.
     void readingEndsEarly()
     {
         const QString huge = "{\\rtf1\\ansi " + QString("\\par\r\n").repeated(2000000) + "}";
+        auto *waiting = new RichTextBox;
+        new TextLoader(waiting, "{\\rtf1\\ansi Beginning" + huge.mid(12), {});
+        QVERIFY(waiting->Text().startsWith("Beginning\r\n\r\n"));
+        QVERIFY(waiting->isReadOnly());
+        delete waiting;
         RichTextBox stopped;
         auto *loader = new TextLoader(&stopped, huge, [] { return true; });
         QSignalSpy finished(loader, &TextLoader::finished);
