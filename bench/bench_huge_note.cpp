@@ -1,6 +1,7 @@
 // One huge note in the rich-text box: how long its text takes to be read (bare, and into the
 // box), to show, and to be laid out whole when its size is asked for, and the longest time the
-// event loop is kept from its events afterwards (a stop signal waits that long at worst).
+// event loop is kept from its events afterwards (a stop signal waits that long at worst), and
+// how long it takes to be written back (as a save does).
 // Usage: bench_huge_note [paragraphs]   (default 2,000,000 empty paragraphs, 10 MB of RTF)
 #include "notes/richtext/RichTextBox.h"
 #include "notes/richtext/RtfReader.h"
@@ -62,6 +63,9 @@ int main(int argc, char **argv)
     });
     pulse.start(0);
     QApplication::exec();
+    clock.restart();
+    const QString back = box.TextRTF();
+    const qint64 written = clock.elapsed();
     std::printf("%d paragraphs (%lld bytes of RTF)\n", paragraphs,
                 static_cast<long long>(rtf.size()));
     std::printf("  read into a document  %7lld ms (no box, no layout)\n", bareRead);
@@ -70,5 +74,7 @@ int main(int argc, char **argv)
     std::printf("  size asked for        %7lld ms\n", whole);
     std::printf("  laid out whole        %7lld ms (height %.0f px)\n", quietSince, height);
     std::printf("  longest busy stretch  %7lld ms\n", longest);
+    std::printf("  written back as RTF   %7lld ms (%lld bytes)\n", written,
+                static_cast<long long>(back.size()));
     return 0;
 }

@@ -25,7 +25,10 @@ QString hiveName(std::uint32_t hive)
 
 } // namespace
 
-UserRegistry::UserRegistry(const QString &filePath) : m_filePath(filePath) {}
+UserRegistry::UserRegistry(const QString &filePath, FileSystem &fs)
+    : m_filePath(filePath), m_fs(&fs)
+{
+}
 
 QString UserRegistry::sectionFor(std::uint32_t hive, const QString &keyPath)
 {
@@ -68,7 +71,7 @@ bool UserRegistry::setString(std::uint32_t hive, const QString &keyPath, const Q
 {
     // An unreadable file would be replaced by this one value: never write it.
     if (usable()) {
-        IniFile ini(m_filePath);
+        IniFile ini(m_filePath, *m_fs);
         ini.setValue(sectionFor(hive, keyPath), name, IniFile::protectedValue(value));
         if (ini.save()) {
             m_unsaved.remove(memoryKey(hive, keyPath, name));
@@ -84,7 +87,7 @@ bool UserRegistry::deleteValue(std::uint32_t hive, const QString &keyPath, const
     m_unsaved.remove(memoryKey(hive, keyPath, name));
     if (!usable())
         return false;
-    IniFile ini(m_filePath);
+    IniFile ini(m_filePath, *m_fs);
     if (!ini.contains(sectionFor(hive, keyPath), name))
         return true;
     ini.removeKey(sectionFor(hive, keyPath), name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -16,9 +18,12 @@ public:
     static constexpr std::uint32_t HKEY_LOCAL_MACHINE = 0x80000002u;
     static constexpr std::uint32_t HKEY_USERS = 0x80000003u;
 
-    explicit UserRegistry(const QString &filePath);
+    // fs: where writes go; tests put a double there.
+    explicit UserRegistry(const QString &filePath, FileSystem &fs = FileSystem::real());
 
     QString filePath() const { return m_filePath; }
+    // The settings beside the registry (the options file) are written through it too.
+    FileSystem &fileSystem() const { return *m_fs; }
 
     // The value's text, or empty when the key or value is missing.
     QString getString(std::uint32_t hive, const QString &keyPath, const QString &name) const;
@@ -40,6 +45,7 @@ private:
     QString memoryKey(std::uint32_t hive, const QString &keyPath, const QString &name) const;
 
     QString m_filePath;
+    FileSystem *m_fs;
     // Values that could not be written, read back for the rest of the run.
     QHash<QString, QString> m_unsaved;
 };

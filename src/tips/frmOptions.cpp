@@ -6,6 +6,7 @@
 #include "platform/IniFile.h"
 #include "platform/LogonEntry.h"
 #include "platform/Prompter.h"
+#include "platform/UserRegistry.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
@@ -548,7 +549,8 @@ bool frmOptions::saveTips()
     vars.Tips.append(QString());
 
     // All tips go to the file in one write, so the file never holds half a list.
-    IniFile ini(cIni(m_ctx.folders).resolve(OptionsFile));
+    IniFile ini(cIni(m_ctx.folders).resolve(OptionsFile),
+                m_ctx.registry ? m_ctx.registry->fileSystem() : FileSystem::real());
     for (int i = 0; i < vars.TipsCount(); ++i)
         ini.setValue(OptionsSection, QStringLiteral("Tips%1").arg(i), vars.Tips.at(i));
     ini.setValue(OptionsSection, QStringLiteral("TipsCount"), QString::number(vars.TipsCount()));

@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "shell/AppInfo.h"
 #include "shell/cIni.h"
+#include "support/FailingFileSystem.h"
 #include "support/TestApp.h"
 #include "tips/frmEnterTip.h"
 
@@ -698,6 +699,36 @@ private slots:
         QCOMPARE(app->prompter.shown.size(), 1);
         QVERIFY(app->prompter.shown.first().text.startsWith("Your options could not be saved."));
         QCOMPARE(app->prompter.shown.first().icon, Prompter::Icon::Exclamation);
+    }
+
+    // A full disk at a step of writing the options: the user is told, the file keeps its
+    // old values or holds the new ones, and the new ones hold for this run.
+    void fullDiskIsReported_data()
+    {
+        QTest::addColumn<int>("failAt");
+        const char *steps[] = {"create", "write", "sync", "close", "rename", "folder sync"};
+        for (int step = 1; step <= 6; ++step)
+            QTest::newRow(steps[step - 1]) << step;
+        QTest::newRow("a later value") << 20;
+    }
+    void fullDiskIsReported()
+    {
+        QFETCH(int, failAt);
+        storeValidOptions();
+        FailingFileSystem fs(failAt);
+        UserRegistry registry(app->registry.filePath(), fs);
+        app->ctx.registry = &registry;
+        frmOptions *d = open();
+        d->txtName->setText("Grace");
+        d->cmdOK->click();
+        QVERIFY(fs.steps() >= failAt); // every write went through it
+        QCOMPARE(app->prompter.shown.size(), 1);
+        QVERIFY(app->prompter.shown.first().text.startsWith("Your options could not be saved."));
+        QVERIFY(QStringList({"Ada", "Grace"}).contains(option("UserName")));
+        QCOMPARE(option("TipDelay"), QString("15"));
+        QCOMPARE(
+            registry.getString(UserRegistry::HKEY_CURRENT_USER, AppInfo::RegistryKey, "UserName"),
+            QString("Grace"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "notes/richtext/RichTextBox.h"
 
+#include "notes/richtext/LazyDocumentLayout.h"
 #include "notes/richtext/RichTextModel.h"
 #include "notes/richtext/RtfReader.h"
 #include "notes/richtext/RtfWriter.h"
@@ -183,12 +184,13 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 void RichTextBox::watchDocument()
 {
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        m_source.clear();
         if (removed != 0 || added != 0)
             contentChanged();
     });
 }
 
-void RichTextBox::adoptDocument(QTextDocument *text)
+void RichTextBox::adoptDocument(QTextDocument *text, const QString &source)
 {
     Operation operation(*this);
     const QTextDocument *own = document();
@@ -201,12 +203,17 @@ void RichTextBox::adoptDocument(QTextDocument *text)
     QTextDocument *old = document();
     const bool ours = old->parent() == this;
     text->setParent(this);
+    LazyDocumentLayout::choose(text);
     setDocument(text);
     if (ours)
         delete old;
     watchDocument();
     m_changed = true;
     setTextCursor(QTextCursor(text));
+    // Only RTF in plain ASCII comes back out as the writer would write it: the same kind.
+    if (RtfReader::isRtf(source) &&
+        std::all_of(source.begin(), source.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        m_source = source;
 }
 
 RichTextBox::~RichTextBox() = default;
@@ -363,6 +370,8 @@ void RichTextBox::setSelRTF(const QString &rtf)
 
 QString RichTextBox::TextRTF() const
 {
+    if (!m_source.isNull())
+        return m_source;
     return QString::fromLatin1(RtfWriter::write(*document()));
 }
 
@@ -395,6 +404,7 @@ void RichTextBox::setTextRTF(const QString &rtf, const std::function<bool()> &in
     // The box's caret was carried to the end by the reading; moved back while nothing is
     // laid out, it does not make the box lay out the whole text to repaint the old place.
     setTextCursor(QTextCursor(text));
+    LazyDocumentLayout::choose(text);
     text->setPageSize(pageSize);
     setVerticalScrollBarPolicy(scrollBar);
     text->setUndoRedoEnabled(true);

@@ -56,7 +56,9 @@ public:
     void setTextRTF(const QString &rtf, const std::function<bool()> &interrupted = {});
     // Takes a whole document read elsewhere (a huge text, read on a worker thread) in place of
     // its own, with its own's settings; the old one is dropped. The box owns it from now on.
-    void adoptDocument(QTextDocument *text);
+    // `source`, the RTF it was read from whole, is what TextRTF gives back until the text or
+    // a format changes: an unchanged huge note is not written out anew at every save.
+    void adoptDocument(QTextDocument *text, const QString &source = {});
 
     std::optional<bool> SelBold() const;
     void setSelBold(bool on);
@@ -150,4 +152,5 @@ private:
     bool m_dragGuarded = false;
     Qt::TextInteractionFlags m_flagsBeforeDrag;
     mutable QPointer<QMimeData> m_offered; // the last data this box gave out for a drag
+    QString m_source;                      // the text as adopted, while it is unchanged
 };

@@ -4,6 +4,7 @@
 #include "notes/richtext/RtfReader.h"
 
 #include <QCoreApplication>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
@@ -11,7 +12,12 @@
 TextLoader::TextLoader(RichTextBox *box, const QString &rtf, std::function<bool()> interrupted)
     : QObject(box), m_box(box), m_wasReadOnly(box->isReadOnly())
 {
-    box->setReadOnly(true); // what is typed now would be lost with the empty document
+    box->setReadOnly(true); // what is typed now would be lost with the preview
+    {
+        // Its beginning shows meanwhile: the whole takes seconds to read.
+        const QSignalBlocker quiet(box);
+        box->setTextRTF(rtf.left(Preview));
+    }
     QThread *ui = thread();
     m_thread = QThread::create([this, rtf, interrupted = std::move(interrupted), ui] {
         auto *document = new QTextDocument;
@@ -21,6 +27,8 @@ TextLoader::TextLoader(RichTextBox *box, const QString &rtf, std::function<bool(
         reader.setInterrupt(
             [this, &interrupted] { return m_cancel || (interrupted && interrupted()); });
         reader.read(rtf, cursor);
+        if (!m_cancel && !(interrupted && interrupted()))
+            m_source = rtf; // read whole
         document->setUndoRedoEnabled(true);
         document->moveToThread(ui);
         m_document = document;
@@ -43,7 +51,7 @@ void TextLoader::adopt()
         return;
     m_finished = true;
     if (m_box) {
-        m_box->adoptDocument(std::exchange(m_document, nullptr));
+        m_box->adoptDocument(std::exchange(m_document, nullptr), m_source);
         m_box->setReadOnly(m_wasReadOnly);
     }
     emit finished();

@@ -362,10 +362,9 @@ void tst_RichTextBox::textRtfIntoAShownBox()
     QCOMPARE(box.verticalScrollBar()->isVisible(), scrollBar);
     QCOMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(box.document()->pageSize().width(), box.viewport()->width());
+    // (A huge text is never laid out whole: its size is estimated.)
     if (blocks > 100)
-        QTRY_VERIFY_WITH_TIMEOUT(box.document()->lastBlock().layout()->lineCount() > 0 &&
-                                     box.verticalScrollBar()->maximum() > 100 * 10,
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(box.verticalScrollBar()->maximum() > 100 * 10, 20000);
     // A short text keeps its shaped glyphs between paints; edited, it paints as the same
     // text loaded afresh.
     if (blocks > 100)

@@ -1,4 +1,5 @@
 #include "notes/richtext/RichTextBox.h"
+#include "notes/richtext/RtfReader.h"
 #include "notes/richtext/TextLoader.h"
 
 #include <QApplication>
@@ -37,20 +38,35 @@ private slots:
         QVERIFY(box.isReadOnly());
         QSignalSpy finished(loader, &TextLoader::finished);
         QVERIFY(finished.wait(5000));
-        QCOMPARE(box.TextRTF(), direct.TextRTF());
+        QCOMPARE(box.document()->toHtml(), direct.document()->toHtml());
         QCOMPARE(box.Text(), direct.Text());
+        // Unchanged, RTF goes back out as it came in; once changed (a format is a change
+        // too), as the box writes it.
+        QCOMPARE(box.TextRTF(), RtfReader::isRtf(rtf) ? rtf : direct.TextRTF());
         QVERIFY(!box.isReadOnly());
         QCOMPARE(box.document()->indentWidth(), direct.document()->indentWidth());
         QCOMPARE(changed.size(), 1);
+        for (RichTextBox *each : {&box, &direct}) {
+            each->setSelStart(1);
+            each->setSelLength(2);
+            each->setSelBold(true);
+        }
+        QCOMPARE(box.TextRTF(), direct.TextRTF());
         box.setSelText("more");
-        QCOMPARE(changed.size(), 2);
+        QCOMPARE(changed.size(), 3);
         QVERIFY(box.document()->isUndoAvailable());
     }
 
-    // A stop request ends the reading early; a box that goes away takes its reading along.
+    // The beginning shows while the rest is read. A stop request ends the reading early; a
+    // box that goes away takes its reading along.
     void readingEndsEarly()
     {
         const QString huge = "{\\rtf1\\ansi " + QString("\\par\r\n").repeated(2000000) + "}";
+        auto *waiting = new RichTextBox;
+        new TextLoader(waiting, "{\\rtf1\\ansi Beginning" + huge.mid(12), {});
+        QVERIFY(waiting->Text().startsWith("Beginning\r\n\r\n"));
+        QVERIFY(waiting->isReadOnly());
+        delete waiting;
         RichTextBox stopped;
         auto *loader = new TextLoader(&stopped, huge, [] { return true; });
         QSignalSpy finished(loader, &TextLoader::finished);
