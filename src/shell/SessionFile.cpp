@@ -12,7 +12,9 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QUuid>
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -22,6 +24,7 @@ const QString CountSection = QStringLiteral("Number of notes");
 const QString TotalKey = QStringLiteral("Total");
 // The hash of the "filecon.pqn" a session file was saved with.
 const QString StampKey = QStringLiteral("TextHash");
+const QString DeletedSection = QStringLiteral("Deleted notes");
 const QString AlertSplitter = QStringLiteral("<alertsplitter>");
 const QString CrLfMark = QStringLiteral("[CRLF]");
 const QString LineBreak = QStringLiteral("\r\n");
@@ -204,8 +207,9 @@ SessionFile::PairState SessionFile::check(const Pair &pair)
             return PairState::Damaged;
     if (!hasText)
         return PairState::Incomplete;
+    // The text file of another save: its partner may still be on its way.
     if (!stamp.isEmpty() && stamp != textStamp(textBytes))
-        return PairState::Damaged;
+        return PairState::Arriving;
     cFile text(pair.text);
     for (int i = 1; i <= total; ++i) {
         bool idOk = false;
@@ -260,9 +264,106 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
                 *size = twips;
         }
         note.AllWorkspaces = ParseTruth(value("AllWorkspaces", QString()));
+        note.Revision = value("Revision", QString()).trimmed();
+        note.History = value("History", QString()).split(QLatin1Char(','), Qt::SkipEmptyParts);
         notes.append(note);
     }
     return notes;
+}
+
+QList<SessionFile::Deleted> SessionFile::readDeleted(const Pair &pair)
+{
+    const IniFile ini(pair.session);
+    const int total =
+        std::clamp(ini.value(DeletedSection, TotalKey).trimmed().toInt(), 0, MaxNotes);
+    QList<Deleted> deleted;
+    for (int i = 1; i <= total; ++i) {
+        // "<id> <when> <revision>,<revision>...": a line that says less is skipped.
+        const QStringList fields =
+            ini.value(DeletedSection, noteSection(i)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (fields.size() != 3)
+            continue;
+        Deleted gone{fields.at(0), fields.at(2).split(QLatin1Char(','), Qt::SkipEmptyParts),
+                     QDateTime::fromString(fields.at(1), Qt::ISODate)};
+        if (gone.When.isValid() && !gone.Revisions.isEmpty())
+            deleted.append(gone);
+    }
+    return deleted;
+}
+
+bool SessionFile::Mark::operator==(const Mark &other) const
+{
+    return sessionSize == other.sessionSize && textSize == other.textSize &&
+           sessionTime == other.sessionTime && textTime == other.textTime && hash == other.hash;
+}
+
+SessionFile::Mark SessionFile::markOf(const Pair &pair)
+{
+    Mark mark;
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    for (auto [path, size, time] : {std::tuple{pair.session, &mark.sessionSize, &mark.sessionTime},
+                                    std::tuple{pair.text, &mark.textSize, &mark.textTime}}) {
+        const QFileInfo info(path);
+        QByteArray bytes;
+        if (!info.exists() || !readWhole(path, &bytes))
+            continue;
+        *size = bytes.size();
+        *time = info.lastModified();
+        hash.addData(QCryptographicHash::hash(bytes, QCryptographicHash::Md5));
+    }
+    mark.hash = hash.result();
+    return mark;
+}
+
+SessionFile::Mark SessionFile::mark() const
+{
+    return markOf(mainPair());
+}
+
+SessionFile::PairState SessionFile::checkWaiting(const Pair &pair)
+{
+    PairState state = check(pair);
+    for (int waited = 0; state == PairState::Arriving && waited < m_wait.limitMs;
+         waited += m_wait.stepMs) {
+        if (!m_wait.pause || !m_wait.pause(m_wait.stepMs))
+            break;
+        state = check(pair);
+    }
+    return state == PairState::Arriving ? PairState::Damaged : state;
+}
+
+SessionFile::Snapshot SessionFile::snapshot()
+{
+    finishInterruptedSave(nullptr);
+    Snapshot shot;
+    shot.state = checkWaiting(mainPair());
+    shot.mark = mark();
+    if (shot.state == PairState::Whole) {
+        shot.notes = read(mainPair());
+        shot.deleted = readDeleted(mainPair());
+    }
+    return shot;
+}
+
+SessionFile::Snapshot SessionFile::snapshotOf(const QString &sessionPath, const QString &textPath)
+{
+    const Pair pair{sessionPath, textPath};
+    Snapshot shot;
+    shot.state = check(pair);
+    shot.mark = markOf(pair);
+    if (shot.state == PairState::Whole) {
+        shot.notes = read(pair);
+        shot.deleted = readDeleted(pair);
+    }
+    return shot;
+}
+
+QStringList SessionFile::setAsideDamaged()
+{
+    QStringList kept;
+    bool allKept = true;
+    keepAside(mainPair(), &kept, &allKept);
+    return kept;
 }
 
 QStringList SessionFile::allowedTargets() const
@@ -365,7 +466,7 @@ SessionFile::LoadResult SessionFile::load(const QDateTime &now)
     finishInterruptedSave(nullptr);
     removeOldLeftovers(now);
     const Pair main = mainPair();
-    const PairState state = check(main);
+    const PairState state = checkWaiting(main);
     // The last good copy: the ".bak" pair, or for damaged or half-missing
     // files the newest whole daily backup.
     std::optional<Pair> good;
@@ -380,6 +481,7 @@ SessionFile::LoadResult SessionFile::load(const QDateTime &now)
     if (state != PairState::Damaged && !good) {
         // Whole files, or missing files and keys, which read as their defaults.
         result.notes = read(main);
+        result.deleted = readDeleted(main);
         return result;
     }
     // What stands there is kept before anything replaces it.
@@ -394,6 +496,7 @@ SessionFile::LoadResult SessionFile::load(const QDateTime &now)
     }
     result.restoredFrom = good->session;
     result.notes = read(*good);
+    result.deleted = readDeleted(*good);
     QByteArray bytes;
     if (allKept)
         for (const auto &[from, to] :
@@ -422,7 +525,8 @@ QString SessionFile::LoadResult::message() const
     return text;
 }
 
-bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *error)
+bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *error,
+                       const QList<Deleted> &deleted)
 {
     if (!m_folders.ensureExist() || !Folders::makePrivateFolder(backupsDir())) {
         if (error)
@@ -474,8 +578,22 @@ bool SessionFile::save(const QList<Note> &notes, const QDate &today, QString *er
         setOrRemove(QStringLiteral("AllWorkspaces"),
                     note.AllWorkspaces ? std::optional<QString>(truth(*note.AllWorkspaces))
                                        : std::nullopt);
+        setOrRemove(QStringLiteral("Revision"),
+                    note.Revision.isEmpty() ? std::nullopt : std::optional<QString>(note.Revision));
+        setOrRemove(QStringLiteral("History"),
+                    note.History.isEmpty()
+                        ? std::nullopt
+                        : std::optional<QString>(note.History.join(QLatin1Char(','))));
         text.WriteIt(n, n == 1 ? 1 : 2, note.TextRTF);
     }
+    ini.removeSection(DeletedSection);
+    int gone = 0;
+    for (const Deleted &note : deleted)
+        ini.setValue(DeletedSection, noteSection(++gone),
+                     note.Id + QLatin1Char(' ') + note.When.toUTC().toString(Qt::ISODate) +
+                         QLatin1Char(' ') + note.Revisions.join(QLatin1Char(',')));
+    if (gone > 0)
+        ini.setValue(DeletedSection, TotalKey, QString::number(gone));
     // Deleted notes leave nothing behind: no section beyond the count.
     const QStringList sections = ini.sectionNames();
     for (const QString &name : sections)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The session: "session.ini" (one section per note: place, states, skin,
@@ -48,6 +49,43 @@ public:
         std::optional<int> Height;
         // The note's own choice of showing on every workspace ("AllWorkspaces").
         std::optional<bool> AllWorkspaces;
+        // Which saved change of the note this is ("Revision": new for each saved change) and
+        // the changes it was made from, newest first ("History", the last few): how two
+        // machines sharing the files tell whose version is the newer one.
+        QString Revision;
+        QStringList History;
+    };
+
+    // A note deleted not long ago, with its last revision and history ("Revisions", newest
+    // first), kept in "[Deleted notes]" so that a machine that still has that version
+    // deletes it too, and one that changed it since keeps it.
+    struct Deleted
+    {
+        QString Id;
+        QStringList Revisions;
+        QDateTime When;
+    };
+
+    // What a pair on disk was when it was last read or written: a save that finds anything
+    // else there merges first.
+    struct Mark
+    {
+        qint64 sessionSize = -1;
+        qint64 textSize = -1;
+        QDateTime sessionTime;
+        QDateTime textTime;
+        QByteArray hash;
+        bool operator==(const Mark &other) const;
+    };
+
+    // How long a pair whose halves do not match (its other half may still be on its way from
+    // a sync engine) is waited for before it counts as damaged, in steps of stepMs;
+    // pause(ms) returns false to stop waiting. No wait by default.
+    struct ArrivalWait
+    {
+        int limitMs = 0;
+        int stepMs = 250;
+        std::function<bool(int ms)> pause;
     };
 
     struct LoadResult
@@ -64,8 +102,21 @@ public:
         // them ("session.ini.damaged", ...): only those really kept.
         QStringList keptAside;
 
+        // Notes deleted lately (from "[Deleted notes]").
+        QList<Deleted> deleted;
+
         // What the user is told about it; empty when all went well.
         QString message() const;
+    };
+
+    // A pair read as it stands, for a merge while running: nothing is moved or written.
+    enum class PairState { Absent, Incomplete, Damaged, Arriving, Whole };
+    struct Snapshot
+    {
+        PairState state = PairState::Absent;
+        QList<Note> notes;
+        QList<Deleted> deleted;
+        Mark mark;
     };
 
     static constexpr int KeptDays = 7;
@@ -89,7 +140,17 @@ public:
     // why. A failure after the new files were complete is finished by the
     // next save or start.
     bool save(const QList<Note> &notes, const QDate &today = QDate::currentDate(),
-              QString *error = nullptr);
+              QString *error = nullptr, const QList<Deleted> &deleted = {});
+
+    void setArrivalWait(const ArrivalWait &wait) { m_wait = wait; }
+    // The main pair as it is on disk now.
+    Mark mark() const;
+    // Reads the main pair, waiting for a pair that is arriving; nothing is moved or written.
+    Snapshot snapshot();
+    // The same for any pair (a sync engine's conflict copy), without waiting.
+    static Snapshot snapshotOf(const QString &sessionPath, const QString &textPath);
+    // Moves damaged files of the main pair aside (".damaged"); the names they got.
+    QStringList setAsideDamaged();
 
     // "<alertsplitter>" before every entry, line breaks as "[CRLF]".
     static QString EncodeAlerts(const QStringList &entries);
@@ -106,8 +167,8 @@ private:
         QString text;
     };
     // Absent: neither file; Incomplete: one of them; Damaged: a file that
-    // cannot be read, a count that is no number or a cut text block.
-    enum class PairState { Absent, Incomplete, Damaged, Whole };
+    // cannot be read, a count that is no number or a cut text block; Arriving: a
+    // text file other than the one the session file was written with.
 
     Pair mainPair() const;
     Pair backupPair() const;
@@ -124,7 +185,12 @@ private:
     void removeOldLeftovers(const QDateTime &now);
     static PairState check(const Pair &pair);
     static QList<Note> read(const Pair &pair, bool damaged = false);
+    static QList<Deleted> readDeleted(const Pair &pair);
+    static Mark markOf(const Pair &pair);
+    // check(), waiting while the pair is arriving; still arriving after the wait: damaged.
+    PairState checkWaiting(const Pair &pair);
 
     Folders m_folders;
     FileSystem &m_fs;
+    ArrivalWait m_wait;
 };

@@ -13,6 +13,7 @@
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
 #include "shell/FormRegistry.h"
+#include "shell/NotesSync.h"
 #include "shell/Twips.h"
 #include "shell/cIni.h"
 #include "shell/mdlVariables.h"
@@ -101,6 +102,9 @@ frmSplash::frmSplash(AppContext &ctx)
     connect(&m_saveTimer, &QTimer::timeout, this, &frmSplash::SaveSession);
     m_restoreStep.setInterval(0);
     connect(&m_restoreStep, &QTimer::timeout, this, &frmSplash::restoreNextNote);
+    m_sync = new NotesSync(
+        ctx, [this](const SessionFile::Note &stored) { return restoreNote(stored); }, this);
+    connect(m_sync, &NotesSync::notesChanged, this, &frmSplash::ScheduleSave);
 }
 
 frmSplash::~frmSplash() = default;
@@ -230,7 +234,14 @@ void frmSplash::tmrLoad_Timer()
     m_tipSettings.showTips = vars.OptionIsYes(QStringLiteral("ShowTipText"));
     m_tipSettings.random = vars.OptionIsYes(QStringLiteral("ShowRnd"));
     m_tipSettings.showWhenStart = vars.OptionIsYes(QStringLiteral("ShowWhenStart"));
-    m_session = SessionFile(m_ctx.folders).load(m_ctx.clock->now());
+    SessionFile file(m_ctx.folders);
+    SessionFile::ArrivalWait wait = m_sync->arrivalWait;
+    // A stop request ends the wait for a half-delivered pair too.
+    wait.pause = [this, pause = wait.pause](int ms) {
+        return !(stopRequested && stopRequested()) && pause && pause(ms);
+    };
+    file.setArrivalWait(wait);
+    m_session = file.load(m_ctx.clock->now());
     m_nextNote = 0;
     m_restoreStep.start();
 }
@@ -272,6 +283,7 @@ void frmSplash::finishLoading()
     if (Form *lookup = m_ctx.forms->find(QStringLiteral("frmSkins")); lookup && lookup->isHidden())
         lookup->Unload();
     m_loaded = true;
+    m_sync->start(result);
     emit sessionBack();
     if (skinNoteAdded)
         ScheduleSave();
@@ -280,7 +292,7 @@ void frmSplash::finishLoading()
     emit loadFinished();
 }
 
-void frmSplash::restoreNote(const SessionFile::Note &stored)
+frmNote *frmSplash::restoreNote(const SessionFile::Note &stored)
 {
     auto *note = new frmNote(m_ctx);
     note->Load();
@@ -325,6 +337,7 @@ void frmSplash::restoreNote(const SessionFile::Note &stored)
     note->LastChanged = stored.Changed;
     note->KeepOnScreen();
     m_restored.append(note);
+    return note;
 }
 
 void frmSplash::applyTipSettings(frmNote *note)
@@ -437,12 +450,20 @@ QList<SessionFile::Note> frmSplash::LiveNotes(AppContext &ctx)
     return notes;
 }
 
-bool frmSplash::saveNotes(QString *error)
+bool frmSplash::saveNotes(QString *error, bool ending)
 {
     m_saveTimer.stop();
     if (!m_loaded)
         return false;
-    return SessionFile(m_ctx.folders).save(LiveNotes(m_ctx), m_ctx.clock->now().date(), error);
+    QList<SessionFile::Note> notes;
+    QList<SessionFile::Deleted> deleted;
+    // What changed on disk is merged first; the files may hold these notes already.
+    if (!m_sync->prepareSave(&notes, &deleted, ending))
+        return true;
+    if (!SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error, deleted))
+        return false;
+    m_sync->saved(notes);
+    return true;
 }
 
 bool frmSplash::SaveBeforeExit()
@@ -450,7 +471,7 @@ bool frmSplash::SaveBeforeExit()
     QString error;
     if (!m_loaded)
         return true;
-    if (saveNotes(&error)) {
+    if (saveNotes(&error, true)) {
         // Written: the unload that follows has nothing new to write.
         m_loaded = false;
         return true;
@@ -472,7 +493,7 @@ bool frmSplash::SaveForQuit(QString *error)
 {
     if (!m_loaded)
         return true;
-    if (!saveNotes(error))
+    if (!saveNotes(error, true))
         return false;
     // Written: the unload that follows has nothing new to write.
     m_loaded = false;

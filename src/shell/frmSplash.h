@@ -14,6 +14,7 @@ class QLabel;
 class QSystemTrayIcon;
 class TextLoader;
 class frmNote;
+class NotesSync;
 
 // The start-up window: shows while the notes of the last session come back,
 // then hides and stays loaded for the whole run. It owns the tray icon, and
@@ -87,6 +88,9 @@ public:
     bool savePending() const { return m_saveTimer.isActive(); }
     int saveTimerRemaining() const { return m_saveTimer.remainingTime(); }
 
+    // Keeps the notes in step with their files when something else changes them.
+    NotesSync &sync() { return *m_sync; }
+
     // The notes restored by the last tmrLoad_Timer run, in load order.
     QList<frmNote *> restoredNotes() const { return m_restored; }
 
@@ -102,14 +106,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool saveNotes(QString *error);
+    // ending: the program ends, so notes that changed on disk are merged without windows.
+    bool saveNotes(QString *error, bool ending = false);
     void MoveInfoStep();
     void placeInfo();
     void restoreNextNote();
     // Once every note is made and every huge text read.
     void finishWhenTextsAreBack();
     void finishLoading();
-    void restoreNote(const SessionFile::Note &stored);
+    frmNote *restoreNote(const SessionFile::Note &stored);
     void applyTipSettings(frmNote *note);
     void putStoredSkin(frmNote *note);
     // True when a note wearing the skin was added.
@@ -140,4 +145,5 @@ private:
     QList<frmNote *> m_restored;
     // Huge texts still being read on worker threads; null once a note went away.
     QList<QPointer<TextLoader>> m_loaders;
+    NotesSync *m_sync = nullptr;
 };
