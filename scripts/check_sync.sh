@@ -305,6 +305,23 @@ damaged_files() { find "${notes[A]}" "${notes[B]}" -name '*damaged*' | wc -l; }
 restore_messages() { # side
   texts "$1" | grep -ciE '^other:.*(could not be read|brought back|damaged)' || true
 }
+# The engine's conflict copies on both sides: of the pair, left beside it or kept in backups/,
+# and of the ".bak" pair, which a save replaces on both machines too.
+conflict_copies() {
+  local pattern='.*/(session|filecon)\.sync-conflict-[^/]*\.(ini|pqn)'
+  echo "engine conflict copies of the pair left beside it \
+$(find "${notes[A]}" "${notes[B]}" -maxdepth 1 -regextype posix-extended -regex "$pattern" | wc -l), \
+in backups/ $(find "${notes[A]}/backups" "${notes[B]}/backups" -regextype posix-extended \
+    -regex "$pattern" 2>/dev/null | wc -l), of .bak files \
+$(find "${notes[A]}" "${notes[B]}" -maxdepth 1 -name '*.sync-conflict-*.bak' | wc -l)"
+}
+# How many notes a side shows, and how many whole texts it shows more than once (a note
+# taken for another one's, doubled).
+tally() {
+  local shown
+  shown=$(texts "$1" | grep '^note:' || true)
+  echo "$(grep -c . <<<"$shown") $(sort <<<"$shown" | uniq -d | wc -l)"
+}
 letters() { printf '%s' "$(tr -dc 'a-z' </dev/urandom | head -c "$1")"; }
 
 for s in A B; do
@@ -339,7 +356,7 @@ for _ in $(seq 40); do
 done
 ok=0
 if [[ -z "$new" ]]; then
-  result 1 0 "Ctrl+N made no note on A"
+  line="Ctrl+N made no note on A"
 else
   DISPLAY="${screen[A]}" xdotool windowmove --sync "$new" 560 330
   activate A "$new"
@@ -357,10 +374,9 @@ else
     sleep 0.1
   done
   if [[ -z "$shown" ]]; then
-    detail="not on B's screen after 60 s"
-    [[ -n "$saved" ]] && detail+="; A saved it after $(elapsed "$t0" "$saved") s"
-    [[ -n "$delivered" ]] && detail+=", the engine delivered it to B's folder after $(elapsed "$t0" "$delivered") s"
-    result 1 0 "$detail"
+    line="not on B's screen after 60 s"
+    [[ -n "$saved" ]] && line+="; A saved it after $(elapsed "$t0" "$saved") s"
+    [[ -n "$delivered" ]] && line+=", the engine delivered it to B's folder after $(elapsed "$t0" "$delivered") s"
   else
     sleep 0.5
     place_B=$(windows B | awk -v w="$(window_with B "$word1")" '$1 == w { print $3 }')
@@ -371,13 +387,20 @@ else
     (($(echo "$shown - ${delivered:-$shown} <= 3" | bc -l))) || ok=0
     [[ "$text_B" == "note: $first_line / $second_line" && "$text_A" == "$text_B" ]] || ok=0
     [[ "$place_B" == "$place_A" ]] || ok=0
-    result 1 "$ok" "typed on A, on B's screen after $(elapsed "$t0" "$shown") s: A saved after \
+    line="typed on A, on B's screen after $(elapsed "$t0" "$shown") s: A saved after \
 $(elapsed "$t0" "${saved:-$shown}") s, the engine delivered after $(elapsed "$t0" "${delivered:-$shown}") s, \
 B showed it $after s later (limit 3 s); text on B \"${text_B#note: }\"$([[ "$text_A" == "$text_B" ]] || echo " (A: \"${text_A#note: }\")"); \
 place on A $place_A, on B ${place_B:-none}"
   fi
 fi
 shot 1-typed
+# Once both are in step again, each shows the three first notes and this one, each once.
+settle 60 >/dev/null || true
+read -r notes_A twice_A < <(tally A)
+read -r notes_B twice_B < <(tally B)
+((notes_A == 4 && notes_B == 4 && twice_A + twice_B == 0)) || ok=0
+result 1 "$ok" "$line; once in step, notes on A $notes_A, on B $notes_B (4 expected), texts shown \
+twice: A $twice_A, B $twice_B"
 
 # --- 2. the same note edited on both while the link is paused --------------------------------
 settle 120 >/dev/null || true
@@ -413,11 +436,13 @@ done
 damaged=$(damaged_files)
 restores=$(($(restore_messages A) + $(restore_messages B)))
 ((damaged == 0 && restores == 0)) || ok=0
-left=$(find "${notes[A]}" "${notes[B]}" -maxdepth 1 -name '*sync-conflict*' | wc -l)
-kept=$(find "${notes[A]}/backups" "${notes[B]}/backups" -name '*sync-conflict*' 2>/dev/null | wc -l)
+read -r notes_A twice_A < <(tally A)
+read -r notes_B twice_B < <(tally B)
+((twice_A + twice_B == 0)) || ok=0
+detail+="notes A $notes_A, B $notes_B, texts shown twice A $twice_A, B $twice_B; "
 result 2 "$ok" "\"$word_A\" typed on A, \"$word_B\" on B, link paused; in step $took s after resuming\
 $( ((settled)) || echo ' (NOT settled)'); ${detail}damaged files $damaged, restore messages $restores; \
-engine conflict copies left in the folders $left, in backups/ $kept"
+$(conflict_copies)"
 shot 2-resumed
 # Messages that came up are read (above) and closed, so that typing goes to the notes.
 close_messages() {
@@ -437,28 +462,38 @@ deleted=""
 if [[ -n "$w" ]]; then
   activate A "$w"
   keys A ctrl+d
+  asked=no
   for _ in $(seq 20); do
-    d=$(windows A | awk '$2 == "other" && /Pennyquill/ { print $1; exit }')
-    [[ -n "$d" ]] && activate A "$d" && keys A Return && break
+    d=$(windows A | awk '$2 == "other" { print $1; exit }')
+    if [[ -n "$d" ]]; then
+      asked="\"$(DISPLAY="${screen[A]}" xdotool getwindowname "$d")\" answered Yes"
+      activate A "$d" && keys A Return
+      break
+    fi
     sleep 0.25
   done
   t0=$(now)
-  gone_A="" delivered="" gone_B=""
+  left_A="" saved="" delivered="" gone_B=""
   while (($(echo "$(now) - $t0 < 60" | bc -l))); do
-    [[ -z "$gone_A" ]] && ! saved_has A zebra && gone_A=$(now)
+    [[ -z "$left_A" && -z "$(window_with A zebra)" ]] && left_A=$(now)
+    [[ -z "$saved" ]] && ! saved_has A zebra && pair_has A Shopping && saved=$(now)
     [[ -z "$delivered" ]] && ! saved_has B zebra && pair_has B Shopping && delivered=$(now)
-    [[ -z "$gone_B" ]] && [[ -z "$(window_with B zebra)" ]] && gone_B=$(now)
+    [[ -z "$gone_B" && -z "$(window_with B zebra)" ]] && gone_B=$(now)
     [[ -n "$gone_B" && -n "$delivered" ]] && break
     sleep 0.1
   done
-  if [[ -n "$gone_B" && -n "$delivered" ]] && (($(echo "$gone_B - $delivered <= 3" | bc -l))); then
+  at() { [[ -n "$2" ]] && echo "$1 after $(elapsed "$t0" "$2") s" || echo "$3"; }
+  back=""
+  [[ -n "$left_A" && -n "$(window_with A zebra)" ]] && back=" and back on A's screen"
+  if [[ -n "$gone_B" && -n "$delivered" && -z "$back" ]] &&
+    (($(echo "$gone_B - $delivered <= 3" | bc -l))); then
     deleted="deleted on A, gone from B's screen after $(elapsed "$t0" "$gone_B") s (engine \
 delivered after $(elapsed "$t0" "$delivered") s, B $(elapsed "$delivered" "$gone_B") s later)"
   else
     ok=0
-    deleted="deleted on A$([[ -n "$gone_A" ]] && echo ", saved there"), B's folder \
-$([[ -n "$delivered" ]] && echo "had it gone after $(elapsed "$t0" "$delivered") s" || echo "still held it after 60 s"), \
-B's screen $([[ -n "$gone_B" ]] && echo "lost it after $(elapsed "$t0" "$gone_B") s" || echo "still showed it after 60 s")"
+    deleted="deleted on A (asked: $asked): $(at "gone from A's screen" "$left_A" "still on A's screen")$back, \
+$(at "from A's files" "$saved" "still in A's files"), $(at "from B's files" "$delivered" "still in B's files"), \
+$(at "from B's screen" "$gone_B" "still on B's screen") (waited 60 s)"
   fi
 else
   ok=0
@@ -521,12 +556,16 @@ done
 damaged=$(damaged_files)
 restores=$(($(restore_messages A) + $(restore_messages B)))
 ((damaged == 0 && restores == 0)) || ok=0
+read -r notes_A twice_A < <(tally A)
+read -r notes_B twice_B < <(tally B)
+((twice_A + twice_B == 0)) || ok=0
 total=$((count[A] + count[B]))
 result 3 "$ok" "$deleted; $total edits (A ${count[A]}, B ${count[B]}, seed $seed), link paused \
 $pauses times for $(printf '%.0f' "$paused_total") s; in step $took s after the last$( ((settled)) || echo ' (NOT settled)'); \
 words present on both sides, windows and files: $((total * 4 - ${#missing[@]}))/$((total * 4)) \
-(last on A \"${last[A]}\", on B \"${last[B]}\"); notes A $(count_notes A), B $(count_notes B); \
-damaged files $damaged, restore messages $restores, messages closed $closed\
+(last on A \"${last[A]}\", on B \"${last[B]}\"); notes A $notes_A, B $notes_B, texts shown twice \
+A $twice_A, B $twice_B; \
+damaged files $damaged, restore messages $restores, messages closed $closed; $(conflict_copies)\
 $( ((${#unsure[@]})) && echo "; not counted (focus taken while typing): ${unsure[*]}")"
 if ((${#missing[@]})); then
   say "   missing: ${missing[*]:0:12}$( ((${#missing[@]} > 12)) && echo " ...")"
