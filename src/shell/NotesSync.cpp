@@ -205,7 +205,7 @@ SessionMerge::Result NotesSync::mergeFrom(const SessionFile::Snapshot &disk, boo
         m_book.remember(result.notes, result.notes);
         m_book.setDeleted(result.deleted);
     } else {
-        apply(result);
+        apply(result, live);
     }
     return result;
 }
@@ -219,29 +219,39 @@ QHash<QString, frmNote *> NotesSync::windows() const
     return open;
 }
 
-void NotesSync::apply(const SessionMerge::Result &result)
+void NotesSync::apply(const SessionMerge::Result &result, const QList<Note> &before)
 {
+    // What the windows give back: read again only from the windows this merge touched.
+    QHash<QString, Note> live;
+    for (const Note &note : before)
+        live.insert(note.Id, note);
     QHash<QString, frmNote *> open = windows();
     for (auto it = result.renamed.cbegin(); it != result.renamed.cend(); ++it)
         if (frmNote *note = open.take(it.key())) {
             note->NoteId = it.value();
             open.insert(it.value(), note);
+            live.remove(it.key());
         }
     QSet<QString> alive;
     for (const Note &stored : result.notes) {
         alive.insert(stored.Id);
         frmNote *note = open.value(stored.Id);
         if (!note)
-            m_makeNote(stored);
+            note = m_makeNote(stored);
         else if (result.taken.contains(stored.Id))
             update(note, stored);
+        else if (live.contains(stored.Id))
+            continue;
+        if (note)
+            live.insert(stored.Id, frmSplash::LiveNote(note));
     }
     for (auto it = open.cbegin(); it != open.cend(); ++it)
         if (!alive.contains(it.key())) {
+            live.remove(it.key());
             it.value()->bolShown = false;
             it.value()->Unload();
         }
-    m_book.remember(result.notes, frmSplash::LiveNotes(m_ctx));
+    m_book.remember(result.notes, live.values());
     m_book.setDeleted(result.deleted);
     if (!result.conflicts.isEmpty())
         // Told after the merge and the save around it are done.

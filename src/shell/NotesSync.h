@@ -56,7 +56,8 @@ private:
     // Merges a pair read from disk (the main pair, or a conflict copy).
     SessionMerge::Result mergeFrom(const SessionFile::Snapshot &disk, bool ending,
                                    bool mainPair = true);
-    void apply(const SessionMerge::Result &result);
+    // before: the notes as the windows gave them for the merge.
+    void apply(const SessionMerge::Result &result, const QList<SessionFile::Note> &before);
     void update(frmNote *note, const SessionFile::Note &stored);
     void takeAlarms(frmNote *note, const QStringList &alerts);
     void tellConflicts(const QList<SessionMerge::Conflict> &conflicts);

@@ -177,7 +177,15 @@ std::optional<bool> SessionFile::ParseTruth(const QString &text)
     return std::nullopt;
 }
 
-SessionFile::PairState SessionFile::check(const Pair &pair)
+// A pair's files, parsed once for its check and its reading.
+struct SessionFile::Parsed
+{
+    explicit Parsed(const Pair &pair) : ini(pair.session), text(pair.text) {}
+    IniFile ini;
+    cFile text;
+};
+
+SessionFile::PairState SessionFile::check(const Pair &pair, std::unique_ptr<Parsed> *parsed)
 {
     const bool hasSession = isThere(pair.session);
     const bool hasText = isThere(pair.text);
@@ -189,7 +197,8 @@ SessionFile::PairState SessionFile::check(const Pair &pair)
         return PairState::Damaged;
     if (!hasSession)
         return PairState::Incomplete;
-    const IniFile ini(pair.session);
+    auto own = std::make_unique<Parsed>(pair);
+    const IniFile &ini = own->ini;
     // The count is written last: without it the file was cut short or emptied.
     bool ok = false;
     const int total = ini.value(CountSection, TotalKey).trimmed().toInt(&ok);
@@ -210,20 +219,27 @@ SessionFile::PairState SessionFile::check(const Pair &pair)
     // The text file of another save: its partner may still be on its way.
     if (!stamp.isEmpty() && stamp != textStamp(textBytes))
         return PairState::Arriving;
-    cFile text(pair.text);
+    cFile &text = own->text;
     for (int i = 1; i <= total; ++i) {
         bool idOk = false;
         const int id = ini.value(noteSection(i), QStringLiteral("TextID")).trimmed().toInt(&idOk);
         if (idOk && (!text.hasBlock(id) || text.blockIsDamaged(id)))
             return PairState::Damaged;
     }
+    if (parsed)
+        *parsed = std::move(own);
     return PairState::Whole;
 }
 
-QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
+QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged, Parsed *parsed)
 {
-    const IniFile ini(pair.session);
-    cFile text(pair.text);
+    std::unique_ptr<Parsed> own;
+    if (!parsed) {
+        own = std::make_unique<Parsed>(pair);
+        parsed = own.get();
+    }
+    const IniFile &ini = parsed->ini;
+    cFile &text = parsed->text;
     bool ok = false;
     int total = ini.value(CountSection, TotalKey, QStringLiteral("1")).trimmed().toInt(&ok);
     if (!ok || total < 0)
@@ -271,9 +287,8 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged)
     return notes;
 }
 
-QList<SessionFile::Deleted> SessionFile::readDeleted(const Pair &pair)
+QList<SessionFile::Deleted> SessionFile::readDeleted(const IniFile &ini)
 {
-    const IniFile ini(pair.session);
     const int total =
         std::clamp(ini.value(DeletedSection, TotalKey).trimmed().toInt(), 0, MaxNotes);
     QList<Deleted> deleted;
@@ -320,14 +335,14 @@ SessionFile::Mark SessionFile::mark() const
     return markOf(mainPair());
 }
 
-SessionFile::PairState SessionFile::checkWaiting(const Pair &pair)
+SessionFile::PairState SessionFile::checkWaiting(const Pair &pair, std::unique_ptr<Parsed> *parsed)
 {
-    PairState state = check(pair);
+    PairState state = check(pair, parsed);
     for (int waited = 0; state == PairState::Arriving && waited < m_wait.limitMs;
          waited += m_wait.stepMs) {
         if (!m_wait.pause || !m_wait.pause(m_wait.stepMs))
             break;
-        state = check(pair);
+        state = check(pair, parsed);
     }
     return state == PairState::Arriving ? PairState::Damaged : state;
 }
@@ -336,11 +351,12 @@ SessionFile::Snapshot SessionFile::snapshot()
 {
     finishInterruptedSave(nullptr);
     Snapshot shot;
-    shot.state = checkWaiting(mainPair());
+    std::unique_ptr<Parsed> parsed;
+    shot.state = checkWaiting(mainPair(), &parsed);
     shot.mark = mark();
     if (shot.state == PairState::Whole) {
-        shot.notes = read(mainPair());
-        shot.deleted = readDeleted(mainPair());
+        shot.notes = read(mainPair(), false, parsed.get());
+        shot.deleted = readDeleted(parsed->ini);
     }
     return shot;
 }
@@ -349,11 +365,12 @@ SessionFile::Snapshot SessionFile::snapshotOf(const QString &sessionPath, const 
 {
     const Pair pair{sessionPath, textPath};
     Snapshot shot;
-    shot.state = check(pair);
+    std::unique_ptr<Parsed> parsed;
+    shot.state = check(pair, &parsed);
     shot.mark = markOf(pair);
     if (shot.state == PairState::Whole) {
-        shot.notes = read(pair);
-        shot.deleted = readDeleted(pair);
+        shot.notes = read(pair, false, parsed.get());
+        shot.deleted = readDeleted(parsed->ini);
     }
     return shot;
 }
@@ -466,7 +483,8 @@ SessionFile::LoadResult SessionFile::load(const QDateTime &now)
     finishInterruptedSave(nullptr);
     removeOldLeftovers(now);
     const Pair main = mainPair();
-    const PairState state = checkWaiting(main);
+    std::unique_ptr<Parsed> parsed;
+    const PairState state = checkWaiting(main, &parsed);
     // The last good copy: the ".bak" pair, or for damaged or half-missing
     // files the newest whole daily backup.
     std::optional<Pair> good;
@@ -480,8 +498,8 @@ SessionFile::LoadResult SessionFile::load(const QDateTime &now)
             good = daily.at(i);
     if (state != PairState::Damaged && !good) {
         // Whole files, or missing files and keys, which read as their defaults.
-        result.notes = read(main);
-        result.deleted = readDeleted(main);
+        result.notes = read(main, false, parsed.get());
+        result.deleted = readDeleted(parsed ? parsed->ini : IniFile(main.session));
         return result;
     }
     // What stands there is kept before anything replaces it.
@@ -496,7 +514,7 @@ SessionFile::LoadResult SessionFile::load(const QDateTime &now)
     }
     result.restoredFrom = good->session;
     result.notes = read(*good);
-    result.deleted = readDeleted(*good);
+    result.deleted = readDeleted(IniFile(good->session));
     QByteArray bytes;
     if (allKept)
         for (const auto &[from, to] :

@@ -3,12 +3,15 @@
 #include "platform/FileSystem.h"
 #include "platform/Folders.h"
 
+class IniFile;
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The session: "session.ini" (one section per note: place, states, skin,
@@ -183,12 +186,14 @@ private:
     Pair keepAside(const Pair &pair, QStringList *kept, bool *allKept);
     void pruneBackups(const QDate &today);
     void removeOldLeftovers(const QDateTime &now);
-    static PairState check(const Pair &pair);
-    static QList<Note> read(const Pair &pair, bool damaged = false);
-    static QList<Deleted> readDeleted(const Pair &pair);
+    struct Parsed;
+    // parsed: the files as parsed, when they are whole.
+    static PairState check(const Pair &pair, std::unique_ptr<Parsed> *parsed = nullptr);
+    static QList<Note> read(const Pair &pair, bool damaged = false, Parsed *parsed = nullptr);
+    static QList<Deleted> readDeleted(const IniFile &ini);
     static Mark markOf(const Pair &pair);
     // check(), waiting while the pair is arriving; still arriving after the wait: damaged.
-    PairState checkWaiting(const Pair &pair);
+    PairState checkWaiting(const Pair &pair, std::unique_ptr<Parsed> *parsed = nullptr);
 
     Folders m_folders;
     FileSystem &m_fs;

@@ -422,32 +422,34 @@ void frmSplash::ScheduleSave()
 QList<SessionFile::Note> frmSplash::LiveNotes(AppContext &ctx)
 {
     QList<SessionFile::Note> notes;
-    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote"))) {
-        auto *note = qobject_cast<frmNote *>(form);
-        if (!note || !note->bolShown)
-            continue;
-        SessionFile::Note stored;
-        stored.Left = note->Left();
-        stored.Top = note->Top();
-        stored.Minimized = note->isBullet();
-        stored.Skin = note->Skin;
-        stored.Visible = note->isVisible();
-        stored.OnTop = note->isOnTop();
-        for (int row = 0; row < note->lstAlarms->count(); ++row)
-            stored.Alerts.append(note->lstAlarms->text(row));
-        stored.TextRTF = note->rtxtMain->TextRTF();
-        if (note->NoteId.isEmpty())
-            note->NoteId = SessionFile::NewId();
-        stored.Id = note->NoteId;
-        stored.Changed = note->LastChanged;
-        if (!note->resizer().isClassicSize()) {
-            stored.Width = note->resizer().fullWidth();
-            stored.Height = note->resizer().fullHeight();
-        }
-        stored.AllWorkspaces = note->desktop().ownWorkspaces();
-        notes.append(stored);
-    }
+    for (Form *form : ctx.forms->formsNamed(QStringLiteral("frmNote")))
+        if (auto *note = qobject_cast<frmNote *>(form); note && note->bolShown)
+            notes.append(LiveNote(note));
     return notes;
+}
+
+SessionFile::Note frmSplash::LiveNote(frmNote *note)
+{
+    SessionFile::Note stored;
+    stored.Left = note->Left();
+    stored.Top = note->Top();
+    stored.Minimized = note->isBullet();
+    stored.Skin = note->Skin;
+    stored.Visible = note->isVisible();
+    stored.OnTop = note->isOnTop();
+    for (int row = 0; row < note->lstAlarms->count(); ++row)
+        stored.Alerts.append(note->lstAlarms->text(row));
+    stored.TextRTF = note->rtxtMain->TextRTF();
+    if (note->NoteId.isEmpty())
+        note->NoteId = SessionFile::NewId();
+    stored.Id = note->NoteId;
+    stored.Changed = note->LastChanged;
+    if (!note->resizer().isClassicSize()) {
+        stored.Width = note->resizer().fullWidth();
+        stored.Height = note->resizer().fullHeight();
+    }
+    stored.AllWorkspaces = note->desktop().ownWorkspaces();
+    return stored;
 }
 
 bool frmSplash::saveNotes(QString *error, bool ending)

@@ -31,6 +31,8 @@ public:
     // Every live note as the session stores it, in load order (what a save writes and an
     // export reads).
     static QList<SessionFile::Note> LiveNotes(AppContext &ctx);
+    // One note's window as the session stores it.
+    static SessionFile::Note LiveNote(frmNote *note);
 
     explicit frmSplash(AppContext &ctx);
     ~frmSplash() override;

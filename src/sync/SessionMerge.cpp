@@ -50,10 +50,19 @@ QHash<QString, Deleted> byId(const QList<Deleted> &deleted)
 
 QByteArray SessionMerge::look(const Note &note)
 {
+    // An alarm ringing ("in que" to "played") is the clock's doing on each machine, not a
+    // change to carry over: its state is left out.
+    QStringList alerts = note.Alerts;
+    for (QString &line : alerts) {
+        QStringList fields = line.split(QStringLiteral("<splitter>"));
+        if (fields.size() > 4)
+            fields[4].clear();
+        line = fields.join(QStringLiteral("<splitter>"));
+    }
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << qint64(std::lround(note.Left)) << qint64(std::lround(note.Top)) << note.Minimized
-        << note.Skin << note.Visible << note.OnTop << note.Alerts << note.TextRTF
+        << note.Skin << note.Visible << note.OnTop << alerts << note.TextRTF
         << note.Width.value_or(-1) << note.Height.value_or(-1)
         << int(note.AllWorkspaces ? *note.AllWorkspaces : -1);
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
@@ -100,12 +109,19 @@ SessionMerge::Result SessionMerge::merge(const Side &disk, const Side &memory, c
                 result.notes.append(ours);
             continue;
         }
-        if (ours.Revision == theirs->Revision || descends(ours, *theirs) ||
-            look(ours) == look(*theirs)) {
+        if (ours.Revision == theirs->Revision || descends(ours, *theirs)) {
             result.notes.append(ours);
         } else if (descends(*theirs, ours)) {
             result.notes.append(*theirs);
             result.taken.insert(ours.Id);
+        } else if (look(ours) == look(*theirs)) {
+            // The same change on both: one revision for it on both, the higher one.
+            Note same = ours;
+            if (theirs->Revision > ours.Revision) {
+                same.Revision = theirs->Revision;
+                same.History = theirs->History;
+            }
+            result.notes.append(same);
         } else {
             // Changed on both: the higher revision keeps the id, the other is a copy beside it.
             const bool oursWins = ours.Revision > theirs->Revision;

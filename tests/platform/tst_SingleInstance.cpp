@@ -78,6 +78,19 @@ private slots:
                  sideBySide ? SingleInstance::Result::First : SingleInstance::Result::Running);
     }
 
+    // Two computers on one synced folder: each lock lives in its own runtime folder, never in
+    // the shared one, so both run.
+    void twoComputersOnOneSyncedFolder()
+    {
+        QVERIFY(QDir().mkpath(path("synced")) && QDir().mkpath(path("runA")) &&
+                QDir().mkpath(path("runB")));
+        SingleInstance onA(path("synced"), path("runA"));
+        SingleInstance onB(path("synced"), path("runB"));
+        QCOMPARE(onA.acquire(), SingleInstance::Result::First);
+        QCOMPARE(onB.acquire(), SingleInstance::Result::First);
+        QVERIFY(QDir(path("synced")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
     // Without a usable runtime folder the lock stays the user's own: it goes
     // into the data folder, never into a folder shared by every user.
     void unusableRuntimeFolderFallsBackToTheDataFolder_data()

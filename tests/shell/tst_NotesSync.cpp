@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "SessionRun.h"
+#include "alarms/frmAlert.h"
 #include "notes/richtext/RichTextBox.h"
 #include "shell/NotesSync.h"
 #include "sync/SessionMerge.h"
@@ -41,9 +42,9 @@ struct TwoMachines
     SessionFile other{Folders(otherDir.path(), otherDir.path())};
     std::unique_ptr<SessionRun> run;
 
-    TwoMachines()
+    explicit TwoMachines(const QList<Note> &start = Start)
     {
-        other.save(Start, QDate(2026, 12, 8));
+        other.save(start, QDate(2026, 12, 8));
         run = std::make_unique<SessionRun>(FileBytes::read(other.sessionPath()),
                                            FileBytes::read(other.textPath()));
         run->splash()->sync().arrivalWait.limitMs = 0;
@@ -108,6 +109,8 @@ private slots:
         QFETCH(QList<Note>, there);
         QFETCH(QStringList, deletedThere);
         TwoMachines machines;
+        frmNote *first = machines.run->notes().first();
+        first->rtxtMain->setSelStart(4);
         QList<SessionFile::Deleted> deleted;
         for (const QString &id : deletedThere)
             deleted << SessionFile::Deleted{id, {id + "1"}, QDateTime::currentDateTimeUtc()};
@@ -115,17 +118,8 @@ private slots:
         machines.run->splash()->sync().checkDisk();
         QTEST(machines.texts(), "texts");
         QVERIFY(machines.run->app.prompter.shown.isEmpty());
-    }
-
-    void caretStaysWhereItWas()
-    {
-        TwoMachines machines;
-        frmNote *note = machines.run->notes().first();
-        note->rtxtMain->setSelStart(4);
-        machines.deliver({changed(Start[0], "Shopping list, eggs"), Start[1]});
-        machines.run->splash()->sync().checkDisk();
-        QCOMPARE(note->rtxtMain->Text().trimmed(), QString("Shopping list, eggs"));
-        QCOMPARE(note->rtxtMain->SelStart(), 4);
+        // The caret stays where it was in a note whose text changed.
+        QCOMPARE(first->rtxtMain->SelStart(), 4);
     }
 
     void changedOnBothKeepsBoth()
@@ -214,6 +208,25 @@ private slots:
                  QByteArray("[Note1]\r\nTextID=1\r\nNoteID=z\r\n"));
         QCOMPARE(machines.run->app.prompter.shown.size(), 1);
         QVERIFY(machines.run->app.prompter.shown.first().text.contains("backups/" + copy));
+    }
+
+    // The other machine has not rung the alarm yet; here its alert is open: not opened twice.
+    void anOpenAlertIsNotOpenedAgain()
+    {
+        Note withAlarm = Start[0];
+        withAlarm.Alerts = {"1<splitter>9:00 AM<splitter>Call Ann<splitter>system beep<splitter>"
+                            "in que<splitter>{\\rtf1 x}"};
+        TwoMachines machines({withAlarm});
+        frmNote *note = machines.run->notes().first();
+        const auto alerts = [&] { return machines.run->app.forms.formsNamed("frmAlert").size(); };
+        note->tmrAlarms_Timer();
+        QCOMPARE(alerts(), 1);
+        machines.deliver({changed(withAlarm, "Shopping list, eggs")});
+        machines.run->splash()->sync().checkDisk();
+        QCOMPARE(note->rtxtMain->Text().trimmed(), QString("Shopping list, eggs"));
+        note->tmrAlarms_Timer();
+        QCOMPARE(alerts(), 1);
+        QCOMPARE(note->lstAlarms->count(), 1);
     }
 
     // While the second file is on its way nothing is touched; once it came, it is read.

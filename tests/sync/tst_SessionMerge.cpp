@@ -63,108 +63,55 @@ class tst_SessionMerge : public QObject
     Q_OBJECT
 
 private slots:
+    // Each row: "disk / deleted there / memory / deleted here" -> the texts shown.
     void noteByNote_data()
     {
-        QTest::addColumn<QString>("disk");
-        QTest::addColumn<QString>("diskDeleted");
-        QTest::addColumn<QString>("memory");
-        QTest::addColumn<QString>("memoryDeleted");
-        QTest::addColumn<QStringList>("result");
+        QTest::addColumn<QString>("sides");
+        QTest::addColumn<QString>("result");
         QTest::addColumn<int>("conflicts");
         QTest::addColumn<int>("taken");
-
-        QTest::newRow("same revision") << "a@1:x"
-                                       << ""
-                                       << "a@1:x"
-                                       << "" << QStringList{"x"} << 0 << 0;
-        QTest::newRow("changed only there") << "a@2<1:there"
-                                            << ""
-                                            << "a@1:old"
-                                            << "" << QStringList{"there"} << 0 << 1;
-        QTest::newRow("changed only here") << "a@1:old"
-                                           << ""
-                                           << "a@2<1:here"
-                                           << "" << QStringList{"here"} << 0 << 0;
-        QTest::newRow("changed on both, theirs higher")
-            << "a@9<1:there"
-            << ""
-            << "a@5<1:here"
-            << "" << QStringList{"there", "here"} << 1 << 2;
-        QTest::newRow("changed on both, ours higher")
-            << "a@5<1:there"
-            << ""
-            << "a@9<1:here"
-            << "" << QStringList{"here", "there"} << 1 << 1;
-        QTest::newRow("changed on both after an earlier agreement")
-            << "a@7<4<1:there"
-            << ""
-            << "a@6<3<1:here"
-            << "" << QStringList{"there", "here"} << 1 << 2;
-        QTest::newRow("the same change on both") << "a@7<1:same"
-                                                 << ""
-                                                 << "a@6<1:same"
-                                                 << "" << QStringList{"same"} << 0 << 0;
-        QTest::newRow("older file without revisions, same look")
-            << "a@:x"
-            << ""
-            << "a@5:x"
-            << "" << QStringList{"x"} << 0 << 0;
-        QTest::newRow("added there") << "a@1:x;b@1:new"
-                                     << ""
-                                     << "a@1:x"
-                                     << "" << QStringList{"x", "new"} << 0 << 1;
-        QTest::newRow("added here (never seen there)") << "a@1:x"
-                                                       << ""
-                                                       << "a@1:x;b@1:new"
-                                                       << "" << QStringList{"x", "new"} << 0 << 0;
-        QTest::newRow("deleted there, unchanged here") << "a@1:x"
-                                                       << "b@1"
-                                                       << "a@1:x;b@1:y"
-                                                       << "" << QStringList{"x"} << 0 << 0;
-        QTest::newRow("deleted there after a change we had") << "a@1:x"
-                                                             << "b@2<1"
-                                                             << "a@1:x;b@1:y"
-                                                             << "" << QStringList{"x"} << 0 << 0;
-        QTest::newRow("deleted there, changed here") << "a@1:x"
-                                                     << "b@1"
-                                                     << "a@1:x;b@2<1:y2"
-                                                     << "" << QStringList{"x", "y2"} << 0 << 0;
-        QTest::newRow("deleted here, unchanged there") << "a@1:x;b@1:y"
-                                                       << ""
-                                                       << "a@1:x"
-                                                       << "b@1" << QStringList{"x"} << 0 << 0;
-        QTest::newRow("deleted here, changed there") << "a@1:x;b@2<1:y2"
-                                                     << ""
-                                                     << "a@1:x"
-                                                     << "b@1" << QStringList{"x", "y2"} << 0 << 1;
-        QTest::newRow("alarms travel with their note")
-            << "a@2<1:x|09:30 wake"
-            << ""
-            << "a@1:x"
-            << "" << QStringList{"x|09:30 wake"} << 0 << 1;
-        QTest::newRow("an alarm dismissed there is gone here") << "a@2<1:x"
-                                                               << ""
-                                                               << "a@1:x|09:30 wake"
-                                                               << "" << QStringList{"x"} << 0 << 1;
+        const auto row = [](const char *name, const char *sides, const char *result, int conflicts,
+                            int taken) {
+            QTest::newRow(name) << QString(sides) << QString(result) << conflicts << taken;
+        };
+        row("same revision", "a@1:x / / a@1:x /", "x", 0, 0);
+        row("changed only there", "a@2<1:there / / a@1:old /", "there", 0, 1);
+        row("changed only here", "a@1:old / / a@2<1:here /", "here", 0, 0);
+        row("changed on both, theirs higher", "a@9<1:there / / a@5<1:here /", "there,here", 1, 2);
+        row("changed on both, ours higher", "a@5<1:there / / a@9<1:here /", "here,there", 1, 1);
+        row("changed on both since they agreed", "a@7<4<1:B / / a@6<3<1:A /", "B,A", 1, 2);
+        row("the same change on both", "a@7<1:same / / a@6<1:same /", "same", 0, 0);
+        row("an alarm rang here only: no change",
+            "a@5:x|1<splitter>9<splitter>m<splitter>s<splitter>in que / / "
+            "a@6:x|1<splitter>9<splitter>m<splitter>s<splitter>played /",
+            "x|1<splitter>9<splitter>m<splitter>s<splitter>played", 0, 0);
+        row("older file without revisions, same look", "a@:x / / a@5:x /", "x", 0, 0);
+        row("added there", "a@1:x;b@1:new / / a@1:x /", "x,new", 0, 1);
+        row("added here (never seen there)", "a@1:x / / a@1:x;b@1:new /", "x,new", 0, 0);
+        row("deleted there, unchanged here", "a@1:x / b@1 / a@1:x;b@1:y /", "x", 0, 0);
+        row("deleted there after a change we had", "a@1:x / b@2<1 / a@1:x;b@1:y /", "x", 0, 0);
+        row("deleted there, changed here", "a@1:x / b@1 / a@1:x;b@2<1:y2 /", "x,y2", 0, 0);
+        row("deleted here, unchanged there", "a@1:x;b@1:y / / a@1:x / b@1", "x", 0, 0);
+        row("deleted here, changed there", "a@1:x;b@2<1:y2 / / a@1:x / b@1", "x,y2", 0, 1);
+        row("alarms travel with their note", "a@2<1:x|9:30 go / / a@1:x /", "x|9:30 go", 0, 1);
+        row("an alarm dismissed there is gone here", "a@2<1:x / / a@1:x|9:30 go /", "x", 0, 1);
     }
 
     void noteByNote()
     {
-        QFETCH(QString, disk);
-        QFETCH(QString, diskDeleted);
-        QFETCH(QString, memory);
-        QFETCH(QString, memoryDeleted);
-        const SessionMerge::Result merged = SessionMerge::merge(
-            {notes(disk), deleted(diskDeleted)}, {notes(memory), deleted(memoryDeleted)}, Now);
-        QTEST(shown(merged.notes), "result");
+        QFETCH(QString, sides);
+        const QStringList side = sides.split(" /");
+        const SessionMerge::Result merged =
+            SessionMerge::merge({notes(side[0]), deleted(side[1].trimmed())},
+                                {notes(side[2].trimmed()), deleted(side[3].trimmed())}, Now);
+        QTEST(shown(merged.notes).join(','), "result");
         QTEST(int(merged.conflicts.size()), "conflicts");
         QTEST(int(merged.taken.size()), "taken");
-        // Every note keeps an id of its own.
+        // Every note keeps an id of its own; a deleted note leaves a record only while gone.
         QSet<QString> ids;
         for (const Note &note : merged.notes)
             ids.insert(note.Id);
         QCOMPARE(ids.size(), merged.notes.size());
-        // A deleted note leaves a record only while it is gone.
         for (const Deleted &gone : merged.deleted)
             QVERIFY(!ids.contains(gone.Id));
     }
@@ -175,12 +122,11 @@ private slots:
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        QTest::newRow("conflict") << "a@5<1:one;b@1:y"
-                                  << "a@9<1:two;b@1:y";
-        QTest::newRow("conflict and additions") << "a@5<1:one;c@1:z"
-                                                << "a@9<1:two;d@3:w";
-        QTest::newRow("two conflicts") << "a@5<1:one;b@8<2:p"
-                                       << "a@9<1:two;b@3<2:q";
+        QTest::newRow("conflict") << QString("a@5<1:one;b@1:y") << QString("a@9<1:two;b@1:y");
+        QTest::newRow("and additions") << QString("a@5<1:one;c@1:z") << QString("a@9<1:two;d@3:w");
+        QTest::newRow("the same change") << QString("a@5<1:same") << QString("a@9<1:same");
+        QTest::newRow("two conflicts")
+            << QString("a@5<1:one;b@8<2:p") << QString("a@9<1:two;b@3<2:q");
     }
 
     void bothMachinesAgree()
@@ -198,20 +144,6 @@ private slots:
         // B, still unaware, reading A's result takes A's copy of its own version.
         const SessionMerge::Result late = SessionMerge::merge({onA.notes, {}}, {notes(b), {}}, Now);
         QCOMPARE(versions(late.notes), versions(onA.notes));
-    }
-
-    void conflictCopyStandsBeside()
-    {
-        const SessionMerge::Result merged =
-            SessionMerge::merge({notes("a@9<1:there"), {}}, {notes("a@5<1:here"), {}}, Now);
-        QCOMPARE(merged.renamed.size(), 1);
-        const Note &copy = merged.notes.at(1);
-        QCOMPARE(merged.renamed.value("a"), copy.Id);
-        QCOMPARE(copy.Left, double(SessionMerge::CopyOffset));
-        // Made from our version, so our later changes to it descend from it.
-        QCOMPARE(copy.History.first(), QString("5"));
-        QCOMPARE(merged.conflicts.first().oursId, copy.Id);
-        QCOMPARE(merged.conflicts.first().theirsId, QString("a"));
     }
 
     void deletionsAreKeptABoundedWhile()

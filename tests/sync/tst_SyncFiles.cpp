@@ -131,35 +131,6 @@ private slots:
         QTEST(ConflictCopies::markerOf(file, "session.ini"), "marker");
     }
 
-    void conflictCopiesArePairedByStamp()
-    {
-        QTemporaryDir here, there;
-        SessionFile mine(Folders(here.path(), here.path()));
-        SessionFile theirs(Folders(there.path(), there.path()));
-        QVERIFY(mine.save({note("a", "mine")}, QDate(2026, 12, 8)));
-        QVERIFY(theirs.save({note("a", "theirs")}, QDate(2026, 12, 8)));
-        const QString marker = ".sync-conflict-20261208-101010-ABCDEF7";
-        FileBytes::write(here.filePath("session" + marker + ".ini"),
-                         FileBytes::read(theirs.sessionPath()));
-        FileBytes::write(here.filePath("filecon" + marker + ".pqn"),
-                         FileBytes::read(theirs.textPath()));
-        // A lone session copy that goes with the main text file, and one cut short.
-        QVERIFY(theirs.save({note("a", "mine")}, QDate(2026, 12, 8)));
-        FileBytes::write(here.filePath("session (conflicted copy 1).ini"),
-                         FileBytes::read(theirs.sessionPath()));
-        FileBytes::write(here.filePath("session (conflicted copy 2).ini"),
-                         FileBytes::read(theirs.sessionPath()).chopped(20));
-        QStringList unmatched;
-        const QList<ConflictCopies::Found> found =
-            ConflictCopies::find(mine.sessionPath(), mine.textPath(), &unmatched);
-        QCOMPARE(found.size(), 2);
-        QCOMPARE(ids(found.at(0).snapshot.notes), QStringList{"a@r-theirs"});
-        QCOMPARE(found.at(0).files.size(), 2);
-        QCOMPARE(ids(found.at(1).snapshot.notes), QStringList{"a@r-mine"});
-        QCOMPARE(found.at(1).files, QStringList{here.filePath("session (conflicted copy 1).ini")});
-        QCOMPARE(unmatched, QStringList{here.filePath("session (conflicted copy 2).ini")});
-    }
-
     // A folder that changes a thousand times a second is looked at once a second.
     void aStormCostsOneLookPerInterval()
     {
