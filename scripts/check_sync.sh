@@ -28,6 +28,9 @@ for tool in "${!package_of[@]}"; do
   command -v "$tool" >/dev/null || missing+=("${package_of[$tool]}")
 done
 "$py" -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
+if [[ -s "$work/messages" ]]; then
+  say "   messages shown: $(sort -u "$work/messages" | head -3 | paste -sd ';')"
+fi
 if ((${#missing[@]})); then
   sudo=()
   [[ $(id -u) -ne 0 ]] && sudo=(sudo)
@@ -280,7 +283,7 @@ for app in pyatspi.Registry.getDesktop(0):
                     if child is None:
                         continue
                     if child.getRoleName() in ("label", "text") and child.name:
-                        labels.append(child.name)
+                        labels.append(child.name.replace("\n", " / "))
                     gather(child)
             gather(window)
             print("other:", window.name, "|", " | ".join(labels))
@@ -302,8 +305,9 @@ typed() { DISPLAY="${screen[$1]}" xdotool type --delay 25 -- "$2"; }
 focused() { DISPLAY="${screen[$1]}" xdotool getwindowfocus 2>/dev/null; }
 # Damage seen on either side: files moved aside, or a message saying notes were restored.
 damaged_files() { find "${notes[A]}" "${notes[B]}" -name '*damaged*' | wc -l; }
-restore_messages() { # side
-  texts "$1" | grep -ciE '^other:.*(could not be read|brought back|damaged)' || true
+restore_messages() { # on either screen now, or closed before
+  { texts A; texts B; cat "$work/messages" 2>/dev/null; } |
+    grep -ciE '^(other|A|B):.*(could not be read|cannot be read|brought back|damaged)' || true
 }
 # The engine's conflict copies on both sides: of the pair, left beside it or kept in backups/,
 # and of the ".bak" pair, which a save replaces on both machines too.
@@ -322,6 +326,18 @@ tally() {
   shown=$(texts "$1" | grep '^note:' || true)
   echo "$(grep -c . <<<"$shown") $(sort <<<"$shown" | uniq -d | wc -l)"
 }
+# Messages on a side's screen are read, kept in a list, and closed: a message box keeps the
+# keys from the notes. Prints how many it closed.
+close_messages() {
+  local s=$1 w n=0 others
+  others=$(windows "$s" | awk '$2 == "other" { print $1 }')
+  [[ -z "$others" ]] || texts "$s" | sed -n "s/^other: /$s: /p" >>"$work/messages"
+  for w in $others; do
+    activate "$s" "$w" && keys "$s" Return && n=$((n + 1))
+  done
+  echo "$n"
+}
+closed=0
 letters() { printf '%s' "$(tr -dc 'a-z' </dev/urandom | head -c "$1")"; }
 
 for s in A B; do
@@ -404,6 +420,7 @@ twice: A $twice_A, B $twice_B"
 
 # --- 2. the same note edited on both while the link is paused --------------------------------
 settle 120 >/dev/null || true
+closed=$((closed + $(close_messages A) + $(close_messages B)))
 pause_link
 for _ in $(seq 40); do connected A || connected B || break; sleep 0.25; done
 word_A="fromA$(letters 4)" word_B="fromB$(letters 4)"
@@ -415,12 +432,14 @@ for s in A B; do
   if [[ $s == A ]]; then typed A "$word_A "; else typed B "$word_B "; fi
 done
 for _ in $(seq 60); do saved_has A "$word_A" && saved_has B "$word_B" && break; sleep 0.25; done
+detail=""
+saved_has A "$word_A" || detail+="A did not save its word while paused; "
+saved_has B "$word_B" || detail+="B did not save its word while paused; "
 shot 2-paused
 resume_link
 t0=$(now)
 took=$(settle 120) && settled=1 || settled=0
 ok=$settled
-detail=""
 for s in A B; do
   shown=$(texts "$s")
   notes_with=$(grep '^note:' <<<"$shown" | grep -cE "$word_A|$word_B" || true)
@@ -434,7 +453,7 @@ in files $( ((in_files)) && echo yes || echo NO); "
   [[ -z "$messages" ]] || detail+="message on $s: \"$messages\"; "
 done
 damaged=$(damaged_files)
-restores=$(($(restore_messages A) + $(restore_messages B)))
+restores=$(restore_messages)
 ((damaged == 0 && restores == 0)) || ok=0
 read -r notes_A twice_A < <(tally A)
 read -r notes_B twice_B < <(tally B)
@@ -444,18 +463,10 @@ result 2 "$ok" "\"$word_A\" typed on A, \"$word_B\" on B, link paused; in step $
 $( ((settled)) || echo ' (NOT settled)'); ${detail}damaged files $damaged, restore messages $restores; \
 $(conflict_copies)"
 shot 2-resumed
-# Messages that came up are read (above) and closed, so that typing goes to the notes.
-close_messages() {
-  local s=$1 w n=0
-  for w in $(windows "$s" | awk '$2 == "other" { print $1 }'); do
-    activate "$s" "$w" && keys "$s" Return && n=$((n + 1))
-  done
-  echo "$n"
-}
-closed=$(($(close_messages A) + $(close_messages B)))
 
 # --- 3. a note deleted on A goes from B; then random edits on both sides ---------------------
 settle 120 >/dev/null || true
+closed=$((closed + $(close_messages A) + $(close_messages B)))
 ok=1
 w=$(window_with A zebra)
 deleted=""
@@ -554,7 +565,7 @@ for s in A B; do
 done
 ((${#missing[@]} == 0)) || ok=0
 damaged=$(damaged_files)
-restores=$(($(restore_messages A) + $(restore_messages B)))
+restores=$(restore_messages)
 ((damaged == 0 && restores == 0)) || ok=0
 read -r notes_A twice_A < <(tally A)
 read -r notes_B twice_B < <(tally B)
@@ -567,6 +578,9 @@ words present on both sides, windows and files: $((total * 4 - ${#missing[@]}))/
 A $twice_A, B $twice_B; \
 damaged files $damaged, restore messages $restores, messages closed $closed; $(conflict_copies)\
 $( ((${#unsure[@]})) && echo "; not counted (focus taken while typing): ${unsure[*]}")"
+if [[ -s "$work/messages" ]]; then
+  say "   messages shown: $(sort -u "$work/messages" | head -3 | paste -sd ';')"
+fi
 if ((${#missing[@]})); then
   say "   missing: ${missing[*]:0:12}$( ((${#missing[@]} > 12)) && echo " ...")"
 fi
