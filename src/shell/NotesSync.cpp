@@ -134,12 +134,13 @@ void NotesSync::checkDisk()
         const SessionFile::Snapshot disk =
             SessionFile::snapshotOf(file.sessionPath(), file.textPath());
         const QDateTime now = m_ctx.clock->now();
-        const bool arriving = disk.state == SessionFile::PairState::Arriving ||
-                              disk.state == SessionFile::PairState::Incomplete;
+        // A half (or a file an engine writes in place) may still be on its way.
+        const bool arriving = disk.state != SessionFile::PairState::Whole &&
+                              disk.state != SessionFile::PairState::Absent;
         if (arriving && !m_arrivingSince.isValid())
             m_arrivingSince = now;
         if (arriving && m_arrivingSince.msecsTo(now) < arrivalWait.limitMs) {
-            // Its other half may be on its way: looked at again soon, nothing touched.
+            // Looked at again soon; nothing is touched meanwhile.
             m_watcher->poke();
         } else {
             m_arrivingSince = {};
