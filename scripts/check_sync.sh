@@ -28,9 +28,6 @@ for tool in "${!package_of[@]}"; do
   command -v "$tool" >/dev/null || missing+=("${package_of[$tool]}")
 done
 "$py" -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
-if [[ -s "$work/messages" ]]; then
-  say "   messages shown: $(sort -u "$work/messages" | head -3 | paste -sd ';')"
-fi
 if ((${#missing[@]})); then
   sudo=()
   [[ $(id -u) -ne 0 ]] && sudo=(sudo)
