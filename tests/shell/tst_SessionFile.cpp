@@ -163,6 +163,20 @@ private slots:
         }
     }
 
+    // Two machines that read the same file of an earlier version (one folder kept in step)
+    // must take its notes for the same notes, not for one another's additions.
+    void idsOfAnOlderFileAreTheSameOnEveryMachine()
+    {
+        FileBytes::write(SessionFile(folders()).sessionPath(), WindowsSession);
+        FileBytes::write(SessionFile(folders()).textPath(), WindowsText);
+        QStringList onA, onB;
+        for (const SessionFile::Note &note : SessionFile(folders()).load().notes)
+            onA << note.Id;
+        for (const SessionFile::Note &note : SessionFile(folders()).load().notes)
+            onB << note.Id;
+        QCOMPARE(onA, onB);
+    }
+
     void changedTimeIsNotPassedOn()
     {
         SessionFile file(folders());
