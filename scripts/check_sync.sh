@@ -327,10 +327,14 @@ tally() {
 # keys from the notes. Prints how many it closed.
 close_messages() {
   local s=$1 w n=0 others
-  others=$(windows "$s" | awk '$2 == "other" { print $1 }')
-  [[ -z "$others" ]] || texts "$s" | sed -n "s/^other: /$s: /p" >>"$work/messages"
-  for w in $others; do
-    activate "$s" "$w" && keys "$s" Return && n=$((n + 1))
+  for _ in 1 2 3 4 5; do # one over another: the top one first
+    others=$(windows "$s" | awk '$2 == "other" { print $1 }')
+    [[ -n "$others" ]] || break
+    texts "$s" | sed -n "s/^other: /$s: /p" >>"$work/messages"
+    for w in $others; do
+      activate "$s" "$w" && keys "$s" Return && n=$((n + 1))
+    done
+    sleep 0.5
   done
   echo "$n"
 }
@@ -474,7 +478,7 @@ if [[ -n "$w" ]]; then
   for _ in $(seq 20); do
     d=$(windows A | awk '$2 == "other" { print $1; exit }')
     if [[ -n "$d" ]]; then
-      asked="\"$(DISPLAY="${screen[A]}" xdotool getwindowname "$d")\" answered Yes"
+      asked="\"$(texts A | sed -n 's/^other: //p' | paste -sd ';')\" answered Yes"
       activate A "$d" && keys A Return
       break
     fi
