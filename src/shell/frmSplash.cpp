@@ -162,6 +162,8 @@ void frmSplash::Form_Unload()
         TrayIcon->hide();
     // Notes are still open here: the splash goes before any of them. A run
     // that ends before its notes came back has nothing new to write.
+    // What changed on disk meanwhile is merged into the notes saved, not into windows.
+    m_ending = true;
     if (m_loaded)
         SaveSession();
     // The notes leave after it: what is left of the session is not for writing.
@@ -460,7 +462,7 @@ bool frmSplash::saveNotes(QString *error, bool ending)
     QList<SessionFile::Note> notes;
     QList<SessionFile::Deleted> deleted;
     // What changed on disk is merged first; the files may hold these notes already.
-    if (!m_sync->prepareSave(&notes, &deleted, ending))
+    if (!m_sync->prepareSave(&notes, &deleted, ending || m_ending))
         return true;
     if (!SessionFile(m_ctx.folders).save(notes, m_ctx.clock->now().date(), error, deleted))
         return false;

@@ -148,4 +148,5 @@ private:
     // Huge texts still being read on worker threads; null once a note went away.
     QList<QPointer<TextLoader>> m_loaders;
     NotesSync *m_sync = nullptr;
+    bool m_ending = false;
 };
