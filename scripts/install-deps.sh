@@ -28,6 +28,8 @@ if [[ "${1:-}" == "--dev" ]]; then
     at-spi2-core python3-pyatspi xpad trayer)
   # Moving the program's clock to try dated alarms; a notification service to watch.
   packages+=(faketime dunst)
+  # Two machines on one synced notes folder (scripts/check_sync.sh): the engine and its API.
+  packages+=(syncthing curl)
 fi
 
 missing=()

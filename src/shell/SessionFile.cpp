@@ -18,6 +18,9 @@
 
 namespace {
 
+// Names the notes of files without ids.
+const QUuid OlderNoteIds(QStringLiteral("{8d5e7a52-3c1b-4f0e-a6d2-95b1c7e04f3a}"));
+
 const QString SessionName = QStringLiteral("session.ini");
 const QString TextName = QStringLiteral("filecon.pqn");
 const QString CountSection = QStringLiteral("Number of notes");
@@ -267,9 +270,13 @@ QList<SessionFile::Note> SessionFile::read(const Pair &pair, bool damaged, Parse
         bool idOk = false;
         const int id = value("TextID", QString()).trimmed().toInt(&idOk);
         note.TextRTF = !idOk ? QString() : damaged ? text.ReadClosed(id) : text.ReadIt(id);
-        // Files of earlier versions have no ids; a copied section must not share one.
+        // Files of earlier versions have no ids: one made from the section and its text is
+        // the same on every machine that reads the file. A copied section must not share one.
         note.Id = value("NoteID", QString()).trimmed();
-        if (note.Id.isEmpty() || ids.contains(note.Id))
+        if (note.Id.isEmpty())
+            note.Id = QUuid::createUuidV5(OlderNoteIds, section + QLatin1Char('\n') + note.TextRTF)
+                          .toString(QUuid::WithoutBraces);
+        if (ids.contains(note.Id))
             note.Id = NewId();
         ids.insert(note.Id);
         note.Changed = QDateTime::fromString(value("Changed", QString()).trimmed(), Qt::ISODate);

@@ -2,8 +2,22 @@
 
 #include "sync/SessionMerge.h"
 
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QSet>
+
+namespace {
+
+// A note of an older file has no revision: the one for how it was read is made from that, so
+// every machine that reads the same file gives it the same one, and a change made on one of
+// them descends from it.
+QString firstRevision(const QString &id, const QByteArray &look)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(id.toUtf8() + look, QCryptographicHash::Sha1).toHex().left(12));
+}
+
+} // namespace
 
 QString RevisionBook::NewRevision()
 {
@@ -18,6 +32,8 @@ void RevisionBook::stamp(QList<SessionFile::Note> &notes, const QDateTime &now)
         seen.insert(note.Id);
         const QByteArray look = SessionMerge::look(note);
         Entry &entry = m_entries[note.Id];
+        if (entry.revision.isEmpty() && !entry.look.isEmpty())
+            entry.revision = firstRevision(note.Id, entry.look);
         if (entry.look != look || entry.revision.isEmpty()) {
             if (!entry.revision.isEmpty())
                 entry.history.prepend(entry.revision);

@@ -163,6 +163,18 @@ private slots:
         }
     }
 
+    // Two machines reading one file of an earlier version take its notes for the same notes.
+    void idsOfAnOlderFileAreTheSameOnEveryMachine()
+    {
+        FileBytes::write(SessionFile(folders()).sessionPath(), WindowsSession);
+        FileBytes::write(SessionFile(folders()).textPath(), WindowsText);
+        const auto onA = SessionFile(folders()).load().notes;
+        const auto onB = SessionFile(folders()).load().notes;
+        QCOMPARE(onB.size(), 3);
+        for (int i = 0; i < onB.size(); ++i)
+            QCOMPARE(onA[i].Id, onB[i].Id);
+    }
+
     void changedTimeIsNotPassedOn()
     {
         SessionFile file(folders());

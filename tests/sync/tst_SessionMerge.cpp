@@ -169,6 +169,13 @@ private slots:
         // Unchanged keeps its revision; a note of an older file gets its first.
         QCOMPARE(live.at(0).Revision, QString("1"));
         QVERIFY(!live.at(1).Revision.isEmpty());
+        // Another machine that read the same file gives it the same, and its change descends.
+        RevisionBook other;
+        QList<Note> there = notes("a@:x;b@:y");
+        other.remember(notes("a@1:x;b@:y"), there);
+        there[1].TextRTF = "y2";
+        other.stamp(there, Now);
+        QCOMPARE(there.at(1).History, QStringList{live.at(1).Revision});
         live[0].TextRTF = "x2";
         for (int i = 0; i < RevisionBook::HistoryLength + 5; ++i) {
             live[0].Left = i;
