@@ -145,6 +145,29 @@ private slots:
         QCOMPARE(machines.run->app.prompter.shown.size(), 1);
     }
 
+    // The engine keeps the file it replaced as a conflict copy: here our own save, merged after
+    // the pair that brought the conflict. Told once, by first lines, without taking the keys.
+    void conflictToldOnce()
+    {
+        TwoMachines machines;
+        machines.run->notes().first()->rtxtMain->setText("Shopping list, milk");
+        QVERIFY(machines.run->splash()->SaveSession());
+        const QString copy =
+            machines.run->app.ctx.folders.profileDir() + "/%1.sync-conflict-1-A.%2";
+        FileBytes::write(copy.arg("filecon", "pqn"), FileBytes::read(machines.run->notesPath()));
+        FileBytes::write(copy.arg("session", "ini"), FileBytes::read(machines.run->sessionPath()));
+        Note theirs = changed(Start[0], "Shopping list, eggs");
+        theirs.Revision = "z"; // above ours: ours becomes the copy
+        machines.deliver({theirs, Start[1]});
+        machines.run->splash()->sync().checkDisk();
+        QTest::qWait(10);
+        const QList<ScriptedPrompter::Shown> &shown = machines.run->app.prompter.shown;
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().notice);
+        QVERIFY(shown.first().text.contains("\"Shopping list, milk\" (this computer) and "
+                                            "\"Shopping list, eggs\" (the other computer)"));
+    }
+
     // A save never replaces what the other machine wrote meanwhile.
     void saveMergesFirst()
     {
@@ -189,7 +212,15 @@ private slots:
                                     QDate(2026, 12, 8)));
         FileBytes::write(home + textCopy, FileBytes::read(machines.other.textPath()));
         FileBytes::write(home + sessionCopy, FileBytes::read(machines.other.sessionPath()));
+        // Copies of the backup pair are only kept.
+        const QStringList baks{"filecon.pqn.sync-conflict-1-A.bak",
+                               "session.sync-conflict-1-A.ini.bak",
+                               "session.ini (conflicted copy 1).bak"};
+        for (const QString &bak : baks)
+            FileBytes::write(home + bak, "old");
         machines.run->splash()->sync().checkDisk();
+        for (const QString &bak : baks)
+            QVERIFY(QFile::exists(home + "backups/" + bak) && !QFile::exists(home + bak));
         QCOMPARE(machines.windowText("c"), QString("Only in the copy"));
         QVERIFY(!QFile::exists(home + sessionCopy) && !QFile::exists(home + textCopy));
         QVERIFY(QFile::exists(home + "backups/" + sessionCopy));

@@ -144,6 +144,16 @@ private slots:
         // B, still unaware, reading A's result takes A's copy of its own version.
         const SessionMerge::Result late = SessionMerge::merge({onA.notes, {}}, {notes(b), {}}, Now);
         QCOMPARE(versions(late.notes), versions(onA.notes));
+        // A version of the conflict coming back (an engine's copy of a file the merge
+        // replaced) is not told again, nor its copy brought back once deleted here.
+        QList<Note> kept = onA.notes;
+        const QList<Deleted> gone{{onA.conflicts.isEmpty() ? "" : kept.takeLast().Id, {}, Now}};
+        for (const auto &[held, heldGone] : {std::pair(onA.notes, QList<Deleted>()), {kept, gone}})
+            for (const QString &own : {a, b}) {
+                const auto back = SessionMerge::merge({notes(own), {}}, {held, heldGone}, Now);
+                QVERIFY(back.conflicts.isEmpty());
+                QCOMPARE(versions(back.notes), versions(held));
+            }
     }
 
     void deletionsAreKeptABoundedWhile()
