@@ -145,15 +145,18 @@ private slots:
         const SessionMerge::Result late = SessionMerge::merge({onA.notes, {}}, {notes(b), {}}, Now);
         QCOMPARE(versions(late.notes), versions(onA.notes));
         // A version of the conflict coming back (an engine's copy of a file the merge
-        // replaced) is not told again, nor its copy brought back once deleted here.
-        QList<Note> kept = onA.notes;
-        const QList<Deleted> gone{{onA.conflicts.isEmpty() ? "" : kept.takeLast().Id, {}, Now}};
-        for (const auto &[held, heldGone] : {std::pair(onA.notes, QList<Deleted>()), {kept, gone}})
-            for (const QString &own : {a, b}) {
-                const auto back = SessionMerge::merge({notes(own), {}}, {held, heldGone}, Now);
-                QVERIFY(back.conflicts.isEmpty());
-                QCOMPARE(versions(back.notes), versions(held));
-            }
+        // replaced) is not told again, nor are the copies brought back once deleted here.
+        for (const QString &own : {a, b}) {
+            const auto back = SessionMerge::merge({notes(own), {}}, {onA.notes, onA.deleted}, Now);
+            QVERIFY(back.conflicts.isEmpty());
+            QCOMPARE(versions(back.notes), versions(onA.notes));
+        }
+        const QList<Note> kept = onA.notes.mid(0, onA.notes.size() - onA.conflicts.size());
+        QList<Deleted> gone;
+        for (const Note &copy : onA.notes.mid(kept.size()))
+            gone << Deleted{copy.Id, {copy.Revision}, Now};
+        QCOMPARE(versions(SessionMerge::merge({notes(a), {}}, {kept, gone}, Now).notes),
+                 versions(kept));
     }
 
     void deletionsAreKeptABoundedWhile()
