@@ -63,4 +63,10 @@ public:
     {
         return std::nullopt;
     }
+    // A message that neither waits for an answer nor takes the keyboard from what the user
+    // is typing. Prompters without such a window show the ordinary message.
+    virtual void notice(QWidget *parent, const QString &text, const QString &title, Icon icon)
+    {
+        message(parent, text, title, Buttons::Ok, icon);
+    }
 };

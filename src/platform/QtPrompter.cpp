@@ -141,3 +141,14 @@ std::optional<QString> QtPrompter::chooseFolder(QWidget *parent, const QString &
         return std::nullopt;
     return folder;
 }
+
+void QtPrompter::notice(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    auto *box = new QMessageBox(boxIcon(icon), title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Keys typed into a note meanwhile stay in the note.
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    box->show();
+}

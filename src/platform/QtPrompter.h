@@ -20,4 +20,5 @@ public:
                           const QStringList &filters) override;
     std::optional<QString> chooseFolder(QWidget *parent, const QString &title,
                                         const QString &dir) override;
+    void notice(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
 };

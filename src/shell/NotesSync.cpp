@@ -6,6 +6,7 @@
 #include "notes/NoteResizer.h"
 #include "notes/frmNote.h"
 #include "notes/richtext/RichTextBox.h"
+#include "notes/richtext/RtfReader.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "shell/AppContext.h"
@@ -22,6 +23,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
 #include <cmath>
@@ -48,10 +51,12 @@ QStringList idsOf(const QList<SessionFile::Deleted> &deleted)
     return ids;
 }
 
-QString firstLine(frmNote *note)
+QString firstLine(const QString &rtf)
 {
-    const QString line =
-        note ? note->rtxtMain->toPlainText().section(QLatin1Char('\n'), 0, 0) : QString();
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    RtfReader(RtfReader::Target::Document).read(rtf, cursor);
+    const QString line = document.toPlainText().section(QLatin1Char('\n'), 0, 0);
     const QString trimmed = line.trimmed().left(60);
     return trimmed.isEmpty() ? NotesSync::tr("(empty note)") : trimmed;
 }
@@ -336,18 +341,16 @@ void NotesSync::takeAlarms(frmNote *note, const QStringList &alerts)
 
 void NotesSync::tellConflicts(const QList<SessionMerge::Conflict> &conflicts)
 {
-    const QHash<QString, frmNote *> open = windows();
     QStringList pairs;
     for (const SessionMerge::Conflict &conflict : conflicts)
         pairs << tr("\"%1\" (this computer) and \"%2\" (the other computer)")
-                     .arg(firstLine(open.value(conflict.oursId)),
-                          firstLine(open.value(conflict.theirsId)));
-    m_ctx.prompter->message(
-        nullptr,
-        tr("These notes were changed on this computer and on another one at the "
-           "same time. Both versions are kept, side by side:\n\n%1")
-            .arg(pairs.join(QLatin1Char('\n'))),
-        AppInfo::Title, Prompter::Buttons::Ok, Prompter::Icon::Information);
+                     .arg(firstLine(conflict.oursText), firstLine(conflict.theirsText));
+    // Told beside the notes: the user may be typing into one of them.
+    m_ctx.prompter->notice(nullptr,
+                           tr("These notes were changed on this computer and on another one at the "
+                              "same time. Both versions are kept, side by side:\n\n%1")
+                               .arg(pairs.join(QLatin1Char('\n'))),
+                           AppInfo::Title, Prompter::Icon::Information);
 }
 
 void NotesSync::tellDamaged(const QStringList &keptAs)
@@ -367,6 +370,8 @@ void NotesSync::mergeConflictCopies()
     const QList<ConflictCopies::Found> found =
         ConflictCopies::find(file.sessionPath(), file.textPath(), &unmatched);
     bool changed = false;
+    for (const QString &path : ConflictCopies::backupCopies(file.sessionPath(), file.textPath()))
+        putInBackups(path);
     for (const ConflictCopies::Found &copy : found) {
         changed = !mergeFrom(copy.snapshot, false, false).sameAsDisk || changed;
         for (const QString &path : copy.files)

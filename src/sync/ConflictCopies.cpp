@@ -65,3 +65,18 @@ QList<ConflictCopies::Found> ConflictCopies::find(const QString &sessionPath,
     }
     return found;
 }
+
+QStringList ConflictCopies::backupCopies(const QString &sessionPath, const QString &textPath)
+{
+    QStringList copies;
+    for (const QString &path : {sessionPath, textPath}) {
+        const QFileInfo main(path);
+        const QString backup = main.fileName() + QStringLiteral(".bak");
+        for (const QString &name : main.dir().entryList({QStringLiteral("*.bak")},
+                                                        QDir::Files | QDir::Hidden, QDir::Name))
+            if (!markerOf(name, backup).isEmpty() ||
+                !markerOf(name.chopped(4), main.fileName()).isEmpty())
+                copies << main.dir().filePath(name);
+    }
+    return copies;
+}

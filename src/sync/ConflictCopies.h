@@ -28,4 +28,7 @@ public:
     // emptied, or waiting for their partner) go to `unmatched`.
     static QList<Found> find(const QString &sessionPath, const QString &textPath,
                              QStringList *unmatched);
+    // The engines' copies of the ".bak" pair ("session.ini.sync-conflict-<...>.bak", or
+    // "session.sync-conflict-<...>.ini.bak"): older than the pair, so kept but not merged.
+    static QStringList backupCopies(const QString &sessionPath, const QString &textPath);
 };

@@ -98,6 +98,12 @@ SessionMerge::Result SessionMerge::merge(const Side &disk, const Side &memory, c
     const QHash<QString, Deleted> deletedOnDisk = byId(disk.deleted);
     const QHash<QString, Deleted> deletedHere = byId(memory.deleted);
     QList<Note> copies;
+    // Copies this machine made or took already: their conflicts were told.
+    QSet<QString> settledHere;
+    for (const Note &note : memory.notes)
+        settledHere.insert(note.Id);
+    for (const Deleted &note : memory.deleted)
+        settledHere.insert(note.Id);
 
     for (const Note &ours : memory.notes) {
         inMemory.insert(ours.Id);
@@ -128,14 +134,20 @@ SessionMerge::Result SessionMerge::merge(const Side &disk, const Side &memory, c
             const Note copy = copyOf(oursWins ? *theirs : ours);
             result.notes.append(oursWins ? ours : *theirs);
             copies.append(copy);
-            if (oursWins) {
-                result.conflicts.append({ours.Id, copy.Id});
+            const bool settled = settledHere.contains(copy.Id);
+            if (settled) {
+                // Ours is kept as that copy already: the window takes theirs if it lost.
+                if (!oursWins)
+                    result.taken.insert(ours.Id);
+            } else if (oursWins) {
+                result.conflicts.append({ours.Id, copy.Id, ours.TextRTF, theirs->TextRTF});
+                result.taken.insert(copy.Id);
             } else {
                 result.renamed.insert(ours.Id, copy.Id);
                 result.taken.insert(ours.Id);
-                result.conflicts.append({copy.Id, ours.Id});
+                result.conflicts.append({copy.Id, ours.Id, ours.TextRTF, theirs->TextRTF});
+                result.taken.insert(copy.Id);
             }
-            result.taken.insert(copy.Id);
         }
     }
     for (const Note &theirs : disk.notes) {
@@ -153,7 +165,7 @@ SessionMerge::Result SessionMerge::merge(const Side &disk, const Side &memory, c
         alive.insert(note.Id);
     // A copy the other machine made already is there under the same id.
     for (const Note &copy : std::as_const(copies))
-        if (!alive.contains(copy.Id)) {
+        if (!alive.contains(copy.Id) && !deletedHere.contains(copy.Id)) {
             result.notes.append(copy);
             alive.insert(copy.Id);
         }

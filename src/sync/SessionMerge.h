@@ -27,12 +27,16 @@ public:
     {
         QString oursId;   // the version this machine had
         QString theirsId; // the version found on disk
+        // Their texts as they met, for telling the user which notes they are.
+        QString oursText, theirsText;
     };
     struct Result
     {
         // Memory's order, then what only the disk had.
         QList<SessionFile::Note> notes;
         QList<SessionFile::Deleted> deleted;
+        // New ones only: a conflict whose copy this machine holds already was settled (the
+        // engine's copy of a version that took part in it coming back, say).
         QList<Conflict> conflicts;
         // Notes of memory whose version lost its id to the disk's in a conflict: old -> new.
         QHash<QString, QString> renamed;

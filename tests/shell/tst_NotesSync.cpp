@@ -127,13 +127,22 @@ private slots:
         TwoMachines machines;
         frmNote *ours = machines.run->notes().first();
         ours->rtxtMain->setText("Shopping list, milk");
-        machines.deliver({changed(Start[0], "Shopping list, eggs"), Start[1]});
+        // Saved here; the engine keeps that file as a conflict copy, merged after the pair
+        // from there, whose version is above ours: ours becomes the copy.
+        QVERIFY(machines.run->splash()->SaveSession());
+        const QString copy = machines.run->sessionPath().chopped(11) + "%1.sync-conflict-1-A.%2";
+        FileBytes::write(copy.arg("filecon", "pqn"), FileBytes::read(machines.run->notesPath()));
+        FileBytes::write(copy.arg("session", "ini"), FileBytes::read(machines.run->sessionPath()));
+        Note theirs = changed(Start[0], "Shopping list, eggs");
+        theirs.Revision = "z";
+        machines.deliver({theirs, Start[1]});
         machines.run->splash()->sync().checkDisk();
         QCOMPARE(machines.texts(),
                  (QStringList{"Phone numbers", "Shopping list, eggs", "Shopping list, milk"}));
         // Ours stays in its window; the user is told once, by first lines.
         QCOMPARE(ours->rtxtMain->Text().trimmed(), QString("Shopping list, milk"));
         QTRY_COMPARE(machines.run->app.prompter.shown.size(), 1);
+        QVERIFY(machines.run->app.prompter.shown.first().notice);
         const QString told = machines.run->app.prompter.shown.first().text;
         QVERIFY(told.contains("\"Shopping list, milk\" (this computer)"));
         QVERIFY(told.contains("\"Shopping list, eggs\" (the other computer)"));
@@ -189,7 +198,13 @@ private slots:
                                     QDate(2026, 12, 8)));
         FileBytes::write(home + textCopy, FileBytes::read(machines.other.textPath()));
         FileBytes::write(home + sessionCopy, FileBytes::read(machines.other.sessionPath()));
+        const QStringList baks{"filecon.pqn.sync-conflict-1-A.bak",
+                               "session (conflicted copy 1).ini.bak"};
+        for (const QString &bak : baks)
+            FileBytes::write(home + bak, "old");
         machines.run->splash()->sync().checkDisk();
+        for (const QString &bak : baks)
+            QVERIFY(QFile::exists(home + "backups/" + bak) && !QFile::exists(home + bak));
         QCOMPARE(machines.windowText("c"), QString("Only in the copy"));
         QVERIFY(!QFile::exists(home + sessionCopy) && !QFile::exists(home + textCopy));
         QVERIFY(QFile::exists(home + "backups/" + sessionCopy));

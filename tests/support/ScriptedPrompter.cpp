@@ -70,3 +70,8 @@ std::optional<QString> ScriptedPrompter::chooseFolder(QWidget *, const QString &
     ++fileRequests;
     return folders.isEmpty() ? std::nullopt : folders.dequeue();
 }
+
+void ScriptedPrompter::notice(QWidget *, const QString &text, const QString &title, Icon icon)
+{
+    shown.append(Shown{text, title, Buttons::Ok, icon, true});
+}

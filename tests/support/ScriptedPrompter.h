@@ -17,6 +17,8 @@ public:
         QString title;
         Buttons buttons;
         Icon icon;
+        // Shown without waiting for an answer or taking the keyboard.
+        bool notice = false;
     };
 
     QQueue<Answer> answers;
@@ -59,4 +61,5 @@ public:
                           const QStringList &filters) override;
     std::optional<QString> chooseFolder(QWidget *parent, const QString &title,
                                         const QString &dir) override;
+    void notice(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
 };

@@ -144,6 +144,19 @@ private slots:
         // B, still unaware, reading A's result takes A's copy of its own version.
         const SessionMerge::Result late = SessionMerge::merge({onA.notes, {}}, {notes(b), {}}, Now);
         QCOMPARE(versions(late.notes), versions(onA.notes));
+        // A version of the conflict coming back (an engine's copy of a file the merge
+        // replaced) is not told again, nor are the copies brought back once deleted here.
+        for (const QString &own : {a, b}) {
+            const auto back = SessionMerge::merge({notes(own), {}}, {onA.notes, onA.deleted}, Now);
+            QVERIFY(back.conflicts.isEmpty());
+            QCOMPARE(versions(back.notes), versions(onA.notes));
+        }
+        const QList<Note> kept = onA.notes.mid(0, onA.notes.size() - onA.conflicts.size());
+        QList<Deleted> gone;
+        for (const Note &copy : onA.notes.mid(kept.size()))
+            gone << Deleted{copy.Id, {copy.Revision}, Now};
+        QCOMPARE(versions(SessionMerge::merge({notes(a), {}}, {kept, gone}, Now).notes),
+                 versions(kept));
     }
 
     void deletionsAreKeptABoundedWhile()
